@@ -1,0 +1,3 @@
+#include "forms/tformmain.h"
+
+TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent) {}

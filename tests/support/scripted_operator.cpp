@@ -1,0 +1,59 @@
+#include "support/scripted_operator.h"
+
+#include <QCoreApplication>
+
+bool ScriptedOperator::message(MessageKind kind, const QString& line1, const QString& line2)
+{
+    messages_.append({kind, line1, line2});
+    const bool asks = kind == MessageKind::Question || kind == MessageKind::Retry ||
+                      kind == MessageKind::CreateDailyReport || kind == MessageKind::ArchiveDatesChangedQuestion;
+    if (!asks || answers_.empty())
+        return false;
+    const bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
+}
+
+void ScriptedOperator::setPanel(StatusPanel panel, const QString& text)
+{
+    panels_[panel] = text;
+    panelHistory_[panel].append(text);
+}
+
+void ScriptedOperator::beginProgress(WaitMode, int maximum)
+{
+    progressMaximum_ = maximum;
+    progressShown_ = true;
+    progressPositions_.clear();
+}
+
+void ScriptedOperator::pump()
+{
+    ++pumps_;
+    if (escapeAtPump_ == pumps_ && escapeAllowed_)
+        escapePressed_ = true;
+    QCoreApplication::processEvents();
+}
+
+void ScriptedOperator::setEscapeAllowed(bool allowed)
+{
+    escapeAllowed_ = allowed;
+    if (!allowed)
+        escapePressed_ = false;
+}
+
+bool ScriptedOperator::takeEscape()
+{
+    const bool pressed = escapePressed_;
+    escapePressed_ = false;
+    return pressed;
+}
+
+std::optional<QString> ScriptedOperator::chooseFile(const FileChoice&)
+{
+    if (files_.empty())
+        return std::nullopt;
+    QString path = files_.front();
+    files_.pop_front();
+    return path;
+}
