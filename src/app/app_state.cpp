@@ -1,0 +1,34 @@
+#include "app/app_state.h"
+
+#include <QFile>
+
+namespace {
+WorkDirectory prepared(const WorkDirectory& directory)
+{
+    directory.ensureFolders();
+    return directory;
+}
+} // namespace
+
+AppState::AppState(const WorkDirectory& directory, QSize screen, const QDateTime& now)
+    : directory(prepared(directory)),
+      archiveChoices(ArchiveReadingChoices::load(directory.archiveChoicesFile(), now)),
+      reportSettings(ReportSettings::load(directory.reportSettingsFile()))
+{
+    settings.loadSettings(directory.settingsFile(), screen);
+    settings.loadPhoneList(directory.phoneListFile());
+    settings.loadEthernetList(directory.ethernetListFile());
+}
+
+void AppState::saveState()
+{
+    settings.saveSettings(directory.settingsFile());
+    archiveChoices.save(directory.archiveChoicesFile());
+}
+
+void AppState::closeDown()
+{
+    saveState();
+    for (const QString& path : directory.temporaryFiles())
+        QFile::remove(path);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/settings_block.h"
+
+#include <QString>
+
+// Texts of the link panels: the port and bit rate, the controller address, and
+// the subscriber line of the second status bar. Empty where a link kind has none.
+struct LinkPanelTexts {
+    QString port;
+    QString address;
+    QString subscriber;
+};
+
+LinkPanelTexts linkPanelTexts(const SettingsBlock& block);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+// How gas data are presented in grids, printouts and reports; the whole content
+// of "repconf.ini" (25 bytes).
+class ReportSettings {
+public:
+    static constexpr int size = 25;
+    static constexpr int gasParameterCount = 20;
+
+    // Zeros where the file is missing or short; then, when the first digit count
+    // is 0, every count becomes 4.
+    static ReportSettings load(const QString& path);
+
+    std::uint8_t fractionKind() const { return byte(0); }      // 0 molar, 1 volume fractions
+    std::uint8_t heatUnit() const { return byte(1); }          // 0 MJ/m3, 1 kcal/m3
+    std::uint8_t calculationMethod() const { return byte(2); } // 0 as the controller computed, 1 recomputed here
+    std::uint8_t reportKind() const { return byte(3); }        // 0 daily certificate, 1 daily passport
+    std::uint8_t correction() const { return byte(4); }        // 1: methane is 100 % minus the others
+    std::uint8_t decimals(int gasParameter) const { return byte(firstDecimals + gasParameter); }
+
+    const QByteArray& bytes() const { return bytes_; }
+
+private:
+    static constexpr int firstDecimals = 5;
+    static constexpr std::uint8_t defaultDecimals = 4;
+
+    ReportSettings() : bytes_(size, '\0') {}
+    std::uint8_t byte(int offset) const { return static_cast<std::uint8_t>(bytes_.at(offset)); }
+
+    QByteArray bytes_;
+};
