@@ -1,13 +1,13 @@
 #include "support/scripted_operator.h"
 
+#include "app/message_dialog.h"
+
 #include <QCoreApplication>
 
 bool ScriptedOperator::message(MessageKind kind, const QString& line1, const QString& line2)
 {
     messages_.append({kind, line1, line2});
-    const bool asks = kind == MessageKind::Question || kind == MessageKind::Retry ||
-                      kind == MessageKind::CreateDailyReport || kind == MessageKind::ArchiveDatesChangedQuestion;
-    if (!asks || answers_.empty())
+    if (!asksYesNo(kind) || answers_.empty())
         return false;
     const bool yes = answers_.front();
     answers_.pop_front();
