@@ -1,13 +1,25 @@
+#include "app/app_state.h"
+#include "forms/qt_operator.h"
 #include "forms/tformmain.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QScreen>
+#include <QStandardPaths>
 #include <clocale>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("gqc_Monitor"));
+    // Numbers are written with "." whatever the desktop's language.
     std::setlocale(LC_NUMERIC, "C");
-    TFormMain window;
+
+    const WorkDirectory directory(WorkDirectory::choose(application.arguments(), application.applicationDirPath(),
+                                                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    AppState state(directory, application.primaryScreen()->size(), QDateTime::currentDateTime());
+    TFormMain window(state);
+    QtOperator person(window);
     window.show();
     return application.exec();
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/operator.h"
+
+#include <QDialog>
+
+class QProgressBar;
+
+// The progress window of long transfers: three lines chosen by the mode above a
+// progress bar; no buttons, closed by the caller.
+class TFormWait : public QDialog {
+    Q_OBJECT
+public:
+    TFormWait(WaitMode mode, int maximum, QWidget* parent = nullptr);
+
+    void setPosition(int position);
+    int position() const;
+
+private:
+    QProgressBar* bar_;
+};
