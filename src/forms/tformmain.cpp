@@ -19,6 +19,7 @@ QLabel* makePanel(QWidget* parent)
 {
     auto* panel = new QLabel(parent);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setMinimumHeight(panel->fontMetrics().height() + 6);
     return panel;
 }
 
@@ -54,14 +55,14 @@ void TFormMain::buildStatusBars()
     bar->setSizeGripEnabled(false);
     for (StatusPanel panel : {StatusPanel::Link, StatusPanel::Address, StatusPanel::Transient, StatusPanel::Exchange}) {
         panels_[panel] = makePanel(bar);
-        bar->addPermanentWidget(panels_[panel], panel == StatusPanel::Transient ? 1 : 0);
+        bar->addWidget(panels_[panel], panel == StatusPanel::Exchange ? 1 : 0);
     }
     panels_[StatusPanel::Link]->setFixedWidth(linkPanelWidth);
     panels_[StatusPanel::Address]->setFixedWidth(addressPanelWidth);
 
     modemClock_ = makePanel(bar);
     modemClock_->hide();
-    bar->addPermanentWidget(modemClock_);
+    bar->addWidget(modemClock_);
 
     auto* central = centralWidget();
     auto* layout = new QVBoxLayout(central);
