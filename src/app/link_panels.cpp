@@ -37,14 +37,8 @@ LinkPanelTexts linkPanelTexts(const SettingsBlock& block)
         break;
     case LinkKind::Ethernet:
         if (const EthernetSubscriber* entry = selectedEntry(block.ethernetList)) {
-            const std::uint32_t ip = entry->ipAddress;
             texts.address = addressText(entry->controllerAddress);
-            texts.subscriber = QStringLiteral(" %1 (IP-адр. %2.%3.%4.%5)")
-                                   .arg(entry->name)
-                                   .arg(ip >> 24)
-                                   .arg((ip >> 16) & 0xFF)
-                                   .arg((ip >> 8) & 0xFF)
-                                   .arg(ip & 0xFF);
+            texts.subscriber = QStringLiteral(" %1 (IP-адр. %2)").arg(entry->name, dottedAddress(entry->ipAddress));
         }
         break;
     }

@@ -90,5 +90,8 @@ struct SubscriberList {
     bool operator==(const SubscriberList&) const = default;
 };
 
+// "a.b.c.d", first octet first.
+QString dottedAddress(std::uint32_t ipAddress);
+
 using PhoneList = SubscriberList<PhoneSubscriber>;
 using EthernetList = SubscriberList<EthernetSubscriber>;
