@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <compare>
+#include <cstdint>
+
+// A moment as the controller holds it: year − 2000, month, day, hour, minute,
+// second. Archive and log stamps are its first 3, 4 or 5 bytes; stamps compare
+// field by field from the year down.
+struct DateStamp {
+    int year = 0; // years since 2000
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+
+    auto operator<=>(const DateStamp&) const = default;
+};
+
+enum class StampUnit { Hour, Day, Month };
+
+// Time types of table 2 byte 7: the program writes 128 for winter.
+constexpr std::uint8_t summerTime = 0;
+constexpr std::uint8_t winterTime = 128;
+
+bool isLeapYear(int fullYear);
+int daysInMonth(int fullYear, int month);
+int dayOfYear(int fullYear, int month, int day);
+
+// 1 = Sunday … 7 = Saturday, counted from Sunday 6 January 2002.
+int dayOfWeek(int fullYear, int month, int day);
+
+// Day of year on which a switch rule of table 6 falls in the given year: `rule`
+// is the month byte and the day byte (a fixed day, or a weekday counted from the
+// start or the end of the month).
+int switchDayOfYear(std::uint8_t month, std::uint8_t dayRule, int fullYear);
+
+// Summer or winter time of a moment under the switch rules of table 6 (its
+// bytes 0 to 5: summer switch month, day rule, hour; winter switch the same).
+std::uint8_t timeType(const DateStamp& moment, QByteArrayView switchRules);
+
+// One hour, day or month back or forward, borrowing into the larger fields. A
+// month step leaves the day unchanged.
+DateStamp stepBack(DateStamp stamp, StampUnit unit);
+DateStamp stepForward(DateStamp stamp, StampUnit unit);
+
+// Seconds that bring the controller's clock C to the PC's P: within the same
+// hour the difference; otherwise to the start of the controller's current hour
+// (when it is ahead) or of its next hour (when it is behind).
+std::int16_t clockCorrection(const DateStamp& controller, const DateStamp& pc);
