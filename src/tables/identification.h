@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tables/date_stamp.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -17,11 +19,6 @@ public:
     // Byte 10 values; any other value is an unknown order.
     enum ByteOrder : std::uint8_t { LowAddressHighByte = 0, LowAddressLowByte = 1 };
 
-    // Year in two digits; the fields are shown as sent, plausible or not.
-    struct Stamp {
-        int year, month, day, hour, minute, second;
-        bool operator==(const Stamp&) const = default;
-    };
     struct ProtocolVersion {
         int major, minor, revision;
         bool operator==(const ProtocolVersion&) const = default;
@@ -35,7 +32,8 @@ public:
     int typeCode() const { return bytes_[1]; }
     int hardwareVersion() const { return bytes_[2]; }
     int softwareVersion() const { return bytes_[3]; }
-    Stamp softwareCreated() const;
+    // The fields as sent, plausible or not.
+    DateStamp softwareCreated() const;
     int byteOrder() const { return bytes_[10]; }
     bool worksAtDifferentBitRates() const { return bytes_[11] != 0; }
     // The controller holds its name (table 5) in code page 866, else in Windows-1251.

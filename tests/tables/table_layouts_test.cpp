@@ -13,7 +13,7 @@ TEST(Identification, EveryByteOfTableZeroHasItsMeaning) {
     EXPECT_EQ(id.typeCode(), Identification::ServedTypeCode);
     EXPECT_EQ(id.hardwareVersion(), 2);
     EXPECT_EQ(id.softwareVersion(), Identification::ServedSoftwareVersion);
-    EXPECT_EQ(id.softwareCreated(), (Identification::Stamp{23, 11, 30, 14, 5, 59}));
+    EXPECT_EQ(id.softwareCreated(), (DateStamp{23, 11, 30, 14, 5, 59}));
     EXPECT_EQ(id.byteOrder(), Identification::LowAddressLowByte);
     EXPECT_TRUE(id.worksAtDifferentBitRates());
     EXPECT_TRUE(id.nameInCodePage866());
