@@ -1,3 +1,4 @@
+#include "tables/operator_credentials.h"
 #include "tables/user_access_rules.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,25 @@ TEST(UserTable, AWholeTableIsCheckedForOneManufacturerAndDistinctNamesAndCodes)
     table.replace(0, UserRecord::size, UserRecord().bytes());
     EXPECT_EQ(validateUserTable(table), (InputProblem{"В списке зарегистрированных пользователей",
                                                       "не зарегистрирован производитель-наладчик"}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(OperatorCredentials, ACodeIsRequiredAndAnEmptyPasswordIsTwelveBlanks)
+{
+    OperatorCredentials credentials;
+    credentials.code = "0007";
+    EXPECT_EQ(applyOperatorCredentials("", "secret", credentials),
+              (InputProblem{"Не задан код идентификации пользователя", ""}));
+    EXPECT_EQ(credentials.code, "0007") << "a refusal changes nothing";
+    EXPECT_FALSE(applyOperatorCredentials("12", "", credentials));
+    EXPECT_EQ(credentials.code, "12  ");
+    EXPECT_EQ(credentials.password, QByteArray(12, ' '));
+    EXPECT_FALSE(applyOperatorCredentials("12345", "a-very-long-password", credentials));
+    EXPECT_EQ(credentials.code, "1234");
+    EXPECT_EQ(credentials.password, "a-very-long-");
 }
 
 } // namespace
