@@ -1,25 +1,31 @@
 #pragma once
 
+#include "sim/history/archive_requests.h"
+#include "sim/history/current_data.h"
+#include "sim/history/log_requests.h"
+#include "sim/history/sim_reply.h"
 #include "sim/table_memory.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
+#include <QDate>
 #include <QDateTime>
 #include <QList>
+#include <QTime>
 #include <cstdint>
-
-// One answer of the simulated controller, without its frame: either the bytes
-// between the function code and the checksum (A[4] .. A[M-3]) or an error code.
-struct SimReply {
-    bool error = false;
-    std::uint8_t errorCode = 0;
-    QByteArray body;
-};
 
 struct SimHistoryOptions {
     std::uint32_t seed = 1;
     bool moistureMeter = true;
     QList<QDateTime> damagedRecords; // records stamped at these moments carry a wrong checksum
+    // The controller began to keep its archives and logs at this moment; a moment after the clock
+    // leaves them empty.
+    QDateTime historyStart = QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
+    // The start of the gas day, until refreshTables finds it in table 6.
+    int contractHour = 9;
+    // Links the operator of the simulator has cut: lost from that moment on (invalid: never cut).
+    QDateTime chromatographLinkCut;
+    QDateTime moistureMeterLinkCut;
+    std::uint16_t flowComputerLinks = 0xFFFF; // bit k: the link with flow computer k + 1 is up
 };
 
 // The controller's measurement history: archives, event logs and current data,
@@ -32,9 +38,18 @@ public:
     static bool handles(std::uint8_t function);
     SimReply answer(std::uint8_t function, QByteArrayView data, const QDateTime& now);
 
-    // Brings the tables that reflect the history and the current measurements up to `now`.
+    // Brings the tables that reflect the history and the current measurements up to `now`:
+    // 8, 10, 11, 12, 16, 27, 30 and 32 to 37. It also takes the contract hour from table 6.
     void refreshTables(TableMemory& tables, const QDateTime& now);
 
 private:
-    SimHistoryOptions options_;
+    struct Models;
+    SimHistory(const SimHistoryOptions& options, const Models& models);
+    ArchiveCalendar calendar() const;
+
+    ClockMoment historyStart_;
+    int contractHour_;
+    ArchiveRequests archives_;
+    LogRequests logs_;
+    CurrentData currentData_;
 };
