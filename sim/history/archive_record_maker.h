@@ -10,11 +10,11 @@
 
 // The span of one hourly or daily record.
 struct ArchiveInterval {
-    ClockMoment start;          // the record's date and start time
-    ClockMoment end;            // the averaging runs up to here
-    ClockMoment closed;         // the end time the record shows
-    bool daily = false;         // daily records carry the end-hour flag
-    bool closedOnTime = true;   // the day was closed at its end hour (flag set)
+    ClockMoment start;        // the record's date and start time
+    ClockMoment end;          // the averaging runs up to here
+    ClockMoment closed;       // the end time the record shows
+    bool daily = false;       // daily records carry the end-hour flag
+    bool closedOnTime = true; // the day was closed at its end hour (flag set)
 };
 
 // The records of the six archives, made for any stamp from the gas, the moisture and the

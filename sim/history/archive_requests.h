@@ -18,7 +18,8 @@ public:
                     const ArchiveCalendar& calendar) const;
 
 private:
-    QByteArray recordAt(ArchiveUnit unit, bool moisture, ClockMoment start, const ArchiveCalendar& calendar) const;
+    QByteArray recordAt(ArchiveUnit unit, bool moisture, ClockMoment start,
+                        const ArchiveCalendar& calendar) const;
 
     ArchiveRecordMaker records_;
     EpisodeSchedule episodes_;

@@ -20,6 +20,7 @@ public:
     constexpr ClockMoment() = default;
     constexpr explicit ClockMoment(qint64 seconds) : seconds_(seconds) {}
 
+    // An invalid date counts as the start of 2000.
     static ClockMoment fromDateTime(const QDateTime& moment);
     static ClockMoment fromCalendar(const QDate& date, qint64 secondOfDay);
     // A 3- (day), 4- (hour), 5- (minute) or 6-byte stamp: year - 2000, month, day, hour, minute,

@@ -53,10 +53,11 @@ constexpr char lowerAlarm = 3;
 constexpr char upperAlarm = 4;
 } // namespace Zone
 
-bool destroyed(const TableMemory& tables, int table) { return byteOf(tables, tableStates, table, 0) != 0; }
+bool destroyed(const TableMemory& tables, int table) {
+    return byteOf(tables, tableStates, table, 0) != 0;
+}
 
-std::optional<float> floatOf(const QByteArray& bytes, int offset)
-{
+std::optional<float> floatOf(const QByteArray& bytes, int offset) {
     if (offset + 4 > bytes.size())
         return std::nullopt;
     const auto raw = qFromLittleEndian<std::uint32_t>(bytes.constData() + offset);
@@ -65,8 +66,7 @@ std::optional<float> floatOf(const QByteArray& bytes, int offset)
     return value;
 }
 
-char zoneOf(const TableMemory& tables, int slot, float value)
-{
+char zoneOf(const TableMemory& tables, int slot, float value) {
     const auto setPoint = [&](int table) { return floatOf(tables.table(table), 4 * slot); };
     const auto below = [&](int table) { return setPoint(table) && value < *setPoint(table); };
     const auto above = [&](int table) { return setPoint(table) && value > *setPoint(table); };
@@ -81,8 +81,7 @@ char zoneOf(const TableMemory& tables, int slot, float value)
     return Zone::normal;
 }
 
-void putDataTime(QByteArray& bytes, std::optional<ClockMoment> moment)
-{
+void putDataTime(QByteArray& bytes, std::optional<ClockMoment> moment) {
     if (!moment)
         return;
     RecordBytes::putStamp(bytes, 0, *moment, 3);
@@ -90,25 +89,21 @@ void putDataTime(QByteArray& bytes, std::optional<ClockMoment> moment)
 }
 
 // The controller's own byte order for 16-bit words (table 0 byte 10): 0 puts the high byte first.
-void putControllerWord(const TableMemory& tables, QByteArray& bytes, int offset, std::uint16_t word)
-{
+void putControllerWord(const TableMemory& tables, QByteArray& bytes, int offset, std::uint16_t word) {
     if (byteOf(tables, identificationTable, byteOrderByte, 1) == 0)
         word = static_cast<std::uint16_t>((word << 8) | (word >> 8));
     RecordBytes::putWord(bytes, offset, word);
 }
 
-bool chromatographDelivered(const SlotConditions& conditions)
-{
+bool chromatographDelivered(const SlotConditions& conditions) {
     return !conditions.switchedOff && !conditions.chromatographLinkLost;
 }
 
-bool moistureMeterDelivered(const SlotConditions& conditions)
-{
+bool moistureMeterDelivered(const SlotConditions& conditions) {
     return !conditions.switchedOff && !conditions.moistureMeterLinkLost;
 }
 
-int flowComputerCount(const TableMemory& tables)
-{
+int flowComputerCount(const TableMemory& tables) {
     return std::min<int>(maximumFlowComputers, byteOf(tables, flowPortTable, 0, 0));
 }
 
@@ -116,14 +111,11 @@ int flowComputerCount(const TableMemory& tables)
 
 CurrentData::CurrentData(const GasModel& gas, const MoistureModel& moisture, const EpisodeSchedule& episodes,
                          ClockMoment historyStart, const Links& links)
-    : gas_(gas), moisture_(moisture), episodes_(episodes), firstSlot_(historyStart.truncated(ClockMoment::fiveMinutes)),
-      links_(links)
-{
-}
+    : gas_(gas), moisture_(moisture), episodes_(episodes),
+      firstSlot_(historyStart.truncated(ClockMoment::fiveMinutes)), links_(links) {}
 
 template <typename Delivered>
-std::optional<ClockMoment> CurrentData::latest(ClockMoment now, Delivered delivered) const
-{
+std::optional<ClockMoment> CurrentData::latest(ClockMoment now, Delivered delivered) const {
     const ClockMoment limit = std::max(firstSlot_, now - searchSpan);
     for (ClockMoment slot = now.truncated(ClockMoment::fiveMinutes); slot >= limit;
          slot = slot - ClockMoment::fiveMinutes)
@@ -133,8 +125,7 @@ std::optional<ClockMoment> CurrentData::latest(ClockMoment now, Delivered delive
 }
 
 template <typename Values, typename Delivered, typename Measure>
-Values CurrentData::averageUpTo(ClockMoment last, Delivered delivered, Measure measure) const
-{
+Values CurrentData::averageUpTo(ClockMoment last, Delivered delivered, Measure measure) const {
     Values sum{};
     int count = 0;
     for (ClockMoment slot = last; slot > last - averagingSpan && slot >= firstSlot_;
@@ -151,8 +142,7 @@ Values CurrentData::averageUpTo(ClockMoment last, Delivered delivered, Measure m
     return sum;
 }
 
-void CurrentData::refresh(TableMemory& tables, ClockMoment now) const
-{
+void CurrentData::refresh(TableMemory& tables, ClockMoment now) const {
     const SlotConditions conditions = episodes_.at(now);
     const std::optional<ClockMoment> analysis = latest(now, chromatographDelivered);
     const std::optional<ClockMoment> measurement =
@@ -178,8 +168,7 @@ void CurrentData::refresh(TableMemory& tables, ClockMoment now) const
     writeAbnormalFlags(tables, now, conditions, valueAbnormal);
 }
 
-void CurrentData::writeChromatographData(TableMemory& tables, std::optional<ClockMoment> analysis) const
-{
+void CurrentData::writeChromatographData(TableMemory& tables, std::optional<ClockMoment> analysis) const {
     QByteArray& bytes = sized(tables, HistoryTable::chromatographData);
     bytes.fill('\0');
     putDataTime(bytes, analysis);
@@ -191,8 +180,7 @@ void CurrentData::writeChromatographData(TableMemory& tables, std::optional<Cloc
 }
 
 void CurrentData::writeMovingAverages(TableMemory& tables, std::optional<ClockMoment> analysis,
-                                      std::optional<ClockMoment> measurement) const
-{
+                                      std::optional<ClockMoment> measurement) const {
     QByteArray& bytes = sized(tables, HistoryTable::movingAverages);
     bytes.fill('\0');
     putDataTime(bytes, analysis);
@@ -201,16 +189,17 @@ void CurrentData::writeMovingAverages(TableMemory& tables, std::optional<ClockMo
             RecordBytes::putFloat(bytes, offset + 4 * static_cast<int>(index), values[index]);
     };
     if (analysis)
-        putValues(dataValues, averageUpTo<GasValues>(*analysis, chromatographDelivered,
-                                                     [&](ClockMoment slot) { return gas_.analysisAt(slot); }));
+        putValues(dataValues,
+                  averageUpTo<GasValues>(*analysis, chromatographDelivered,
+                                         [&](ClockMoment slot) { return gas_.analysisAt(slot); }));
     if (measurement)
         putValues(averagedMoisture,
-                  averageUpTo<MoistureValues>(*measurement, moistureMeterDelivered,
-                                              [&](ClockMoment slot) { return moisture_.measurementAt(slot); }));
+                  averageUpTo<MoistureValues>(*measurement, moistureMeterDelivered, [&](ClockMoment slot) {
+                      return moisture_.measurementAt(slot);
+                  }));
 }
 
-void CurrentData::writeMoistureData(TableMemory& tables, std::optional<ClockMoment> measurement) const
-{
+void CurrentData::writeMoistureData(TableMemory& tables, std::optional<ClockMoment> measurement) const {
     QByteArray& bytes = sized(tables, HistoryTable::moistureMeterData);
     bytes.fill('\0');
     putDataTime(bytes, measurement);
@@ -221,35 +210,33 @@ void CurrentData::writeMoistureData(TableMemory& tables, std::optional<ClockMome
         RecordBytes::putFloat(bytes, dataValues + 4 * index, values[index]);
 }
 
-bool CurrentData::writeZones(TableMemory& tables, bool analysed) const
-{
+bool CurrentData::writeZones(TableMemory& tables, bool analysed) const {
     const QByteArray analysis = tables.table(HistoryTable::chromatographData);
     QByteArray& zones = sized(tables, HistoryTable::zones);
     bool abnormal = false;
     for (int slot = 0; slot < GasSlot::count; ++slot) {
         const bool monitored = analysed && slot != GasSlot::fractionSum && slot != GasSlot::temperature;
-        zones[slot] = monitored ? zoneOf(tables, slot, *floatOf(analysis, dataValues + 4 * slot)) : Zone::normal;
+        zones[slot] =
+            monitored ? zoneOf(tables, slot, *floatOf(analysis, dataValues + 4 * slot)) : Zone::normal;
         abnormal = abnormal || zones[slot] != Zone::normal;
     }
     return abnormal;
 }
 
-void CurrentData::writeFlowComputers(TableMemory& tables, bool exchangePossible) const
-{
+void CurrentData::writeFlowComputers(TableMemory& tables, bool exchangePossible) const {
     const int count = flowComputerCount(tables);
     QByteArray& links = sized(tables, HistoryTable::flowComputerLinks);
     QByteArray& writing = sized(tables, HistoryTable::flowComputerWriting);
     for (int index = 0; index < maximumFlowComputers; ++index) {
         const bool linked = index < count && (links_.flowComputers >> index & 1) != 0;
         links[index] = static_cast<char>(linked ? 1 : 0);
-        writing[index] =
-            static_cast<char>(linked && exchangePossible && byteOf(tables, flowPipelineTable, index, 1) != 0 ? 1 : 0);
+        writing[index] = static_cast<char>(
+            linked && exchangePossible && byteOf(tables, flowPipelineTable, index, 1) != 0 ? 1 : 0);
     }
 }
 
 void CurrentData::writeAbnormalFlags(TableMemory& tables, ClockMoment now, const SlotConditions& conditions,
-                                     bool valueAbnormal) const
-{
+                                     bool valueAbnormal) const {
     bool flowComputerDown = false;
     for (int index = 0; index < flowComputerCount(tables); ++index)
         flowComputerDown = flowComputerDown || tables.table(HistoryTable::flowComputerLinks).at(index) == 0;
@@ -261,13 +248,18 @@ void CurrentData::writeAbnormalFlags(TableMemory& tables, ClockMoment now, const
     flags.fill('\0');
     RecordBytes::putStamp(flags, changeTime, episodes_.lastPollingChange(now).value_or(firstSlot_), 6);
     flags[flowComputerTrouble] = static_cast<char>(flowComputerDown ? 1 : 0);
-    flags[chromatographTrouble] = static_cast<char>(
-        conditions.chromatographLinkLost || conditions.chromatographAbnormal || conditions.chromatographNotUpdated ? 1
-                                                                                                                   : 0);
+    flags[chromatographTrouble] =
+        static_cast<char>(conditions.chromatographLinkLost || conditions.chromatographAbnormal ||
+                                  conditions.chromatographNotUpdated
+                              ? 1
+                              : 0);
     flags[moistureMeterTrouble] = static_cast<char>(
-        links_.moistureMeter && (conditions.moistureMeterLinkLost || conditions.moistureMeterStatus != 0) ? 1 : 0);
+        links_.moistureMeter && (conditions.moistureMeterLinkLost || conditions.moistureMeterStatus != 0)
+            ? 1
+            : 0);
     flags[selfDiagnosticTrouble] = static_cast<char>(tableDestroyed ? 1 : 0);
     flags[abnormalValue] = static_cast<char>(valueAbnormal ? 1 : 0);
     putControllerWord(tables, flags, chromatographWord, conditions.chromatographStatus);
-    putControllerWord(tables, flags, moistureMeterWord, links_.moistureMeter ? conditions.moistureMeterStatus : 0);
+    putControllerWord(tables, flags, moistureMeterWord,
+                      links_.moistureMeter ? conditions.moistureMeterStatus : 0);
 }

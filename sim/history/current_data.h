@@ -15,7 +15,7 @@
 class CurrentData {
 public:
     struct Links {
-        bool moistureMeter = true;          // a moisture meter is connected at all
+        bool moistureMeter = true;            // a moisture meter is connected at all
         std::uint16_t flowComputers = 0xFFFF; // bit k: the link with flow computer k + 1 is up
     };
 
@@ -26,7 +26,8 @@ public:
 
 private:
     // The latest 5-minute interval, not after `now`, in which the instrument delivered a measurement.
-    template <typename Delivered> std::optional<ClockMoment> latest(ClockMoment now, Delivered delivered) const;
+    template <typename Delivered>
+    std::optional<ClockMoment> latest(ClockMoment now, Delivered delivered) const;
     // The mean of the measurements delivered in the hour up to `last`.
     template <typename Values, typename Delivered, typename Measure>
     Values averageUpTo(ClockMoment last, Delivered delivered, Measure measure) const;

@@ -6,10 +6,10 @@ namespace {
 
 struct ComponentData {
     int slot;
-    double molarMass;     // g/mol
-    double superiorHeat;  // MJ/m3, ideal gas
-    double inferiorHeat;  // MJ/m3, ideal gas
-    double summation;     // summation factor at 20 °C
+    double molarMass;    // g/mol
+    double superiorHeat; // MJ/m3, ideal gas
+    double inferiorHeat; // MJ/m3, ideal gas
+    double summation;    // summation factor at 20 °C
 };
 
 constexpr std::array<ComponentData, 12> components = {{
@@ -33,8 +33,7 @@ constexpr double airCompressionFactor = 0.99963;
 
 } // namespace
 
-void completeGasProperties(GasValues& values)
-{
+void completeGasProperties(GasValues& values) {
     double molarMass = 0.0;
     double superiorHeat = 0.0;
     double inferiorHeat = 0.0;

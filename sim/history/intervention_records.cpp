@@ -113,8 +113,7 @@ struct Operator {
 };
 constexpr std::array<Operator, 3> operators = {{{"MAN ", 1}, {"ADM ", 2}, {"OPER", 4}}};
 
-double setPointOf(std::uint8_t table, int slot)
-{
+double setPointOf(std::uint8_t table, int slot) {
     const SetPointDefaults& defaults = setPointDefaults()[slot];
     switch (table) {
     case 22:
@@ -133,14 +132,13 @@ double setPointOf(std::uint8_t table, int slot)
 } // namespace
 
 InterventionRecords::InterventionRecords(const SeededNoise& noise)
-    : noise_(noise), firstKind_(noise.below(changeKinds(), NoiseStream::logDetail, 0, logKey))
-{
+    : noise_(noise), firstKind_(noise.below(changeKinds(), NoiseStream::logDetail, 0, logKey)) {}
+
+int InterventionRecords::changeKinds() {
+    return static_cast<int>(changeKindList.size());
 }
 
-int InterventionRecords::changeKinds() { return static_cast<int>(changeKindList.size()); }
-
-QByteArray InterventionRecords::record(std::uint32_t index, ClockMoment stamp, bool damaged) const
-{
+QByteArray InterventionRecords::record(std::uint32_t index, ClockMoment stamp, bool damaged) const {
     const ChangeKind& kind = changeKindList[(index + firstKind_) % changeKindList.size()];
     const auto part = [](int number) { return 8 * logKey + number; };
     const auto draw = [&](int count, int number) {
@@ -158,7 +156,8 @@ QByteArray InterventionRecords::record(std::uint32_t index, ClockMoment stamp, b
     record[levelByte] = static_cast<char>(who.level);
     record.replace(operatorName, 4, who.name);
     record[tableByte] = static_cast<char>(kind.table);
-    record[fieldByte] = static_cast<char>(bySlot ? slot : kind.firstField + draw(kind.lastField - kind.firstField + 1, 1));
+    record[fieldByte] =
+        static_cast<char>(bySlot ? slot : kind.firstField + draw(kind.lastField - kind.firstField + 1, 1));
     record[unitByte] = static_cast<char>(kind.value == Value::setPoint ? slotUnitCode(slot) : kind.unit);
 
     switch (kind.value) {
@@ -180,8 +179,9 @@ QByteArray InterventionRecords::record(std::uint32_t index, ClockMoment stamp, b
         break;
     case Value::setPoint: {
         const double previous = setPointOf(kind.table, slot);
-        const double fresh = previous > 0.0 ? previous * noise_.between(0.8, 1.2, NoiseStream::logDetail, index, part(3))
-                                            : noise_.between(0.0, 0.1, NoiseStream::logDetail, index, part(3));
+        const double fresh = previous > 0.0
+                                 ? previous * noise_.between(0.8, 1.2, NoiseStream::logDetail, index, part(3))
+                                 : noise_.between(0.0, 0.1, NoiseStream::logDetail, index, part(3));
         RecordBytes::putFloat(record, oldValue, previous);
         RecordBytes::putFloat(record, newValue, fresh);
         break;

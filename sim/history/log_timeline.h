@@ -12,9 +12,9 @@
 class LogTimeline {
 public:
     struct Shape {
-        std::int64_t logKey;  // keeps the draws of different logs apart
-        qint64 spacing;       // seconds between records
-        qint64 latest;        // a record comes at most this many seconds after its place
+        std::int64_t logKey; // keeps the draws of different logs apart
+        qint64 spacing;      // seconds between records
+        qint64 latest;       // a record comes at most this many seconds after its place
         std::uint32_t capacity;
     };
 

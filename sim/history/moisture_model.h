@@ -10,16 +10,16 @@
 using MoistureValues = std::array<double, 5>;
 
 namespace MoistureSlot {
-constexpr int waterDewPoint = 0;          // °C at working pressure
-constexpr int hydrocarbonDewPoint = 1;    // °C at working pressure
-constexpr int waterDewPointPressure = 2;  // bar, gauge
-constexpr int reducedWaterDewPoint = 3;   // °C at 3.92 MPa absolute
+constexpr int waterDewPoint = 0;               // °C at working pressure
+constexpr int hydrocarbonDewPoint = 1;         // °C at working pressure
+constexpr int waterDewPointPressure = 2;       // bar, gauge
+constexpr int reducedWaterDewPoint = 3;        // °C at 3.92 MPa absolute
 constexpr int hydrocarbonDewPointPressure = 4; // bar, gauge
-constexpr int archivedCount = 4; // PV21 to PV24
+constexpr int archivedCount = 4;               // PV21 to PV24
 constexpr int count = 5;
 } // namespace MoistureSlot
 
-// The dew points and pressures the moisture meter measures, drifting through the day.
+// The dew points and pressures the moisture meter measures, drifting through the day and over days.
 class MoistureModel {
 public:
     explicit MoistureModel(const SeededNoise& noise);
@@ -32,4 +32,6 @@ private:
     double hydrocarbonDewPoint_;
     double pressure_;
     double dailyPhase_;
+    double slowPhase_;
+    double slowPeriodDays_;
 };
