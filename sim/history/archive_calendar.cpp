@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace SimHist {
+
 namespace {
 
 constexpr int fiveMinuteDepthMonths = 2;
@@ -94,3 +96,5 @@ QByteArray ArchiveCalendar::firstRecordStamps(ClockMoment now) const {
         daily[secondByte] = static_cast<char>(daily[secondByte] | dayShiftFlag);
     return start + start + daily;
 }
+
+} // namespace SimHist

@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+namespace SimHist {
+
 enum class ArchiveUnit { fiveMinutes, hour, day };
 
 // Which records the rings hold at a moment, and the span of each. A record is named by the start of
@@ -42,3 +44,5 @@ private:
     ClockMoment historyStart_;
     qint64 contractOffset_;
 };
+
+} // namespace SimHist

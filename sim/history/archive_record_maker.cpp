@@ -2,6 +2,8 @@
 
 #include "sim/history/record_bytes.h"
 
+namespace SimHist {
+
 using RecordBytes::putFloat;
 using RecordBytes::putStamp;
 using RecordBytes::putWord;
@@ -162,3 +164,5 @@ QByteArray ArchiveRecordMaker::moistureInterval(const ArchiveInterval& interval)
     RecordBytes::seal(record, damaged_.contains(interval.start));
     return record;
 }
+
+} // namespace SimHist

@@ -8,6 +8,8 @@
 
 #include <QByteArray>
 
+namespace SimHist {
+
 // The span of one hourly or daily record.
 struct ArchiveInterval {
     ClockMoment start;        // the record's date and start time
@@ -45,3 +47,5 @@ private:
     ClockMoment firstSlot_;
     DamagedStamps damaged_;
 };
+
+} // namespace SimHist

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace SimHist {
+
 namespace {
 
 struct RequestShape {
@@ -81,3 +83,5 @@ QByteArray ArchiveRequests::recordAt(ArchiveUnit unit, bool moisture, ClockMomen
     const ArchiveInterval interval = calendar.interval(unit, start, episodes_);
     return moisture ? records_.moistureInterval(interval) : records_.chromatographInterval(interval);
 }
+
+} // namespace SimHist

@@ -8,6 +8,8 @@
 #include <QByteArrayView>
 #include <cstdint>
 
+namespace SimHist {
+
 // Answers the archive requests 14 (5-minute), 15 (hourly) and 16 (daily): as many records of the
 // requested device as one answer holds, from the requested start on, none past the requested end.
 class ArchiveRequests {
@@ -25,3 +27,5 @@ private:
     EpisodeSchedule episodes_;
     bool moistureMeter_;
 };
+
+} // namespace SimHist

@@ -2,6 +2,8 @@
 
 #include <QTime>
 
+namespace SimHist {
+
 namespace {
 
 const qint64 firstJulianDay = QDate(2000, 1, 1).toJulianDay();
@@ -75,3 +77,5 @@ QByteArray ClockMoment::stamp(int length) const {
         bytes.append(static_cast<char>(fields[index]));
     return bytes;
 }
+
+} // namespace SimHist

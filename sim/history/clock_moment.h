@@ -7,6 +7,8 @@
 #include <compare>
 #include <optional>
 
+namespace SimHist {
+
 // A reading of the controller's clock, in seconds from 2000-01-01 00:00:00. The controller's
 // clock has calendar fields only (no time zone, no daylight jump of its own), so every step of
 // the history is plain arithmetic on these seconds.
@@ -49,3 +51,5 @@ public:
 private:
     qint64 seconds_ = 0;
 };
+
+} // namespace SimHist

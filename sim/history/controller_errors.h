@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace SimHist {
+
 // Error codes of the controller's error replies used by its archives and logs.
 namespace ControllerError {
 constexpr std::uint8_t unknownCommand = 1;
@@ -12,3 +14,5 @@ constexpr std::uint8_t seriesOutOfOrder = 20;
 constexpr std::uint8_t seriesPeriodChanged = 21;
 constexpr std::uint8_t badTimeRange = 22;
 } // namespace ControllerError
+
+} // namespace SimHist

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstring>
 
+namespace SimHist {
+
 using HistoryTable::byteOf;
 using HistoryTable::sized;
 
@@ -95,6 +97,15 @@ void putControllerWord(const TableMemory& tables, QByteArray& bytes, int offset,
     RecordBytes::putWord(bytes, offset, word);
 }
 
+template <typename Values> void putFloats(QByteArray& bytes, int offset, const Values& values) {
+    for (std::size_t index = 0; index < values.size(); ++index)
+        RecordBytes::putFloat(bytes, offset + 4 * static_cast<int>(index), values[index]);
+}
+
+char flag(bool set) {
+    return set ? 1 : 0;
+}
+
 bool chromatographDelivered(const SlotConditions& conditions) {
     return !conditions.switchedOff && !conditions.chromatographLinkLost;
 }
@@ -153,8 +164,8 @@ void CurrentData::refresh(TableMemory& tables, ClockMoment now) const {
     const bool valueAbnormal = writeZones(tables, analysis.has_value());
 
     QByteArray& links = sized(tables, HistoryTable::instrumentLinks);
-    links[0] = static_cast<char>(conditions.chromatographLinkLost ? 0 : 1);
-    links[1] = static_cast<char>(links_.moistureMeter && !conditions.moistureMeterLinkLost ? 1 : 0);
+    links[0] = flag(!conditions.chromatographLinkLost);
+    links[1] = flag(links_.moistureMeter && !conditions.moistureMeterLinkLost);
 
     bool exchangePossible = flowComputerCount(tables) > 0;
     for (const int table : flowComputerTables)
@@ -162,8 +173,8 @@ void CurrentData::refresh(TableMemory& tables, ClockMoment now) const {
     QByteArray& functions = sized(tables, HistoryTable::functions);
     const bool switching = byteOf(tables, systemTable, 0, 1) != 0 && byteOf(tables, systemTable, 3, 1) != 0 &&
                            !destroyed(tables, systemTable);
-    functions[0] = static_cast<char>(switching ? 1 : 0);
-    functions[1] = static_cast<char>(exchangePossible ? 1 : 0);
+    functions[0] = flag(switching);
+    functions[1] = flag(exchangePossible);
     writeFlowComputers(tables, exchangePossible);
     writeAbnormalFlags(tables, now, conditions, valueAbnormal);
 }
@@ -174,9 +185,7 @@ void CurrentData::writeChromatographData(TableMemory& tables, std::optional<Cloc
     putDataTime(bytes, analysis);
     if (!analysis)
         return;
-    const GasValues values = gas_.analysisAt(*analysis);
-    for (int slot = 0; slot < GasSlot::count; ++slot)
-        RecordBytes::putFloat(bytes, dataValues + 4 * slot, values[slot]);
+    putFloats(bytes, dataValues, gas_.analysisAt(*analysis));
 }
 
 void CurrentData::writeMovingAverages(TableMemory& tables, std::optional<ClockMoment> analysis,
@@ -184,16 +193,12 @@ void CurrentData::writeMovingAverages(TableMemory& tables, std::optional<ClockMo
     QByteArray& bytes = sized(tables, HistoryTable::movingAverages);
     bytes.fill('\0');
     putDataTime(bytes, analysis);
-    const auto putValues = [&](int offset, const auto& values) {
-        for (std::size_t index = 0; index < values.size(); ++index)
-            RecordBytes::putFloat(bytes, offset + 4 * static_cast<int>(index), values[index]);
-    };
     if (analysis)
-        putValues(dataValues,
+        putFloats(bytes, dataValues,
                   averageUpTo<GasValues>(*analysis, chromatographDelivered,
                                          [&](ClockMoment slot) { return gas_.analysisAt(slot); }));
     if (measurement)
-        putValues(averagedMoisture,
+        putFloats(bytes, averagedMoisture,
                   averageUpTo<MoistureValues>(*measurement, moistureMeterDelivered, [&](ClockMoment slot) {
                       return moisture_.measurementAt(slot);
                   }));
@@ -205,9 +210,7 @@ void CurrentData::writeMoistureData(TableMemory& tables, std::optional<ClockMome
     putDataTime(bytes, measurement);
     if (!measurement)
         return;
-    const MoistureValues values = moisture_.measurementAt(*measurement);
-    for (int index = 0; index < MoistureSlot::count; ++index)
-        RecordBytes::putFloat(bytes, dataValues + 4 * index, values[index]);
+    putFloats(bytes, dataValues, moisture_.measurementAt(*measurement));
 }
 
 bool CurrentData::writeZones(TableMemory& tables, bool analysed) const {
@@ -223,23 +226,27 @@ bool CurrentData::writeZones(TableMemory& tables, bool analysed) const {
     return abnormal;
 }
 
+bool CurrentData::flowComputerLinked(int index, int count) const {
+    return index < count && (links_.flowComputers >> index & 1) != 0;
+}
+
 void CurrentData::writeFlowComputers(TableMemory& tables, bool exchangePossible) const {
     const int count = flowComputerCount(tables);
     QByteArray& links = sized(tables, HistoryTable::flowComputerLinks);
     QByteArray& writing = sized(tables, HistoryTable::flowComputerWriting);
     for (int index = 0; index < maximumFlowComputers; ++index) {
-        const bool linked = index < count && (links_.flowComputers >> index & 1) != 0;
-        links[index] = static_cast<char>(linked ? 1 : 0);
-        writing[index] = static_cast<char>(
-            linked && exchangePossible && byteOf(tables, flowPipelineTable, index, 1) != 0 ? 1 : 0);
+        const bool linked = flowComputerLinked(index, count);
+        links[index] = flag(linked);
+        writing[index] = flag(linked && exchangePossible && byteOf(tables, flowPipelineTable, index, 1) != 0);
     }
 }
 
 void CurrentData::writeAbnormalFlags(TableMemory& tables, ClockMoment now, const SlotConditions& conditions,
                                      bool valueAbnormal) const {
+    const int count = flowComputerCount(tables);
     bool flowComputerDown = false;
-    for (int index = 0; index < flowComputerCount(tables); ++index)
-        flowComputerDown = flowComputerDown || tables.table(HistoryTable::flowComputerLinks).at(index) == 0;
+    for (int index = 0; index < count; ++index)
+        flowComputerDown = flowComputerDown || !flowComputerLinked(index, count);
     bool tableDestroyed = byteOf(tables, identificationTable, destroyedTableByte, 0) != 0;
     for (int table = 0; table < tableCount; ++table)
         tableDestroyed = tableDestroyed || destroyed(tables, table);
@@ -247,19 +254,16 @@ void CurrentData::writeAbnormalFlags(TableMemory& tables, ClockMoment now, const
     QByteArray& flags = sized(tables, HistoryTable::abnormalFlags);
     flags.fill('\0');
     RecordBytes::putStamp(flags, changeTime, episodes_.lastPollingChange(now).value_or(firstSlot_), 6);
-    flags[flowComputerTrouble] = static_cast<char>(flowComputerDown ? 1 : 0);
-    flags[chromatographTrouble] =
-        static_cast<char>(conditions.chromatographLinkLost || conditions.chromatographAbnormal ||
-                                  conditions.chromatographNotUpdated
-                              ? 1
-                              : 0);
-    flags[moistureMeterTrouble] = static_cast<char>(
-        links_.moistureMeter && (conditions.moistureMeterLinkLost || conditions.moistureMeterStatus != 0)
-            ? 1
-            : 0);
-    flags[selfDiagnosticTrouble] = static_cast<char>(tableDestroyed ? 1 : 0);
-    flags[abnormalValue] = static_cast<char>(valueAbnormal ? 1 : 0);
+    flags[flowComputerTrouble] = flag(flowComputerDown);
+    flags[chromatographTrouble] = flag(conditions.chromatographLinkLost || conditions.chromatographAbnormal ||
+                                       conditions.chromatographNotUpdated);
+    flags[moistureMeterTrouble] = flag(
+        links_.moistureMeter && (conditions.moistureMeterLinkLost || conditions.moistureMeterStatus != 0));
+    flags[selfDiagnosticTrouble] = flag(tableDestroyed);
+    flags[abnormalValue] = flag(valueAbnormal);
     putControllerWord(tables, flags, chromatographWord, conditions.chromatographStatus);
     putControllerWord(tables, flags, moistureMeterWord,
                       links_.moistureMeter ? conditions.moistureMeterStatus : 0);
 }
+
+} // namespace SimHist

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace SimHist {
+
 // The controller's current measurements and state: tables 8 (functions), 16 (abnormal-situation
 // flags), 30 (latest analysis), 32 (zones), 33 to 35 (links and flow-computer writing), 36 (moving
 // averages) and 37 (latest moisture measurement). They follow the same gas, moisture and episodes
@@ -37,6 +39,7 @@ private:
                              std::optional<ClockMoment> measurement) const;
     void writeMoistureData(TableMemory& tables, std::optional<ClockMoment> measurement) const;
     bool writeZones(TableMemory& tables, bool analysed) const;
+    bool flowComputerLinked(int index, int count) const;
     void writeFlowComputers(TableMemory& tables, bool exchangePossible) const;
     void writeAbnormalFlags(TableMemory& tables, ClockMoment now, const SlotConditions& conditions,
                             bool valueAbnormal) const;
@@ -47,3 +50,5 @@ private:
     ClockMoment firstSlot_;
     Links links_;
 };
+
+} // namespace SimHist

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QSet>
 
+namespace SimHist {
+
 // The moments whose records the simulated controller sends with a wrong checksum.
 class DamagedStamps {
 public:
@@ -16,3 +18,5 @@ public:
 private:
     QSet<qint64> seconds_;
 };
+
+} // namespace SimHist

@@ -6,6 +6,8 @@
 
 #include <array>
 
+namespace SimHist {
+
 namespace {
 
 // DiagnosticRecord: stamp 0-5, code 6, object 7, object parameters 8-9, current value 10-13,
@@ -216,3 +218,5 @@ QByteArray DiagnosticRecords::record(std::uint32_t index, ClockMoment stamp, boo
     RecordBytes::seal(record, damaged);
     return record;
 }
+
+} // namespace SimHist

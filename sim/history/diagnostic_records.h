@@ -3,6 +3,8 @@
 #include "sim/history/log_record_maker.h"
 #include "sim/history/seeded_noise.h"
 
+namespace SimHist {
+
 // The diagnostic log: one event a record, with its object and, for set-point crossings, the value
 // and the set-point. Successive records go through every diagnostic code the controller knows
 // (and one of a later firmware), so any run of `eventKinds()` records holds each of them.
@@ -20,3 +22,5 @@ private:
     SeededNoise noise_;
     int firstKind_;
 };
+
+} // namespace SimHist

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+namespace SimHist {
+
 namespace {
 
 using Kind = EpisodeSchedule::Kind;
@@ -121,3 +123,5 @@ std::optional<ClockMoment> EpisodeSchedule::lastPollingChange(ClockMoment moment
             consider(*cut);
     return latest;
 }
+
+} // namespace SimHist

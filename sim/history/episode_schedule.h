@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace SimHist {
+
 // What went on around the controller during one 5-minute interval.
 struct SlotConditions {
     bool switchedOff = false;
@@ -68,3 +70,5 @@ private:
     std::optional<ClockMoment> moistureMeterLinkCut_;
     qint64 calibrationTime_;
 };
+
+} // namespace SimHist

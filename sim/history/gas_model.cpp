@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace SimHist {
+
 namespace {
 
 struct ComponentRange {
@@ -92,3 +94,5 @@ GasValues GasModel::compose(ClockMoment moment, bool scattered) const {
     completeGasProperties(values);
     return values;
 }
+
+} // namespace SimHist

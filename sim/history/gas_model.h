@@ -4,6 +4,8 @@
 #include "sim/history/gas_properties.h"
 #include "sim/history/seeded_noise.h"
 
+namespace SimHist {
+
 // The gas flowing past the chromatograph: a lean natural gas whose composition the seed chooses,
 // drifting smoothly through the day and over several days.
 class GasModel {
@@ -25,3 +27,5 @@ private:
     GasValues slowPhase_{};
     GasValues slowPeriodDays_{};
 };
+
+} // namespace SimHist

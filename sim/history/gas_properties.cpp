@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace SimHist {
+
 namespace {
 
 struct ComponentData {
@@ -54,3 +56,5 @@ void completeGasProperties(GasValues& values) {
     values[GasSlot::relativeDensity] = relativeDensity;
     values[GasSlot::superiorWobbe] = values[GasSlot::superiorHeat] / std::sqrt(relativeDensity);
 }
+
+} // namespace SimHist

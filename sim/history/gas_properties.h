@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace SimHist {
+
 // The twenty gas parameters of one analysis, in the controller's slot order.
 using GasValues = std::array<double, 20>;
 
@@ -38,3 +40,5 @@ constexpr std::array<int, 12> componentSlots = {
 // Fills the heats of combustion, the densities, the Wobbe index and the compression factor from
 // the mole fractions, at the metering conditions 20 °C and 101.325 kPa (heats in MJ/m3).
 void completeGasProperties(GasValues& values);
+
+} // namespace SimHist

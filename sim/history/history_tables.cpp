@@ -1,5 +1,7 @@
 #include "sim/history/history_tables.h"
 
+namespace SimHist {
+
 namespace HistoryTable {
 
 namespace {
@@ -47,3 +49,5 @@ std::uint8_t byteOf(const TableMemory& tables, int number, int offset, std::uint
 }
 
 } // namespace HistoryTable
+
+} // namespace SimHist

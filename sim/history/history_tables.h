@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <cstdint>
 
+namespace SimHist {
+
 // The tables of the controller that show its history and its current measurements.
 namespace HistoryTable {
 constexpr int functions = 8;
@@ -26,3 +28,5 @@ QByteArray& sized(TableMemory& tables, int number);
 // A byte of a table that another part of the controller keeps; `absent` when the table is shorter.
 std::uint8_t byteOf(const TableMemory& tables, int number, int offset, std::uint8_t absent);
 } // namespace HistoryTable
+
+} // namespace SimHist

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace SimHist {
+
 namespace {
 
 // InterventionRecord: stamp 0-5, operator's level 6, table 7, field 8, unit 9, old value 10-13,
@@ -196,3 +198,5 @@ QByteArray InterventionRecords::record(std::uint32_t index, ClockMoment stamp, b
     RecordBytes::seal(record, damaged);
     return record;
 }
+
+} // namespace SimHist

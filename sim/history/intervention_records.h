@@ -3,6 +3,8 @@
 #include "sim/history/log_record_maker.h"
 #include "sim/history/seeded_noise.h"
 
+namespace SimHist {
+
 // The operator-intervention log: one changed table field a record, with old and new value and the
 // operator's name. Successive records go through every kind of change the controller logs, so any
 // run of `changeKinds()` records holds each of them.
@@ -20,3 +22,5 @@ private:
     SeededNoise noise_;
     int firstKind_;
 };
+
+} // namespace SimHist

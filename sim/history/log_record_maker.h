@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <cstdint>
 
+namespace SimHist {
+
 // The records of one event log, made for any global index and moment.
 class LogRecordMaker {
 public:
@@ -13,3 +15,5 @@ public:
     virtual int recordSize() const = 0;
     virtual QByteArray record(std::uint32_t index, ClockMoment stamp, bool damaged) const = 0;
 };
+
+} // namespace SimHist

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace SimHist {
+
 namespace {
 
 constexpr std::uint8_t diagnosticLog = 0;
@@ -152,3 +154,5 @@ void LogRequests::writeBounds(TableMemory& tables, ClockMoment now) const {
     write(HistoryTable::interventionBounds, interventionTimeline_);
     write(HistoryTable::calibrationBounds, calibrationTimeline_);
 }
+
+} // namespace SimHist

@@ -10,6 +10,8 @@
 #include <QByteArrayView>
 #include <optional>
 
+namespace SimHist {
+
 // The intervention and diagnostic logs: requests 7 (by global index) and 8 (by period, block by
 // block), and their index bounds in tables 10 and 11. A reading by period is a series of requests
 // numbered 0, 1, ... 255, 1, ...; the controller follows the series and repeats the last block when
@@ -57,3 +59,5 @@ private:
     DamagedStamps damaged_;
     std::optional<Series> series_;
 };
+
+} // namespace SimHist

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace SimHist {
+
 LogTimeline::LogTimeline(const SeededNoise& noise, ClockMoment start, const Shape& shape)
     : noise_(noise), start_(start), shape_(shape) {}
 
@@ -35,3 +37,5 @@ std::uint32_t LogTimeline::firstAtOrAfter(ClockMoment moment) const {
         ++index;
     return index;
 }
+
+} // namespace SimHist

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace SimHist {
+
 // The global indices of one event log and the moments of its records. Record 1 is written soon
 // after the history begins and the next ones follow at a steady mean spacing, each a little late
 // by a seeded share of the spacing, so that the moments keep the order of the indices; the ring
@@ -32,3 +34,5 @@ private:
     ClockMoment start_;
     Shape shape_;
 };
+
+} // namespace SimHist

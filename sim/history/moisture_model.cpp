@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace SimHist {
+
 namespace {
 
 constexpr double atmosphere = 1.01325;     // bar
@@ -42,3 +44,5 @@ MoistureValues MoistureModel::measurementAt(ClockMoment moment) const {
         values[MoistureSlot::waterDewPoint] + dewPointPerDecade * std::log10(referencePressure / absolute);
     return values;
 }
+
+} // namespace SimHist

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace SimHist {
+
 // The five values of the moisture meter, in the order of its current-data table (PV21 to PV25);
 // the archive records carry the first four.
 using MoistureValues = std::array<double, 5>;
@@ -35,3 +37,5 @@ private:
     double slowPhase_;
     double slowPeriodDays_;
 };
+
+} // namespace SimHist

@@ -4,6 +4,8 @@
 
 #include <bit>
 
+namespace SimHist {
+
 namespace RecordBytes {
 
 namespace {
@@ -43,3 +45,5 @@ void seal(QByteArray& record, bool damaged) {
 }
 
 } // namespace RecordBytes
+
+} // namespace SimHist

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <cstdint>
 
+namespace SimHist {
+
 // Writing the fields of a record or table image at explicit offsets, least significant byte first.
 namespace RecordBytes {
 
@@ -20,3 +22,5 @@ void putTime(QByteArray& bytes, int offset, ClockMoment moment);
 void seal(QByteArray& record, bool damaged);
 
 } // namespace RecordBytes
+
+} // namespace SimHist

@@ -1,5 +1,7 @@
 #include "sim/history/seeded_noise.h"
 
+namespace SimHist {
+
 namespace {
 
 // The finaliser of splitmix64: spreads every input bit over the whole word.
@@ -30,3 +32,5 @@ double SeededNoise::between(double low, double high, NoiseStream stream, std::in
 int SeededNoise::below(int count, NoiseStream stream, std::int64_t key, std::int64_t part) const {
     return static_cast<int>(unit(stream, key, part) * count);
 }
+
+} // namespace SimHist

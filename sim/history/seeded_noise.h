@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace SimHist {
+
 // Named sources of chance of the simulated controller; each draws its own numbers from the seed.
 enum class NoiseStream : std::uint64_t {
     gasBase = 1,
@@ -37,3 +39,5 @@ public:
 private:
     std::uint64_t seed_;
 };
+
+} // namespace SimHist

@@ -2,6 +2,8 @@
 
 #include "sim/history/gas_properties.h"
 
+namespace SimHist {
+
 namespace {
 
 namespace Unit {
@@ -64,3 +66,5 @@ std::uint8_t slotUnitCode(int slot) {
 int setPointSlot(std::uint64_t choice) {
     return slotsWithSetPoints[choice % slotsWithSetPoints.size()];
 }
+
+} // namespace SimHist

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace SimHist {
+
 // The controller's factory set-points of one gas parameter: insensitivity zone, lower and upper
 // warning set-points, lower and upper limits of the values written into the flow computers.
 struct SetPointDefaults {
@@ -19,3 +21,5 @@ const std::array<SetPointDefaults, 20>& setPointDefaults();
 std::uint8_t slotUnitCode(int slot);
 // A slot that has set-points, chosen by a number.
 int setPointSlot(std::uint64_t choice);
+
+} // namespace SimHist

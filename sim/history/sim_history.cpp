@@ -5,6 +5,8 @@
 
 #include <optional>
 
+using namespace SimHist;
+
 namespace {
 
 constexpr int systemTable = 6;

@@ -45,11 +45,11 @@ public:
 private:
     struct Models;
     SimHistory(const SimHistoryOptions& options, const Models& models);
-    ArchiveCalendar calendar() const;
+    SimHist::ArchiveCalendar calendar() const;
 
-    ClockMoment historyStart_;
+    SimHist::ClockMoment historyStart_;
     int contractHour_;
-    ArchiveRequests archives_;
-    LogRequests logs_;
-    CurrentData currentData_;
+    SimHist::ArchiveRequests archives_;
+    SimHist::LogRequests logs_;
+    SimHist::CurrentData currentData_;
 };
