@@ -12,7 +12,8 @@ constexpr int dayDepthMonths = 48;
 constexpr std::uint8_t dayShiftFlag = 0x80;
 constexpr int secondByte = 5;
 
-int depthMonths(ArchiveUnit unit) {
+int depthMonths(ArchiveUnit unit)
+{
     switch (unit) {
     case ArchiveUnit::fiveMinutes:
         return fiveMinuteDepthMonths;
@@ -27,9 +28,12 @@ int depthMonths(ArchiveUnit unit) {
 } // namespace
 
 ArchiveCalendar::ArchiveCalendar(ClockMoment historyStart, int contractHour)
-    : historyStart_(historyStart), contractOffset_(contractHour * ClockMoment::hour) {}
+    : historyStart_(historyStart), contractOffset_(contractHour * ClockMoment::hour)
+{
+}
 
-qint64 ArchiveCalendar::length(ArchiveUnit unit) {
+qint64 ArchiveCalendar::length(ArchiveUnit unit)
+{
     switch (unit) {
     case ArchiveUnit::fiveMinutes:
         return ClockMoment::fiveMinutes;
@@ -41,15 +45,18 @@ qint64 ArchiveCalendar::length(ArchiveUnit unit) {
     return ClockMoment::day;
 }
 
-ClockMoment ArchiveCalendar::gasDayStart(ClockMoment moment) const {
+ClockMoment ArchiveCalendar::gasDayStart(ClockMoment moment) const
+{
     return (moment - contractOffset_).truncated(ClockMoment::day) + contractOffset_;
 }
 
-ClockMoment ArchiveCalendar::firstRecord(ArchiveUnit unit) const {
+ClockMoment ArchiveCalendar::firstRecord(ArchiveUnit unit) const
+{
     return unit == ArchiveUnit::day ? gasDayStart(historyStart_) : historyStart_.truncated(length(unit));
 }
 
-ArchiveCalendar::Span ArchiveCalendar::span(ArchiveUnit unit, ClockMoment now) const {
+ArchiveCalendar::Span ArchiveCalendar::span(ArchiveUnit unit, ClockMoment now) const
+{
     // The interval running now is still open; the one before it is the newest record.
     const ClockMoment running = unit == ArchiveUnit::day ? gasDayStart(now) : now.truncated(length(unit));
     const ClockMoment newest = running - length(unit);
@@ -57,18 +64,20 @@ ArchiveCalendar::Span ArchiveCalendar::span(ArchiveUnit unit, ClockMoment now) c
     return {std::max(oldest, firstRecord(unit)), newest};
 }
 
-ClockMoment ArchiveCalendar::lastRecordUpTo(ArchiveUnit unit, ClockMoment stamp) const {
+ClockMoment ArchiveCalendar::lastRecordUpTo(ArchiveUnit unit, ClockMoment stamp) const
+{
     return unit == ArchiveUnit::day ? stamp.truncated(ClockMoment::day) + contractOffset_
                                     : stamp.truncated(length(unit));
 }
 
-ClockMoment ArchiveCalendar::firstRecordFrom(ArchiveUnit unit, ClockMoment stamp) const {
+ClockMoment ArchiveCalendar::firstRecordFrom(ArchiveUnit unit, ClockMoment stamp) const
+{
     const ClockMoment last = lastRecordUpTo(unit, stamp);
     return unit != ArchiveUnit::day && last < stamp ? last + length(unit) : last;
 }
 
-ArchiveInterval ArchiveCalendar::interval(ArchiveUnit unit, ClockMoment start,
-                                          const EpisodeSchedule& episodes) const {
+ArchiveInterval ArchiveCalendar::interval(ArchiveUnit unit, ClockMoment start, const EpisodeSchedule& episodes) const
+{
     ArchiveInterval interval;
     interval.start = start;
     interval.end = start + length(unit);
@@ -84,7 +93,8 @@ ArchiveInterval ArchiveCalendar::interval(ArchiveUnit unit, ClockMoment start,
     return interval;
 }
 
-QByteArray ArchiveCalendar::firstRecordStamps(ClockMoment now) const {
+QByteArray ArchiveCalendar::firstRecordStamps(ClockMoment now) const
+{
     if (now < historyStart_) {
         // The controller's mark of an archive that has never been written.
         const QByteArray never("\x01\x01\x01\x00\x00\x00", 6);

@@ -37,15 +37,16 @@ constexpr std::uint8_t automaticCalibration = 0x80;
 constexpr std::uint8_t endHourFlag = 0x80;
 
 // The flags of a chromatograph interval in which the analysis could not be used as it was.
-std::uint8_t substituteFlags(const SlotConditions& conditions) {
+std::uint8_t substituteFlags(const SlotConditions& conditions)
+{
     return (conditions.chromatographAbnormal ? Flag::abnormal : 0) |
            (conditions.valueOutOfLimits ? Flag::outOfLimits : 0) |
            (conditions.chromatographLinkLost ? Flag::noLink : 0) |
            (conditions.chromatographNotUpdated ? Flag::notUpdated : 0);
 }
 
-template <typename Values>
-void putValues(QByteArray& record, int offset, const Values& values, std::size_t count) {
+template <typename Values> void putValues(QByteArray& record, int offset, const Values& values, std::size_t count)
+{
     for (std::size_t index = 0; index < count; ++index)
         putFloat(record, offset + 4 * static_cast<int>(index), values[index]);
 }
@@ -55,10 +56,13 @@ void putValues(QByteArray& record, int offset, const Values& values, std::size_t
 ArchiveRecordMaker::ArchiveRecordMaker(const GasModel& gas, const MoistureModel& moisture,
                                        const EpisodeSchedule& episodes, ClockMoment historyStart,
                                        const DamagedStamps& damaged)
-    : gas_(gas), moisture_(moisture), episodes_(episodes),
-      firstSlot_(historyStart.truncated(ClockMoment::fiveMinutes)), damaged_(damaged) {}
+    : gas_(gas), moisture_(moisture), episodes_(episodes), firstSlot_(historyStart.truncated(ClockMoment::fiveMinutes)),
+      damaged_(damaged)
+{
+}
 
-QByteArray ArchiveRecordMaker::chromatographMoment(ClockMoment slot) const {
+QByteArray ArchiveRecordMaker::chromatographMoment(ClockMoment slot) const
+{
     QByteArray record(chromatographMomentSize, '\0');
     putStamp(record, 0, slot, 6);
     const SlotConditions conditions = episodes_.at(slot);
@@ -78,7 +82,8 @@ QByteArray ArchiveRecordMaker::chromatographMoment(ClockMoment slot) const {
     return record;
 }
 
-QByteArray ArchiveRecordMaker::moistureMoment(ClockMoment slot) const {
+QByteArray ArchiveRecordMaker::moistureMoment(ClockMoment slot) const
+{
     QByteArray record(moistureMomentSize, '\0');
     putStamp(record, 0, slot, 6);
     const SlotConditions conditions = episodes_.at(slot);
@@ -94,8 +99,8 @@ QByteArray ArchiveRecordMaker::moistureMoment(ClockMoment slot) const {
     return record;
 }
 
-template <typename Visit>
-void ArchiveRecordMaker::forEachSlot(const ArchiveInterval& interval, Visit visit) const {
+template <typename Visit> void ArchiveRecordMaker::forEachSlot(const ArchiveInterval& interval, Visit visit) const
+{
     for (ClockMoment slot = interval.start; slot < interval.end; slot = slot + ClockMoment::fiveMinutes) {
         if (slot < firstSlot_)
             continue;
@@ -106,7 +111,8 @@ void ArchiveRecordMaker::forEachSlot(const ArchiveInterval& interval, Visit visi
 }
 
 void ArchiveRecordMaker::putIntervalHeader(QByteArray& record, const ArchiveInterval& interval,
-                                           std::uint8_t status) const {
+                                           std::uint8_t status) const
+{
     putStamp(record, 0, interval.start, 3);
     RecordBytes::putTime(record, intervalStartTime, interval.start);
     RecordBytes::putTime(record, intervalEndTime, interval.closed);
@@ -115,15 +121,15 @@ void ArchiveRecordMaker::putIntervalHeader(QByteArray& record, const ArchiveInte
     record[intervalStatus] = static_cast<char>(status);
 }
 
-QByteArray ArchiveRecordMaker::chromatographInterval(const ArchiveInterval& interval) const {
+QByteArray ArchiveRecordMaker::chromatographInterval(const ArchiveInterval& interval) const
+{
     QByteArray record(chromatographIntervalSize, '\0');
     GasValues sum{};
     int counted = 0;
     std::uint8_t status = 0;
     forEachSlot(interval, [&](ClockMoment slot, const SlotConditions& conditions) {
         status |= substituteFlags(conditions);
-        const GasValues values =
-            conditions.chromatographSound() ? gas_.analysisAt(slot) : gas_.substituteAt(slot);
+        const GasValues values = conditions.chromatographSound() ? gas_.analysisAt(slot) : gas_.substituteAt(slot);
         for (int index = 0; index < GasSlot::count; ++index)
             sum[index] += values[index];
         ++counted;
@@ -138,7 +144,8 @@ QByteArray ArchiveRecordMaker::chromatographInterval(const ArchiveInterval& inte
     return record;
 }
 
-QByteArray ArchiveRecordMaker::moistureInterval(const ArchiveInterval& interval) const {
+QByteArray ArchiveRecordMaker::moistureInterval(const ArchiveInterval& interval) const
+{
     QByteArray record(moistureIntervalSize, '\0');
     MoistureValues sum{};
     int lived = 0;

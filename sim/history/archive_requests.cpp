@@ -14,7 +14,8 @@ struct RequestShape {
     int stampLength;
 };
 
-std::optional<RequestShape> shapeOf(std::uint8_t function) {
+std::optional<RequestShape> shapeOf(std::uint8_t function)
+{
     switch (function) {
     case 14:
         return RequestShape{ArchiveUnit::fiveMinutes, 1, 5};
@@ -35,12 +36,14 @@ constexpr int moistureRecordsPerAnswer = 8;
 
 } // namespace
 
-ArchiveRequests::ArchiveRequests(const ArchiveRecordMaker& records, const EpisodeSchedule& episodes,
-                                 bool moistureMeter)
-    : records_(records), episodes_(episodes), moistureMeter_(moistureMeter) {}
+ArchiveRequests::ArchiveRequests(const ArchiveRecordMaker& records, const EpisodeSchedule& episodes, bool moistureMeter)
+    : records_(records), episodes_(episodes), moistureMeter_(moistureMeter)
+{
+}
 
 SimReply ArchiveRequests::answer(std::uint8_t function, QByteArrayView data, ClockMoment now,
-                                 const ArchiveCalendar& calendar) const {
+                                 const ArchiveCalendar& calendar) const
+{
     const std::optional<RequestShape> shape = shapeOf(function);
     if (!shape)
         return SimReply::failure(ControllerError::unknownCommand);
@@ -50,10 +53,8 @@ SimReply ArchiveRequests::answer(std::uint8_t function, QByteArrayView data, Clo
     if (static_cast<std::uint8_t>(data[0]) != shape->selector || data[1] != 0 ||
         (device != chromatograph && device != moistureMeterDevice))
         return SimReply::failure(ControllerError::badParameters);
-    const std::optional<ClockMoment> start =
-        ClockMoment::fromStamp(data.sliced(headerLength, shape->stampLength));
-    const std::optional<ClockMoment> end =
-        ClockMoment::fromStamp(data.sliced(headerLength + shape->stampLength));
+    const std::optional<ClockMoment> start = ClockMoment::fromStamp(data.sliced(headerLength, shape->stampLength));
+    const std::optional<ClockMoment> end = ClockMoment::fromStamp(data.sliced(headerLength + shape->stampLength));
     if (!start || !end)
         return SimReply::failure(ControllerError::badParameters);
     if (*end < *start)
@@ -77,7 +78,8 @@ SimReply ArchiveRequests::answer(std::uint8_t function, QByteArrayView data, Clo
 }
 
 QByteArray ArchiveRequests::recordAt(ArchiveUnit unit, bool moisture, ClockMoment start,
-                                     const ArchiveCalendar& calendar) const {
+                                     const ArchiveCalendar& calendar) const
+{
     if (unit == ArchiveUnit::fiveMinutes)
         return moisture ? records_.moistureMoment(start) : records_.chromatographMoment(start);
     const ArchiveInterval interval = calendar.interval(unit, start, episodes_);

@@ -16,12 +16,10 @@ class ArchiveRequests {
 public:
     ArchiveRequests(const ArchiveRecordMaker& records, const EpisodeSchedule& episodes, bool moistureMeter);
 
-    SimReply answer(std::uint8_t function, QByteArrayView data, ClockMoment now,
-                    const ArchiveCalendar& calendar) const;
+    SimReply answer(std::uint8_t function, QByteArrayView data, ClockMoment now, const ArchiveCalendar& calendar) const;
 
 private:
-    QByteArray recordAt(ArchiveUnit unit, bool moisture, ClockMoment start,
-                        const ArchiveCalendar& calendar) const;
+    QByteArray recordAt(ArchiveUnit unit, bool moisture, ClockMoment start, const ArchiveCalendar& calendar) const;
 
     ArchiveRecordMaker records_;
     EpisodeSchedule episodes_;

@@ -55,11 +55,13 @@ constexpr char lowerAlarm = 3;
 constexpr char upperAlarm = 4;
 } // namespace Zone
 
-bool destroyed(const TableMemory& tables, int table) {
+bool destroyed(const TableMemory& tables, int table)
+{
     return byteOf(tables, tableStates, table, 0) != 0;
 }
 
-std::optional<float> floatOf(const QByteArray& bytes, int offset) {
+std::optional<float> floatOf(const QByteArray& bytes, int offset)
+{
     if (offset + 4 > bytes.size())
         return std::nullopt;
     const auto raw = qFromLittleEndian<std::uint32_t>(bytes.constData() + offset);
@@ -68,7 +70,8 @@ std::optional<float> floatOf(const QByteArray& bytes, int offset) {
     return value;
 }
 
-char zoneOf(const TableMemory& tables, int slot, float value) {
+char zoneOf(const TableMemory& tables, int slot, float value)
+{
     const auto setPoint = [&](int table) { return floatOf(tables.table(table), 4 * slot); };
     const auto below = [&](int table) { return setPoint(table) && value < *setPoint(table); };
     const auto above = [&](int table) { return setPoint(table) && value > *setPoint(table); };
@@ -83,7 +86,8 @@ char zoneOf(const TableMemory& tables, int slot, float value) {
     return Zone::normal;
 }
 
-void putDataTime(QByteArray& bytes, std::optional<ClockMoment> moment) {
+void putDataTime(QByteArray& bytes, std::optional<ClockMoment> moment)
+{
     if (!moment)
         return;
     RecordBytes::putStamp(bytes, 0, *moment, 3);
@@ -91,30 +95,36 @@ void putDataTime(QByteArray& bytes, std::optional<ClockMoment> moment) {
 }
 
 // The controller's own byte order for 16-bit words (table 0 byte 10): 0 puts the high byte first.
-void putControllerWord(const TableMemory& tables, QByteArray& bytes, int offset, std::uint16_t word) {
+void putControllerWord(const TableMemory& tables, QByteArray& bytes, int offset, std::uint16_t word)
+{
     if (byteOf(tables, identificationTable, byteOrderByte, 1) == 0)
         word = static_cast<std::uint16_t>((word << 8) | (word >> 8));
     RecordBytes::putWord(bytes, offset, word);
 }
 
-template <typename Values> void putFloats(QByteArray& bytes, int offset, const Values& values) {
+template <typename Values> void putFloats(QByteArray& bytes, int offset, const Values& values)
+{
     for (std::size_t index = 0; index < values.size(); ++index)
         RecordBytes::putFloat(bytes, offset + 4 * static_cast<int>(index), values[index]);
 }
 
-char flag(bool set) {
+char flag(bool set)
+{
     return set ? 1 : 0;
 }
 
-bool chromatographDelivered(const SlotConditions& conditions) {
+bool chromatographDelivered(const SlotConditions& conditions)
+{
     return !conditions.switchedOff && !conditions.chromatographLinkLost;
 }
 
-bool moistureMeterDelivered(const SlotConditions& conditions) {
+bool moistureMeterDelivered(const SlotConditions& conditions)
+{
     return !conditions.switchedOff && !conditions.moistureMeterLinkLost;
 }
 
-int flowComputerCount(const TableMemory& tables) {
+int flowComputerCount(const TableMemory& tables)
+{
     return std::min<int>(maximumFlowComputers, byteOf(tables, flowPortTable, 0, 0));
 }
 
@@ -122,11 +132,13 @@ int flowComputerCount(const TableMemory& tables) {
 
 CurrentData::CurrentData(const GasModel& gas, const MoistureModel& moisture, const EpisodeSchedule& episodes,
                          ClockMoment historyStart, const Links& links)
-    : gas_(gas), moisture_(moisture), episodes_(episodes),
-      firstSlot_(historyStart.truncated(ClockMoment::fiveMinutes)), links_(links) {}
+    : gas_(gas), moisture_(moisture), episodes_(episodes), firstSlot_(historyStart.truncated(ClockMoment::fiveMinutes)),
+      links_(links)
+{
+}
 
-template <typename Delivered>
-std::optional<ClockMoment> CurrentData::latest(ClockMoment now, Delivered delivered) const {
+template <typename Delivered> std::optional<ClockMoment> CurrentData::latest(ClockMoment now, Delivered delivered) const
+{
     const ClockMoment limit = std::max(firstSlot_, now - searchSpan);
     for (ClockMoment slot = now.truncated(ClockMoment::fiveMinutes); slot >= limit;
          slot = slot - ClockMoment::fiveMinutes)
@@ -136,7 +148,8 @@ std::optional<ClockMoment> CurrentData::latest(ClockMoment now, Delivered delive
 }
 
 template <typename Values, typename Delivered, typename Measure>
-Values CurrentData::averageUpTo(ClockMoment last, Delivered delivered, Measure measure) const {
+Values CurrentData::averageUpTo(ClockMoment last, Delivered delivered, Measure measure) const
+{
     Values sum{};
     int count = 0;
     for (ClockMoment slot = last; slot > last - averagingSpan && slot >= firstSlot_;
@@ -153,7 +166,8 @@ Values CurrentData::averageUpTo(ClockMoment last, Delivered delivered, Measure m
     return sum;
 }
 
-void CurrentData::refresh(TableMemory& tables, ClockMoment now) const {
+void CurrentData::refresh(TableMemory& tables, ClockMoment now) const
+{
     const SlotConditions conditions = episodes_.at(now);
     const std::optional<ClockMoment> analysis = latest(now, chromatographDelivered);
     const std::optional<ClockMoment> measurement =
@@ -179,7 +193,8 @@ void CurrentData::refresh(TableMemory& tables, ClockMoment now) const {
     writeAbnormalFlags(tables, now, conditions, valueAbnormal);
 }
 
-void CurrentData::writeChromatographData(TableMemory& tables, std::optional<ClockMoment> analysis) const {
+void CurrentData::writeChromatographData(TableMemory& tables, std::optional<ClockMoment> analysis) const
+{
     QByteArray& bytes = sized(tables, HistoryTable::chromatographData);
     bytes.fill('\0');
     putDataTime(bytes, analysis);
@@ -189,22 +204,23 @@ void CurrentData::writeChromatographData(TableMemory& tables, std::optional<Cloc
 }
 
 void CurrentData::writeMovingAverages(TableMemory& tables, std::optional<ClockMoment> analysis,
-                                      std::optional<ClockMoment> measurement) const {
+                                      std::optional<ClockMoment> measurement) const
+{
     QByteArray& bytes = sized(tables, HistoryTable::movingAverages);
     bytes.fill('\0');
     putDataTime(bytes, analysis);
     if (analysis)
-        putFloats(bytes, dataValues,
-                  averageUpTo<GasValues>(*analysis, chromatographDelivered,
-                                         [&](ClockMoment slot) { return gas_.analysisAt(slot); }));
+        putFloats(bytes, dataValues, averageUpTo<GasValues>(*analysis, chromatographDelivered, [&](ClockMoment slot) {
+                      return gas_.analysisAt(slot);
+                  }));
     if (measurement)
         putFloats(bytes, averagedMoisture,
-                  averageUpTo<MoistureValues>(*measurement, moistureMeterDelivered, [&](ClockMoment slot) {
-                      return moisture_.measurementAt(slot);
-                  }));
+                  averageUpTo<MoistureValues>(*measurement, moistureMeterDelivered,
+                                              [&](ClockMoment slot) { return moisture_.measurementAt(slot); }));
 }
 
-void CurrentData::writeMoistureData(TableMemory& tables, std::optional<ClockMoment> measurement) const {
+void CurrentData::writeMoistureData(TableMemory& tables, std::optional<ClockMoment> measurement) const
+{
     QByteArray& bytes = sized(tables, HistoryTable::moistureMeterData);
     bytes.fill('\0');
     putDataTime(bytes, measurement);
@@ -213,24 +229,26 @@ void CurrentData::writeMoistureData(TableMemory& tables, std::optional<ClockMome
     putFloats(bytes, dataValues, moisture_.measurementAt(*measurement));
 }
 
-bool CurrentData::writeZones(TableMemory& tables, bool analysed) const {
+bool CurrentData::writeZones(TableMemory& tables, bool analysed) const
+{
     const QByteArray analysis = tables.table(HistoryTable::chromatographData);
     QByteArray& zones = sized(tables, HistoryTable::zones);
     bool abnormal = false;
     for (int slot = 0; slot < GasSlot::count; ++slot) {
         const bool monitored = analysed && slot != GasSlot::fractionSum && slot != GasSlot::temperature;
-        zones[slot] =
-            monitored ? zoneOf(tables, slot, *floatOf(analysis, dataValues + 4 * slot)) : Zone::normal;
+        zones[slot] = monitored ? zoneOf(tables, slot, *floatOf(analysis, dataValues + 4 * slot)) : Zone::normal;
         abnormal = abnormal || zones[slot] != Zone::normal;
     }
     return abnormal;
 }
 
-bool CurrentData::flowComputerLinked(int index, int count) const {
+bool CurrentData::flowComputerLinked(int index, int count) const
+{
     return index < count && (links_.flowComputers >> index & 1) != 0;
 }
 
-void CurrentData::writeFlowComputers(TableMemory& tables, bool exchangePossible) const {
+void CurrentData::writeFlowComputers(TableMemory& tables, bool exchangePossible) const
+{
     const int count = flowComputerCount(tables);
     QByteArray& links = sized(tables, HistoryTable::flowComputerLinks);
     QByteArray& writing = sized(tables, HistoryTable::flowComputerWriting);
@@ -242,7 +260,8 @@ void CurrentData::writeFlowComputers(TableMemory& tables, bool exchangePossible)
 }
 
 void CurrentData::writeAbnormalFlags(TableMemory& tables, ClockMoment now, const SlotConditions& conditions,
-                                     bool valueAbnormal) const {
+                                     bool valueAbnormal) const
+{
     const int count = flowComputerCount(tables);
     bool flowComputerDown = false;
     for (int index = 0; index < count; ++index)
@@ -257,13 +276,12 @@ void CurrentData::writeAbnormalFlags(TableMemory& tables, ClockMoment now, const
     flags[flowComputerTrouble] = flag(flowComputerDown);
     flags[chromatographTrouble] = flag(conditions.chromatographLinkLost || conditions.chromatographAbnormal ||
                                        conditions.chromatographNotUpdated);
-    flags[moistureMeterTrouble] = flag(
-        links_.moistureMeter && (conditions.moistureMeterLinkLost || conditions.moistureMeterStatus != 0));
+    flags[moistureMeterTrouble] =
+        flag(links_.moistureMeter && (conditions.moistureMeterLinkLost || conditions.moistureMeterStatus != 0));
     flags[selfDiagnosticTrouble] = flag(tableDestroyed);
     flags[abnormalValue] = flag(valueAbnormal);
     putControllerWord(tables, flags, chromatographWord, conditions.chromatographStatus);
-    putControllerWord(tables, flags, moistureMeterWord,
-                      links_.moistureMeter ? conditions.moistureMeterStatus : 0);
+    putControllerWord(tables, flags, moistureMeterWord, links_.moistureMeter ? conditions.moistureMeterStatus : 0);
 }
 
 } // namespace SimHist

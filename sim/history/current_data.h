@@ -28,8 +28,7 @@ public:
 
 private:
     // The latest 5-minute interval, not after `now`, in which the instrument delivered a measurement.
-    template <typename Delivered>
-    std::optional<ClockMoment> latest(ClockMoment now, Delivered delivered) const;
+    template <typename Delivered> std::optional<ClockMoment> latest(ClockMoment now, Delivered delivered) const;
     // The mean of the measurements delivered in the hour up to `last`.
     template <typename Values, typename Delivered, typename Measure>
     Values averageUpTo(ClockMoment last, Delivered delivered, Measure measure) const;

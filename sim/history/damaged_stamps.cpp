@@ -2,7 +2,8 @@
 
 namespace SimHist {
 
-DamagedStamps::DamagedStamps(const QList<QDateTime>& moments) {
+DamagedStamps::DamagedStamps(const QList<QDateTime>& moments)
+{
     for (const QDateTime& moment : moments)
         seconds_.insert(ClockMoment::fromDateTime(moment).seconds());
 }

@@ -60,14 +60,16 @@ constexpr std::array<Crossing, 19> crossings = {{
     {68, Reference::upperLimit, 1},
 }};
 
-const Crossing* crossingOf(int code) {
+const Crossing* crossingOf(int code)
+{
     for (const Crossing& crossing : crossings)
         if (crossing.code == code)
             return &crossing;
     return nullptr;
 }
 
-double referenceValue(Reference reference, int slot) {
+double referenceValue(Reference reference, int slot)
+{
     const SetPointDefaults& defaults = setPointDefaults()[slot];
     switch (reference) {
     case Reference::lowerWarning:
@@ -82,7 +84,8 @@ double referenceValue(Reference reference, int slot) {
     return defaults.upperLimit;
 }
 
-int codeOfKind(int kind) {
+int codeOfKind(int kind)
+{
     return kind <= lastKnownCode ? kind : laterFirmwareCode;
 }
 
@@ -92,13 +95,13 @@ public:
     RecordDraws(const SeededNoise& noise, std::uint32_t index) : noise_(noise), index_(index) {}
 
     std::uint64_t bits(int number) const { return noise_.bits(NoiseStream::logDetail, index_, part(number)); }
-    int below(int count, int number) const {
-        return noise_.below(count, NoiseStream::logDetail, index_, part(number));
-    }
-    double between(double low, double high, int number) const {
+    int below(int count, int number) const { return noise_.below(count, NoiseStream::logDetail, index_, part(number)); }
+    double between(double low, double high, int number) const
+    {
         return noise_.between(low, high, NoiseStream::logDetail, index_, part(number));
     }
-    template <typename Choices> auto pick(const Choices& choices, int number) const {
+    template <typename Choices> auto pick(const Choices& choices, int number) const
+    {
         return choices[below(static_cast<int>(choices.size()), number)];
     }
 
@@ -108,23 +111,25 @@ private:
     std::uint32_t index_;
 };
 
-void put(QByteArray& bytes, int offset, int value) {
+void put(QByteArray& bytes, int offset, int value)
+{
     bytes[offset] = static_cast<char>(value);
 }
 
-void describeCrossing(QByteArray& record, const Crossing& crossing, const RecordDraws& draws) {
+void describeCrossing(QByteArray& record, const Crossing& crossing, const RecordDraws& draws)
+{
     const int slot = setPointSlot(draws.bits(1));
     const double setPoint = referenceValue(crossing.reference, slot);
     const double step = draws.between(0.001, 0.03, 2);
     put(record, objectByte, Object::currentDataTable);
     put(record, objectIndex, slot);
     RecordBytes::putFloat(record, currentValue,
-                          setPoint > 0.0 ? setPoint * (1.0 + crossing.direction * step)
-                                         : crossing.direction * step);
+                          setPoint > 0.0 ? setPoint * (1.0 + crossing.direction * step) : crossing.direction * step);
     RecordBytes::putFloat(record, setPointValue, setPoint);
 }
 
-void describeLink(QByteArray& record, const RecordDraws& draws) {
+void describeLink(QByteArray& record, const RecordDraws& draws)
+{
     switch (draws.below(4, 1)) {
     case 0:
     case 1:
@@ -142,7 +147,8 @@ void describeLink(QByteArray& record, const RecordDraws& draws) {
     }
 }
 
-void describeObject(QByteArray& record, int code, const RecordDraws& draws) {
+void describeObject(QByteArray& record, int code, const RecordDraws& draws)
+{
     switch (code) {
     case 0:
     case 1:
@@ -168,8 +174,7 @@ void describeObject(QByteArray& record, int code, const RecordDraws& draws) {
     case 23: {
         const bool chromatograph = draws.below(2, 1) == 0;
         put(record, objectByte, chromatograph ? Object::chromatographAlarm : Object::moistureMeterStatus);
-        put(record, objectIndex,
-            draws.below(chromatograph ? chromatographAlarmBits : moistureMeterStatusBits, 2));
+        put(record, objectIndex, draws.below(chromatograph ? chromatographAlarmBits : moistureMeterStatusBits, 2));
         break;
     }
     case 40:
@@ -199,13 +204,17 @@ void describeObject(QByteArray& record, int code, const RecordDraws& draws) {
 } // namespace
 
 DiagnosticRecords::DiagnosticRecords(const SeededNoise& noise)
-    : noise_(noise), firstKind_(noise.below(eventKinds(), NoiseStream::logDetail, 0, logKey)) {}
+    : noise_(noise), firstKind_(noise.below(eventKinds(), NoiseStream::logDetail, 0, logKey))
+{
+}
 
-int DiagnosticRecords::eventKinds() {
+int DiagnosticRecords::eventKinds()
+{
     return lastKnownCode + 2;
 }
 
-QByteArray DiagnosticRecords::record(std::uint32_t index, ClockMoment stamp, bool damaged) const {
+QByteArray DiagnosticRecords::record(std::uint32_t index, ClockMoment stamp, bool damaged) const
+{
     const int code = codeOfKind(static_cast<int>((index + firstKind_) % eventKinds()));
     const RecordDraws draws(noise_, index);
     QByteArray record(size, '\0');

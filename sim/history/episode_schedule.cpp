@@ -34,14 +34,15 @@ constexpr std::array<Kind, 6> pollingKinds = {Kind::chromatographLink, Kind::chr
 constexpr qint64 calibrationLength = 3 * ClockMoment::fiveMinutes;
 constexpr int pollingSearchDays = 31;
 
-const EpisodeRule& ruleOf(Kind kind) {
+const EpisodeRule& ruleOf(Kind kind)
+{
     return rules[static_cast<std::size_t>(kind)];
 }
 
 // One or two alarm bits of a 16-bit status word.
-std::uint16_t statusBits(std::uint64_t detail) {
-    return static_cast<std::uint16_t>((1u << (detail % 16)) |
-                                      ((detail & 0x100) ? 1u << ((detail >> 12) % 16) : 0u));
+std::uint16_t statusBits(std::uint64_t detail)
+{
+    return static_cast<std::uint16_t>((1u << (detail % 16)) | ((detail & 0x100) ? 1u << ((detail >> 12) % 16) : 0u));
 }
 
 } // namespace
@@ -49,26 +50,29 @@ std::uint16_t statusBits(std::uint64_t detail) {
 EpisodeSchedule::EpisodeSchedule(const SeededNoise& noise, std::optional<ClockMoment> chromatographLinkCut,
                                  std::optional<ClockMoment> moistureMeterLinkCut)
     : noise_(noise), chromatographLinkCut_(chromatographLinkCut), moistureMeterLinkCut_(moistureMeterLinkCut),
-      calibrationTime_(noise.below(24, NoiseStream::calibrationHour, 0) * ClockMoment::hour) {}
+      calibrationTime_(noise.below(24, NoiseStream::calibrationHour, 0) * ClockMoment::hour)
+{
+}
 
-std::optional<EpisodeSchedule::Episode> EpisodeSchedule::episodeOfDay(Kind kind, qint64 dayNumber) const {
+std::optional<EpisodeSchedule::Episode> EpisodeSchedule::episodeOfDay(Kind kind, qint64 dayNumber) const
+{
     const EpisodeRule& rule = ruleOf(kind);
     const auto key = static_cast<std::int64_t>(kind);
     if (noise_.unit(NoiseStream::episodeChance, dayNumber, key) >= rule.dailyChance)
         return std::nullopt;
     const qint64 slotsPerDay = ClockMoment::day / ClockMoment::fiveMinutes;
-    const ClockMoment start(dayNumber * ClockMoment::day + noise_.below(static_cast<int>(slotsPerDay),
-                                                                        NoiseStream::episodeStart, dayNumber,
-                                                                        key) *
-                                                               ClockMoment::fiveMinutes);
+    const ClockMoment start(dayNumber * ClockMoment::day +
+                            noise_.below(static_cast<int>(slotsPerDay), NoiseStream::episodeStart, dayNumber, key) *
+                                ClockMoment::fiveMinutes);
     const int lengthSlots =
-        rule.shortestMinutes / 5 + noise_.below((rule.longestMinutes - rule.shortestMinutes) / 5 + 1,
-                                                NoiseStream::episodeLength, dayNumber, key);
+        rule.shortestMinutes / 5 +
+        noise_.below((rule.longestMinutes - rule.shortestMinutes) / 5 + 1, NoiseStream::episodeLength, dayNumber, key);
     return Episode{start, start + std::max(1, lengthSlots) * ClockMoment::fiveMinutes,
                    noise_.bits(NoiseStream::episodeDetail, dayNumber, key)};
 }
 
-std::optional<EpisodeSchedule::Episode> EpisodeSchedule::activeEpisode(Kind kind, ClockMoment moment) const {
+std::optional<EpisodeSchedule::Episode> EpisodeSchedule::activeEpisode(Kind kind, ClockMoment moment) const
+{
     // Episodes are shorter than a day, so only the one begun today or yesterday can still run.
     const qint64 today = moment.truncated(ClockMoment::day).seconds() / ClockMoment::day;
     for (const qint64 dayNumber : {today, today - 1}) {
@@ -79,7 +83,8 @@ std::optional<EpisodeSchedule::Episode> EpisodeSchedule::activeEpisode(Kind kind
     return std::nullopt;
 }
 
-SlotConditions EpisodeSchedule::at(ClockMoment moment) const {
+SlotConditions EpisodeSchedule::at(ClockMoment moment) const
+{
     SlotConditions conditions;
     conditions.switchedOff = activeEpisode(Kind::powerFailure, moment).has_value();
     conditions.chromatographLinkLost = activeEpisode(Kind::chromatographLink, moment).has_value() ||
@@ -100,12 +105,14 @@ SlotConditions EpisodeSchedule::at(ClockMoment moment) const {
     return conditions;
 }
 
-std::optional<ClockMoment> EpisodeSchedule::powerReturn(ClockMoment moment) const {
+std::optional<ClockMoment> EpisodeSchedule::powerReturn(ClockMoment moment) const
+{
     const auto failure = activeEpisode(Kind::powerFailure, moment);
     return failure ? std::optional<ClockMoment>(failure->end) : std::nullopt;
 }
 
-std::optional<ClockMoment> EpisodeSchedule::lastPollingChange(ClockMoment moment) const {
+std::optional<ClockMoment> EpisodeSchedule::lastPollingChange(ClockMoment moment) const
+{
     std::optional<ClockMoment> latest;
     const auto consider = [&](ClockMoment change) {
         if (change <= moment && (!latest || *latest < change))

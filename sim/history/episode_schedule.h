@@ -22,7 +22,8 @@ struct SlotConditions {
     std::uint16_t moistureMeterStatus = 0; // the moisture meter's own status word
 
     // The chromatograph's analysis of the interval stands for the gas as it was.
-    bool chromatographSound() const {
+    bool chromatographSound() const
+    {
         return !switchedOff && !chromatographLinkLost && !chromatographAbnormal && !valueOutOfLimits &&
                !chromatographNotUpdated;
     }

@@ -37,13 +37,15 @@ constexpr double gasTemperature = 59.8;     // °C, the sample line is held warm
 constexpr double temperatureSwing = 0.25;
 constexpr double temperatureScatter = 0.03;
 
-double cycles(ClockMoment moment, double periodDays) {
+double cycles(ClockMoment moment, double periodDays)
+{
     return 2.0 * std::numbers::pi * static_cast<double>(moment.seconds()) / (periodDays * ClockMoment::day);
 }
 
 } // namespace
 
-GasModel::GasModel(const SeededNoise& noise) : noise_(noise) {
+GasModel::GasModel(const SeededNoise& noise) : noise_(noise)
+{
     for (const ComponentRange& range : minorComponents)
         base_[range.slot] = noise_.between(range.low, range.high, NoiseStream::gasBase, range.slot);
     for (int slot = 0; slot < GasSlot::count; ++slot) {
@@ -53,20 +55,24 @@ GasModel::GasModel(const SeededNoise& noise) : noise_(noise) {
     }
 }
 
-GasValues GasModel::analysisAt(ClockMoment moment) const {
+GasValues GasModel::analysisAt(ClockMoment moment) const
+{
     return compose(moment, true);
 }
 
-GasValues GasModel::substituteAt(ClockMoment moment) const {
+GasValues GasModel::substituteAt(ClockMoment moment) const
+{
     return compose(moment, false);
 }
 
-double GasModel::drift(int slot, ClockMoment moment) const {
+double GasModel::drift(int slot, ClockMoment moment) const
+{
     return std::sin(cycles(moment, 1.0) + dailyPhase_[slot]) * dailySwing +
            std::sin(cycles(moment, slowPeriodDays_[slot]) + slowPhase_[slot]) * slowSwing;
 }
 
-GasValues GasModel::compose(ClockMoment moment, bool scattered) const {
+GasValues GasModel::compose(ClockMoment moment, bool scattered) const
+{
     // A triangular scatter in [-1, 1): the sum of two uniform draws.
     const auto scatter = [&](int slot) {
         if (!scattered)
@@ -88,8 +94,7 @@ GasValues GasModel::compose(ClockMoment moment, bool scattered) const {
             fractionSumSwing +
         scatter(GasSlot::fractionSum) * fractionSumScatter;
     values[GasSlot::temperature] =
-        gasTemperature +
-        std::sin(cycles(moment, 1.0) + dailyPhase_[GasSlot::temperature]) * temperatureSwing +
+        gasTemperature + std::sin(cycles(moment, 1.0) + dailyPhase_[GasSlot::temperature]) * temperatureSwing +
         scatter(GasSlot::temperature) * temperatureScatter;
     completeGasProperties(values);
     return values;

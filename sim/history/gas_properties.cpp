@@ -35,7 +35,8 @@ constexpr double airCompressionFactor = 0.99963;
 
 } // namespace
 
-void completeGasProperties(GasValues& values) {
+void completeGasProperties(GasValues& values)
+{
     double molarMass = 0.0;
     double superiorHeat = 0.0;
     double inferiorHeat = 0.0;

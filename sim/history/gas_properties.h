@@ -32,10 +32,10 @@ constexpr int count = 20;
 } // namespace GasSlot
 
 // The slots that hold mole fractions of components, in %.
-constexpr std::array<int, 12> componentSlots = {
-    GasSlot::hexanePlus, GasSlot::propane,       GasSlot::isoButane,     GasSlot::normalButane,
-    GasSlot::neoPentane, GasSlot::isoPentane,    GasSlot::normalPentane, GasSlot::nitrogen,
-    GasSlot::methane,    GasSlot::carbonDioxide, GasSlot::ethane,        GasSlot::oxygen};
+constexpr std::array<int, 12> componentSlots = {GasSlot::hexanePlus,    GasSlot::propane,    GasSlot::isoButane,
+                                                GasSlot::normalButane,  GasSlot::neoPentane, GasSlot::isoPentane,
+                                                GasSlot::normalPentane, GasSlot::nitrogen,   GasSlot::methane,
+                                                GasSlot::carbonDioxide, GasSlot::ethane,     GasSlot::oxygen};
 
 // Fills the heats of combustion, the densities, the Wobbe index and the compression factor from
 // the mole fractions, at the metering conditions 20 °C and 101.325 kPa (heats in MJ/m3).

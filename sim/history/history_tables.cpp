@@ -6,7 +6,8 @@ namespace HistoryTable {
 
 namespace {
 
-int lengthOf(int number) {
+int lengthOf(int number)
+{
     switch (number) {
     case functions:
     case instrumentLinks:
@@ -36,14 +37,16 @@ int lengthOf(int number) {
 
 } // namespace
 
-QByteArray& sized(TableMemory& tables, int number) {
+QByteArray& sized(TableMemory& tables, int number)
+{
     QByteArray& bytes = tables.table(number);
     if (bytes.size() < lengthOf(number))
         bytes.resize(lengthOf(number), '\0');
     return bytes;
 }
 
-std::uint8_t byteOf(const TableMemory& tables, int number, int offset, std::uint8_t absent) {
+std::uint8_t byteOf(const TableMemory& tables, int number, int offset, std::uint8_t absent)
+{
     const QByteArray& bytes = tables.table(number);
     return offset < bytes.size() ? static_cast<std::uint8_t>(bytes[offset]) : absent;
 }

@@ -115,7 +115,8 @@ struct Operator {
 };
 constexpr std::array<Operator, 3> operators = {{{"MAN ", 1}, {"ADM ", 2}, {"OPER", 4}}};
 
-double setPointOf(std::uint8_t table, int slot) {
+double setPointOf(std::uint8_t table, int slot)
+{
     const SetPointDefaults& defaults = setPointDefaults()[slot];
     switch (table) {
     case 22:
@@ -134,13 +135,17 @@ double setPointOf(std::uint8_t table, int slot) {
 } // namespace
 
 InterventionRecords::InterventionRecords(const SeededNoise& noise)
-    : noise_(noise), firstKind_(noise.below(changeKinds(), NoiseStream::logDetail, 0, logKey)) {}
+    : noise_(noise), firstKind_(noise.below(changeKinds(), NoiseStream::logDetail, 0, logKey))
+{
+}
 
-int InterventionRecords::changeKinds() {
+int InterventionRecords::changeKinds()
+{
     return static_cast<int>(changeKindList.size());
 }
 
-QByteArray InterventionRecords::record(std::uint32_t index, ClockMoment stamp, bool damaged) const {
+QByteArray InterventionRecords::record(std::uint32_t index, ClockMoment stamp, bool damaged) const
+{
     const ChangeKind& kind = changeKindList[(index + firstKind_) % changeKindList.size()];
     const auto part = [](int number) { return 8 * logKey + number; };
     const auto draw = [&](int count, int number) {

@@ -31,18 +31,21 @@ constexpr int periodOffset = 3;
 constexpr int stampLength = 6;
 constexpr std::uint8_t damagedLogMark = 0x80;
 
-std::uint32_t longAt(QByteArrayView data, int offset) {
+std::uint32_t longAt(QByteArrayView data, int offset)
+{
     std::uint32_t value = 0;
     for (int index = 3; index >= 0; --index)
         value = (value << 8) | static_cast<std::uint8_t>(data[offset + index]);
     return value;
 }
 
-std::uint8_t nextBlock(std::uint8_t block) {
+std::uint8_t nextBlock(std::uint8_t block)
+{
     return block == 255 ? 1 : static_cast<std::uint8_t>(block + 1);
 }
 
-ClockMoment firstCalibration(ClockMoment historyStart, qint64 calibrationTime) {
+ClockMoment firstCalibration(ClockMoment historyStart, qint64 calibrationTime)
+{
     const ClockMoment sameDay = historyStart.truncated(ClockMoment::day) + calibrationTime;
     return sameDay < historyStart ? sameDay + ClockMoment::day : sameDay;
 }
@@ -54,15 +57,19 @@ LogRequests::LogRequests(const SeededNoise& noise, ClockMoment historyStart, qin
     : diagnosticTimeline_(noise, historyStart, diagnosticShape),
       interventionTimeline_(noise, historyStart, interventionShape),
       calibrationTimeline_(noise, firstCalibration(historyStart, calibrationTime), calibrationShape),
-      diagnostics_(noise), interventions_(noise), damaged_(damaged) {}
+      diagnostics_(noise), interventions_(noise), damaged_(damaged)
+{
+}
 
-LogRequests::Log LogRequests::log(std::uint8_t selector) const {
+LogRequests::Log LogRequests::log(std::uint8_t selector) const
+{
     if (selector == interventionLog)
         return {interventionTimeline_, interventions_, interventionsPerBlock};
     return {diagnosticTimeline_, diagnostics_, diagnosticsPerBlock};
 }
 
-SimReply LogRequests::answer(std::uint8_t function, QByteArrayView data, ClockMoment now) {
+SimReply LogRequests::answer(std::uint8_t function, QByteArrayView data, ClockMoment now)
+{
     const std::size_t expected = function == 7 ? indexRequestLength : periodRequestLength;
     if (static_cast<std::size_t>(data.size()) != expected)
         return SimReply::failure(ControllerError::badLength);
@@ -71,7 +78,8 @@ SimReply LogRequests::answer(std::uint8_t function, QByteArrayView data, ClockMo
     return function == 7 ? byIndex(data, now) : byPeriod(data, now);
 }
 
-SimReply LogRequests::byIndex(QByteArrayView data, ClockMoment now) const {
+SimReply LogRequests::byIndex(QByteArrayView data, ClockMoment now) const
+{
     const Log chosen = log(static_cast<std::uint8_t>(data[1]));
     const std::uint32_t first = longAt(data, 2);
     const int count = static_cast<std::uint8_t>(data[6]);
@@ -92,7 +100,8 @@ SimReply LogRequests::byIndex(QByteArrayView data, ClockMoment now) const {
 }
 
 LogRequests::BlockPlace LogRequests::placeOf(std::uint8_t selector, QByteArrayView period, std::uint8_t block,
-                                             std::uint32_t first) const {
+                                             std::uint32_t first) const
+{
     if (block == 0)
         return {0, first};
     if (!series_)
@@ -106,7 +115,8 @@ LogRequests::BlockPlace LogRequests::placeOf(std::uint8_t selector, QByteArrayVi
     return {ControllerError::seriesOutOfOrder, 0};
 }
 
-SimReply LogRequests::byPeriod(QByteArrayView data, ClockMoment now) {
+SimReply LogRequests::byPeriod(QByteArrayView data, ClockMoment now)
+{
     const auto selector = static_cast<std::uint8_t>(data[1]);
     const auto block = static_cast<std::uint8_t>(data[2]);
     const QByteArrayView period = data.sliced(periodOffset, 2 * stampLength);
@@ -144,7 +154,8 @@ SimReply LogRequests::byPeriod(QByteArrayView data, ClockMoment now) {
     return SimReply::success(body + records);
 }
 
-void LogRequests::writeBounds(TableMemory& tables, ClockMoment now) const {
+void LogRequests::writeBounds(TableMemory& tables, ClockMoment now) const
+{
     const auto write = [&](int table, const LogTimeline& timeline) {
         QByteArray& bytes = HistoryTable::sized(tables, table);
         RecordBytes::putLong(bytes, 0, timeline.oldest(now));

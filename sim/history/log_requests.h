@@ -48,8 +48,7 @@ private:
         std::uint8_t error = 0;
         std::uint32_t start = 0;
     };
-    BlockPlace placeOf(std::uint8_t selector, QByteArrayView period, std::uint8_t block,
-                       std::uint32_t first) const;
+    BlockPlace placeOf(std::uint8_t selector, QByteArrayView period, std::uint8_t block, std::uint32_t first) const;
 
     LogTimeline diagnosticTimeline_;
     LogTimeline interventionTimeline_;

@@ -19,20 +19,22 @@ MoistureModel::MoistureModel(const SeededNoise& noise)
       pressure_(noise.between(42.0, 52.0, NoiseStream::moistureBase, 2)),
       dailyPhase_(noise.between(0.0, 2.0 * std::numbers::pi, NoiseStream::moistureBase, 3)),
       slowPhase_(noise.between(0.0, 2.0 * std::numbers::pi, NoiseStream::moistureBase, 4)),
-      slowPeriodDays_(noise.between(5.0, 11.0, NoiseStream::moistureBase, 5)) {}
+      slowPeriodDays_(noise.between(5.0, 11.0, NoiseStream::moistureBase, 5))
+{
+}
 
-MoistureValues MoistureModel::measurementAt(ClockMoment moment) const {
+MoistureValues MoistureModel::measurementAt(ClockMoment moment) const
+{
     const double dayAngle =
         2.0 * std::numbers::pi * static_cast<double>(moment.secondOfDay()) / ClockMoment::day + dailyPhase_;
-    const double slow = std::sin(2.0 * std::numbers::pi * static_cast<double>(moment.seconds()) /
-                                     (slowPeriodDays_ * ClockMoment::day) +
-                                 slowPhase_);
+    const double slow =
+        std::sin(2.0 * std::numbers::pi * static_cast<double>(moment.seconds()) / (slowPeriodDays_ * ClockMoment::day) +
+                 slowPhase_);
     const auto scatter = [&](int part, double size) {
         return (noise_.unit(NoiseStream::moistureRepeatability, moment.seconds(), part) - 0.5) * 2.0 * size;
     };
     MoistureValues values{};
-    values[MoistureSlot::waterDewPoint] =
-        waterDewPoint_ + 1.5 * std::sin(dayAngle) + 2.0 * slow + scatter(0, 0.05);
+    values[MoistureSlot::waterDewPoint] = waterDewPoint_ + 1.5 * std::sin(dayAngle) + 2.0 * slow + scatter(0, 0.05);
     values[MoistureSlot::hydrocarbonDewPoint] =
         hydrocarbonDewPoint_ + 1.2 * std::sin(dayAngle + 0.7) + 1.5 * slow + scatter(1, 0.05);
     values[MoistureSlot::waterDewPointPressure] =

@@ -31,8 +31,7 @@ public:
     std::uint64_t bits(NoiseStream stream, std::int64_t key, std::int64_t part = 0) const;
     // In [0, 1).
     double unit(NoiseStream stream, std::int64_t key, std::int64_t part = 0) const;
-    double between(double low, double high, NoiseStream stream, std::int64_t key,
-                   std::int64_t part = 0) const;
+    double between(double low, double high, NoiseStream stream, std::int64_t key, std::int64_t part = 0) const;
     // In [0, count).
     int below(int count, NoiseStream stream, std::int64_t key, std::int64_t part = 0) const;
 

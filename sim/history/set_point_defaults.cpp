@@ -14,12 +14,12 @@ constexpr std::uint8_t heat = 9;
 constexpr std::uint8_t density = 10;
 } // namespace Unit
 
-constexpr std::array<int, 18> slotsWithSetPoints = {0, 1,  2,  3,  4,  5,  6,  7,  8,
-                                                    9, 10, 11, 12, 13, 14, 17, 18, 19};
+constexpr std::array<int, 18> slotsWithSetPoints = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 17, 18, 19};
 
 } // namespace
 
-const std::array<SetPointDefaults, 20>& setPointDefaults() {
+const std::array<SetPointDefaults, 20>& setPointDefaults()
+{
     static const std::array<SetPointDefaults, 20> defaults = {{
         {0.01, 0.002, 0.6, 0.001, 0.6},
         {0.05, 0.05, 6, 0.01, 6},
@@ -45,7 +45,8 @@ const std::array<SetPointDefaults, 20>& setPointDefaults() {
     return defaults;
 }
 
-std::uint8_t slotUnitCode(int slot) {
+std::uint8_t slotUnitCode(int slot)
+{
     switch (slot) {
     case GasSlot::superiorHeat:
     case GasSlot::superiorWobbe:
@@ -63,7 +64,8 @@ std::uint8_t slotUnitCode(int slot) {
     }
 }
 
-int setPointSlot(std::uint64_t choice) {
+int setPointSlot(std::uint64_t choice)
+{
     return slotsWithSetPoints[choice % slotsWithSetPoints.size()];
 }
 

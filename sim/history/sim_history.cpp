@@ -13,7 +13,8 @@ constexpr int systemTable = 6;
 constexpr int contractHourByte = 6;
 constexpr int lastHour = 23;
 
-std::optional<ClockMoment> momentOf(const QDateTime& moment) {
+std::optional<ClockMoment> momentOf(const QDateTime& moment)
+{
     return moment.isValid() ? std::optional<ClockMoment>(ClockMoment::fromDateTime(moment)) : std::nullopt;
 }
 
@@ -23,7 +24,9 @@ std::optional<ClockMoment> momentOf(const QDateTime& moment) {
 struct SimHistory::Models {
     explicit Models(const SimHistoryOptions& options)
         : noise(options.seed), gas(noise), moisture(noise),
-          episodes(noise, momentOf(options.chromatographLinkCut), momentOf(options.moistureMeterLinkCut)) {}
+          episodes(noise, momentOf(options.chromatographLinkCut), momentOf(options.moistureMeterLinkCut))
+    {
+    }
     SeededNoise noise;
     GasModel gas;
     MoistureModel moisture;
@@ -37,20 +40,24 @@ SimHistory::SimHistory(const SimHistoryOptions& options, const Models& models)
       archives_(ArchiveRecordMaker(models.gas, models.moisture, models.episodes, historyStart_,
                                    DamagedStamps(options.damagedRecords)),
                 models.episodes, options.moistureMeter),
-      logs_(models.noise, historyStart_, models.episodes.calibrationTime(),
-            DamagedStamps(options.damagedRecords)),
+      logs_(models.noise, historyStart_, models.episodes.calibrationTime(), DamagedStamps(options.damagedRecords)),
       currentData_(models.gas, models.moisture, models.episodes, historyStart_,
-                   CurrentData::Links{options.moistureMeter, options.flowComputerLinks}) {}
+                   CurrentData::Links{options.moistureMeter, options.flowComputerLinks})
+{
+}
 
-bool SimHistory::handles(std::uint8_t function) {
+bool SimHistory::handles(std::uint8_t function)
+{
     return function == 7 || function == 8 || function == 14 || function == 15 || function == 16;
 }
 
-ArchiveCalendar SimHistory::calendar() const {
+ArchiveCalendar SimHistory::calendar() const
+{
     return ArchiveCalendar(historyStart_, contractHour_);
 }
 
-SimReply SimHistory::answer(std::uint8_t function, QByteArrayView data, const QDateTime& now) {
+SimReply SimHistory::answer(std::uint8_t function, QByteArrayView data, const QDateTime& now)
+{
     const ClockMoment moment = ClockMoment::fromDateTime(now);
     if (function == 7 || function == 8)
         return logs_.answer(function, data, moment);
@@ -59,13 +66,13 @@ SimReply SimHistory::answer(std::uint8_t function, QByteArrayView data, const QD
     return SimReply::failure(ControllerError::unknownCommand);
 }
 
-void SimHistory::refreshTables(TableMemory& tables, const QDateTime& now) {
+void SimHistory::refreshTables(TableMemory& tables, const QDateTime& now)
+{
     const std::uint8_t contractHour = HistoryTable::byteOf(tables, systemTable, contractHourByte, 0xFF);
     if (contractHour <= lastHour)
         contractHour_ = contractHour;
     const ClockMoment moment = ClockMoment::fromDateTime(now);
-    HistoryTable::sized(tables, HistoryTable::firstRecords)
-        .replace(0, 18, calendar().firstRecordStamps(moment));
+    HistoryTable::sized(tables, HistoryTable::firstRecords).replace(0, 18, calendar().firstRecordStamps(moment));
     logs_.writeBounds(tables, moment);
     currentData_.refresh(tables, moment);
 }

@@ -14,13 +14,15 @@ constexpr int chromatograph = 0;
 constexpr int moistureMeter = 1;
 
 SimReply ask(SimHistory& history, int stampLength, int device, const QDateTime& start, const QDateTime& end,
-             const QDateTime& now) {
+             const QDateTime& now)
+{
     return history.answer(archiveFunction(stampLength), archiveRequest(stampLength, device, start, end), now);
 }
 
 // Reads a period block by block as the program does, checking every record's stamp on the way.
-QList<QByteArray> readPeriod(SimHistory& history, int stampLength, const QDateTime& start,
-                             const QDateTime& end, const QDateTime& now) {
+QList<QByteArray> readPeriod(SimHistory& history, int stampLength, const QDateTime& start, const QDateTime& end,
+                             const QDateTime& now)
+{
     const int step = stampLength == 5 ? 300 : stampLength == 4 ? 3600 : 86400;
     QList<QByteArray> all;
     QDateTime expected = start;
@@ -38,12 +40,14 @@ QList<QByteArray> readPeriod(SimHistory& history, int stampLength, const QDateTi
     }
 }
 
-QByteArray onTheHour(int hour) {
+QByteArray onTheHour(int hour)
+{
     return QByteArray(1, static_cast<char>(hour)) + QByteArray(2, '\0');
 }
 
 // The layouts' plausibility of a chromatograph analysis or mean, values from `offset`.
-void expectNaturalGas(const QByteArray& record, int offset) {
+void expectNaturalGas(const QByteArray& record, int offset)
+{
     const auto value = [&](int slot) { return floatAt(record, offset + 4 * slot); };
     double fractions = 0;
     for (const int slot : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 17})
@@ -67,7 +71,8 @@ void expectNaturalGas(const QByteArray& record, int offset) {
 
 } // namespace
 
-TEST(SimArchives, FiveMinuteChromatographRecordsFollowTheLayout) {
+TEST(SimArchives, FiveMinuteChromatographRecordsFollowTheLayout)
+{
     SimHistory history({});
     const QDateTime now = at(2025, 3, 15, 10, 7, 30);
     int normal = 0;
@@ -96,7 +101,8 @@ TEST(SimArchives, FiveMinuteChromatographRecordsFollowTheLayout) {
     EXPECT_GE(calibrations, 1); // the daily automatic calibration
 }
 
-TEST(SimArchives, HourlyDayIsReadBlockByBlock) {
+TEST(SimArchives, HourlyDayIsReadBlockByBlock)
+{
     SimHistory history({});
     const QDateTime now = at(2025, 6, 10, 10, 20);
     const QList<QByteArray> day = readPeriod(history, 4, at(2025, 6, 9, 0), at(2025, 6, 9, 23), now);
@@ -117,7 +123,8 @@ TEST(SimArchives, HourlyDayIsReadBlockByBlock) {
               1);
 }
 
-TEST(SimArchives, DailyRecordsCoverGasDaysWithTheEndHourFlag) {
+TEST(SimArchives, DailyRecordsCoverGasDaysWithTheEndHourFlag)
+{
     SimHistory history({});
     const QDateTime now = at(2025, 6, 10, 5, 0); // before the contract hour 9: 8 June is the newest day
     const QList<QByteArray> days = readPeriod(history, 3, at(2025, 5, 1), at(2025, 6, 30), now);
@@ -138,7 +145,8 @@ TEST(SimArchives, DailyRecordsCoverGasDaysWithTheEndHourFlag) {
     }
 }
 
-TEST(SimArchives, RingsReachBackTheirDepthFromTheClock) {
+TEST(SimArchives, RingsReachBackTheirDepthFromTheClock)
+{
     SimHistory history({});
     const auto oldest = [&](int stampLength, const QDateTime& now) {
         const QList<QByteArray> records =
@@ -147,24 +155,22 @@ TEST(SimArchives, RingsReachBackTheirDepthFromTheClock) {
         return records.isEmpty() ? QByteArray() : records[0].first(stampLength == 5 ? 5 : 4);
     };
     EXPECT_EQ(oldest(5, at(2025, 3, 15, 10, 7, 30)), stamp(at(2025, 1, 15, 10, 5), 5));
-    EXPECT_EQ(oldest(5, at(2025, 4, 30, 10, 7)),
-              stamp(at(2025, 3, 1, 10, 5), 5)); // 30 February does not exist
+    EXPECT_EQ(oldest(5, at(2025, 4, 30, 10, 7)), stamp(at(2025, 3, 1, 10, 5), 5)); // 30 February does not exist
     EXPECT_EQ(oldest(4, at(2025, 6, 10, 10, 20)), stamp(at(2024, 6, 10, 10), 4));
     EXPECT_EQ(oldest(3, at(2025, 6, 10, 10, 20)).first(3), stamp(at(2021, 6, 10), 3));
 
     // The running interval has no record yet.
     const QDateTime now = at(2025, 3, 15, 10, 7, 30);
     EXPECT_EQ(
-        archiveRecords(ask(history, 5, chromatograph, at(2025, 3, 15, 10, 0), now, now), chromatographMoment)
-            .size(),
+        archiveRecords(ask(history, 5, chromatograph, at(2025, 3, 15, 10, 0), now, now), chromatographMoment).size(),
         1);
     EXPECT_EQ(
-        archiveRecords(ask(history, 5, chromatograph, at(2025, 3, 15, 10, 5), now, now), chromatographMoment)
-            .size(),
+        archiveRecords(ask(history, 5, chromatograph, at(2025, 3, 15, 10, 5), now, now), chromatographMoment).size(),
         0);
 }
 
-TEST(SimArchives, FirstRecordStampsAndTheDayShiftFlag) {
+TEST(SimArchives, FirstRecordStampsAndTheDayShiftFlag)
+{
     SimHistoryOptions options;
     options.historyStart = at(2025, 6, 1, 5, 30, 12);
     SimHistory history(options);
@@ -198,7 +204,8 @@ TEST(SimArchives, FirstRecordStampsAndTheDayShiftFlag) {
               QByteArray(1, '\0'));
 }
 
-TEST(SimArchives, MoistureMeterAnswersHoldEightRecords) {
+TEST(SimArchives, MoistureMeterAnswersHoldEightRecords)
+{
     const QDateTime now = at(2025, 6, 10, 10, 20);
     SimHistory history({});
     const QList<QByteArray> moments =
@@ -229,7 +236,8 @@ TEST(SimArchives, MoistureMeterAnswersHoldEightRecords) {
     EXPECT_EQ(ask(dry, 4, moistureMeter, at(2025, 6, 9), now, now).body, QByteArray(1, '\0'));
 }
 
-TEST(SimArchives, DamagedStampsFailTheirChecksumOnly) {
+TEST(SimArchives, DamagedStampsFailTheirChecksumOnly)
+{
     SimHistoryOptions options;
     options.damagedRecords = {at(2025, 6, 9, 10, 0), at(2025, 6, 8, 9, 0)};
     SimHistory history(options);
@@ -253,7 +261,8 @@ TEST(SimArchives, DamagedStampsFailTheirChecksumOnly) {
     EXPECT_TRUE(intact(moisture.value(1)));
 }
 
-TEST(SimArchives, HourlyRecordsCarryOnlyTheirStatusBits) {
+TEST(SimArchives, HourlyRecordsCarryOnlyTheirStatusBits)
+{
     SimHistory history({});
     const QDateTime now = at(2025, 6, 10, 10, 20);
     int flagged = 0;
@@ -265,7 +274,8 @@ TEST(SimArchives, HourlyRecordsCarryOnlyTheirStatusBits) {
     EXPECT_GT(flagged, 0);
 }
 
-TEST(SimArchives, MalformedRequestsGetErrorReplies) {
+TEST(SimArchives, MalformedRequestsGetErrorReplies)
+{
     SimHistory history({});
     const QDateTime now = at(2025, 6, 10, 10, 20);
     const QByteArray good = archiveRequest(4, chromatograph, at(2025, 6, 9), at(2025, 6, 9, 5));
@@ -282,7 +292,8 @@ TEST(SimArchives, MalformedRequestsGetErrorReplies) {
     EXPECT_EQ(errorOf(15, archiveRequest(4, chromatograph, at(2025, 6, 9, 5), at(2025, 6, 9))), 22);
 }
 
-TEST(SimArchives, SameSeedSameBytesWhateverTheOrder) {
+TEST(SimArchives, SameSeedSameBytesWhateverTheOrder)
+{
     const QDateTime now = at(2025, 6, 10, 10, 20);
     const QByteArray hourly = archiveRequest(4, chromatograph, at(2025, 6, 1, 7), now);
     const QByteArray daily = archiveRequest(3, moistureMeter, at(2025, 2, 1), now);

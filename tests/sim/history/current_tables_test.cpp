@@ -10,14 +10,16 @@ namespace {
 
 const QDateTime now = at(2025, 6, 10, 10, 22, 40);
 
-QByteArray floatBytes(float value) {
+QByteArray floatBytes(float value)
+{
     QByteArray bytes(4, '\0');
     qToLittleEndian(value, bytes.data());
     return bytes;
 }
 
 // The set-point tables 23 to 26 as a new configuration has them, with one methane value changed.
-void putSetPoints(TableMemory& tables, int table, float methane) {
+void putSetPoints(TableMemory& tables, int table, float methane)
+{
     const float defaults[4][20] = {
         {0.002f, 0.05f, 0.002f, 0.002f, 0.0002f, 0.0002f, 0.0002f, 0.2f,    95, 0.01f,
          0.1f,   36,    0.67f,  45,     0.998f,  98,      59,      0.0002f, 32, 0.5f},
@@ -34,7 +36,8 @@ void putSetPoints(TableMemory& tables, int table, float methane) {
 
 } // namespace
 
-TEST(SimCurrentData, TablesAreSizedAndFilled) {
+TEST(SimCurrentData, TablesAreSizedAndFilled)
+{
     SimHistory history({});
     TableMemory tables;
     history.refreshTables(tables, now);
@@ -60,7 +63,8 @@ TEST(SimCurrentData, TablesAreSizedAndFilled) {
     EXPECT_EQ(later.table(30).mid(4, 3), QByteArray::fromHex("0a1e00"));
 }
 
-TEST(SimCurrentData, CutLinksShowInTheLinkAndStateTables) {
+TEST(SimCurrentData, CutLinksShowInTheLinkAndStateTables)
+{
     SimHistoryOptions options;
     options.chromatographLinkCut = now.addSecs(-3600);
     options.moistureMeter = false;
@@ -91,7 +95,8 @@ TEST(SimCurrentData, CutLinksShowInTheLinkAndStateTables) {
     EXPECT_EQ(tables.table(16)[9], 1);
 }
 
-TEST(SimCurrentData, ZonesFollowTheSetPointTables) {
+TEST(SimCurrentData, ZonesFollowTheSetPointTables)
+{
     SimHistory history({});
     TableMemory tables;
     for (int table = 23; table <= 26; ++table)

@@ -7,11 +7,13 @@
 
 namespace HistoryProbe {
 
-QDateTime at(int year, int month, int day, int hour, int minute, int second) {
+QDateTime at(int year, int month, int day, int hour, int minute, int second)
+{
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
 }
 
-QByteArray stamp(const QDateTime& moment, int length) {
+QByteArray stamp(const QDateTime& moment, int length)
+{
     const QDate date = moment.date();
     const QTime time = moment.time();
     const char fields[6] = {static_cast<char>(date.year() - 2000), static_cast<char>(date.month()),
@@ -20,27 +22,32 @@ QByteArray stamp(const QDateTime& moment, int length) {
     return QByteArray(fields, length);
 }
 
-QDateTime momentOf(QByteArrayView sixByteStamp) {
+QDateTime momentOf(QByteArrayView sixByteStamp)
+{
     const auto field = [&](int index) { return static_cast<std::uint8_t>(sixByteStamp[index]); };
     return at(2000 + field(0), field(1), field(2), field(3), field(4), field(5));
 }
 
-std::uint32_t longAt(QByteArrayView bytes, int offset) {
+std::uint32_t longAt(QByteArrayView bytes, int offset)
+{
     std::uint32_t value = 0;
     for (int index = 3; index >= 0; --index)
         value = value << 8 | static_cast<std::uint8_t>(bytes[offset + index]);
     return value;
 }
 
-float floatAt(QByteArrayView bytes, int offset) {
+float floatAt(QByteArrayView bytes, int offset)
+{
     return std::bit_cast<float>(longAt(bytes, offset));
 }
 
-bool intact(QByteArrayView record) {
+bool intact(QByteArrayView record)
+{
     return crc16(record) == 0;
 }
 
-QByteArray archiveRequest(int stampLength, int device, const QDateTime& start, const QDateTime& end) {
+QByteArray archiveRequest(int stampLength, int device, const QDateTime& start, const QDateTime& end)
+{
     QByteArray data;
     data.append(static_cast<char>(stampLength == 5 ? 1 : 3));
     data.append('\0');
@@ -48,11 +55,13 @@ QByteArray archiveRequest(int stampLength, int device, const QDateTime& start, c
     return data + stamp(start, stampLength) + stamp(end, stampLength);
 }
 
-std::uint8_t archiveFunction(int stampLength) {
+std::uint8_t archiveFunction(int stampLength)
+{
     return static_cast<std::uint8_t>(19 - stampLength);
 }
 
-QList<QByteArray> archiveRecords(const SimReply& reply, int recordSize) {
+QList<QByteArray> archiveRecords(const SimReply& reply, int recordSize)
+{
     QList<QByteArray> records;
     if (reply.error || reply.body.isEmpty())
         return records;
@@ -64,7 +73,8 @@ QList<QByteArray> archiveRecords(const SimReply& reply, int recordSize) {
     return records;
 }
 
-QByteArray indexRequest(int log, std::uint32_t first, int count) {
+QByteArray indexRequest(int log, std::uint32_t first, int count)
+{
     QByteArray data(7, '\0');
     data[1] = static_cast<char>(log);
     for (int index = 0; index < 4; ++index)
@@ -73,7 +83,8 @@ QByteArray indexRequest(int log, std::uint32_t first, int count) {
     return data;
 }
 
-QByteArray periodRequest(int log, int block, const QDateTime& start, const QDateTime& end) {
+QByteArray periodRequest(int log, int block, const QDateTime& start, const QDateTime& end)
+{
     QByteArray data(3, '\0');
     data[1] = static_cast<char>(log);
     data[2] = static_cast<char>(block);

@@ -19,7 +19,8 @@ struct Bounds {
     std::uint32_t newest;
 };
 
-Bounds boundsOf(SimHistory& history, int log) {
+Bounds boundsOf(SimHistory& history, int log)
+{
     TableMemory tables;
     history.refreshTables(tables, now);
     const QByteArray& table = tables.table(log == interventions ? 11 : 10);
@@ -27,7 +28,8 @@ Bounds boundsOf(SimHistory& history, int log) {
 }
 
 // The records of a by-index answer: 0, log, first index echoed, count, records.
-QList<QByteArray> indexRecords(const SimReply& reply, int size) {
+QList<QByteArray> indexRecords(const SimReply& reply, int size)
+{
     QList<QByteArray> records;
     if (reply.error || reply.body.size() < 7)
         return records;
@@ -38,7 +40,8 @@ QList<QByteArray> indexRecords(const SimReply& reply, int size) {
     return records;
 }
 
-QList<QByteArray> readByIndex(SimHistory& history, int log, std::uint32_t first, int count) {
+QList<QByteArray> readByIndex(SimHistory& history, int log, std::uint32_t first, int count)
+{
     const int size = log == interventions ? interventionSize : diagnosticSize;
     QList<QByteArray> records;
     while (count > 0) {
@@ -60,7 +63,8 @@ struct PeriodBlock {
     QList<QByteArray> records;
 };
 
-PeriodBlock periodBlock(const SimReply& reply, int size) {
+PeriodBlock periodBlock(const SimReply& reply, int size)
+{
     EXPECT_FALSE(reply.error) << int(reply.errorCode);
     PeriodBlock block{false, 0, false, {}};
     if (reply.error || reply.body.size() < 4)
@@ -75,13 +79,15 @@ PeriodBlock periodBlock(const SimReply& reply, int size) {
     return block;
 }
 
-int errorOf(const SimReply& reply) {
+int errorOf(const SimReply& reply)
+{
     return reply.error ? reply.errorCode : 0;
 }
 
 } // namespace
 
-TEST(SimLogs, BoundsTablesHoldFullRings) {
+TEST(SimLogs, BoundsTablesHoldFullRings)
+{
     SimHistory history({});
     const Bounds diagnostic = boundsOf(history, diagnostics);
     const Bounds intervention = boundsOf(history, interventions);
@@ -91,7 +97,8 @@ TEST(SimLogs, BoundsTablesHoldFullRings) {
     EXPECT_NEAR(diagnostic.newest, (at(2020, 1, 1).secsTo(now)) / 2400.0, 2.0);
 }
 
-TEST(SimLogs, ByIndexAnswersEchoTheRequestAndCarryCheckedRecords) {
+TEST(SimLogs, ByIndexAnswersEchoTheRequestAndCarryCheckedRecords)
+{
     SimHistory history({});
     for (const int log : {diagnostics, interventions}) {
         const Bounds bounds = boundsOf(history, log);
@@ -112,8 +119,7 @@ TEST(SimLogs, ByIndexAnswersEchoTheRequestAndCarryCheckedRecords) {
         EXPECT_GT(previous, now.addSecs(-4 * 3600)) << "the newest record is recent";
 
         // Reaching past the newest record gives what there is.
-        EXPECT_EQ(indexRecords(history.answer(7, indexRequest(log, bounds.newest - 2, 10), now), size).size(),
-                  3);
+        EXPECT_EQ(indexRecords(history.answer(7, indexRequest(log, bounds.newest - 2, 10), now), size).size(), 3);
         EXPECT_EQ(errorOf(history.answer(7, indexRequest(log, bounds.newest + 1, 1), now)), 18);
         EXPECT_EQ(errorOf(history.answer(7, indexRequest(log, bounds.oldest - 1, 1), now)), 18);
         EXPECT_EQ(errorOf(history.answer(7, indexRequest(log, bounds.oldest, 11), now)), 4);
@@ -123,7 +129,8 @@ TEST(SimLogs, ByIndexAnswersEchoTheRequestAndCarryCheckedRecords) {
     EXPECT_EQ(errorOf(history.answer(7, indexRequest(2, 1, 1), now)), 4);
 }
 
-TEST(SimLogs, HundredRecordsCoverTheDecodingTables) {
+TEST(SimLogs, HundredRecordsCoverTheDecodingTables)
+{
     SimHistory history({});
     const Bounds diagnostic = boundsOf(history, diagnostics);
     QSet<int> codes;
@@ -161,7 +168,8 @@ TEST(SimLogs, HundredRecordsCoverTheDecodingTables) {
         EXPECT_TRUE(tables.contains(table)) << table;
 }
 
-TEST(SimLogs, PeriodIsReadInBlocksWithMoreFollows) {
+TEST(SimLogs, PeriodIsReadInBlocksWithMoreFollows)
+{
     SimHistory history({});
     const Bounds bounds = boundsOf(history, diagnostics);
     const QList<QByteArray> known = readByIndex(history, diagnostics, bounds.newest - 40, 31);
@@ -172,8 +180,8 @@ TEST(SimLogs, PeriodIsReadInBlocksWithMoreFollows) {
     QList<QByteArray> read;
     QList<bool> more;
     for (int block = 0; block < 5; ++block) {
-        const PeriodBlock answer = periodBlock(
-            history.answer(8, periodRequest(diagnostics, block, start, end), now), diagnosticSize);
+        const PeriodBlock answer =
+            periodBlock(history.answer(8, periodRequest(diagnostics, block, start, end), now), diagnosticSize);
         EXPECT_EQ(answer.block, block);
         EXPECT_FALSE(answer.damagedMark);
         read += answer.records;
@@ -200,13 +208,13 @@ TEST(SimLogs, PeriodIsReadInBlocksWithMoreFollows) {
 
     // Nothing written yet in the period.
     const PeriodBlock future = periodBlock(
-        history.answer(8, periodRequest(interventions, 0, now.addSecs(60), now.addSecs(3600)), now),
-        interventionSize);
+        history.answer(8, periodRequest(interventions, 0, now.addSecs(60), now.addSecs(3600)), now), interventionSize);
     EXPECT_TRUE(future.records.isEmpty());
     EXPECT_FALSE(future.more);
 }
 
-TEST(SimLogs, DamagedRecordIsMarkedInItsBlock) {
+TEST(SimLogs, DamagedRecordIsMarkedInItsBlock)
+{
     SimHistory probe({});
     const Bounds bounds = boundsOf(probe, interventions);
     const QList<QByteArray> known = readByIndex(probe, interventions, bounds.newest - 14, 15);
