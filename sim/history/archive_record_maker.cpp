@@ -1,5 +1,7 @@
 #include "sim/history/archive_record_maker.h"
 
+#include <span>
+
 #include "sim/history/record_bytes.h"
 
 namespace SimHist {
@@ -45,9 +47,9 @@ std::uint8_t substituteFlags(const SlotConditions& conditions)
            (conditions.chromatographNotUpdated ? Flag::notUpdated : 0);
 }
 
-template <typename Values> void putValues(QByteArray& record, int offset, const Values& values, std::size_t count)
+void putValues(QByteArray& record, int offset, std::span<const double> values)
 {
-    for (std::size_t index = 0; index < count; ++index)
+    for (std::size_t index = 0; index < values.size(); ++index)
         putFloat(record, offset + 4 * static_cast<int>(index), values[index]);
 }
 
@@ -75,7 +77,7 @@ QByteArray ArchiveRecordMaker::chromatographMoment(ClockMoment slot) const
         flags = substituteFlags(conditions) | (conditions.manualCalibration ? Flag::manualCalibration : 0) |
                 (conditions.automaticCalibration ? Flag::automaticCalibration : 0);
         putWord(record, chromatographStatusWord, conditions.chromatographStatus);
-        putValues(record, chromatographMomentValues, gas_.analysisAt(slot), GasSlot::count);
+        putValues(record, chromatographMomentValues, gas_.analysisAt(slot));
     }
     record[momentFlags] = static_cast<char>(flags);
     RecordBytes::seal(record, damaged_.contains(slot));
@@ -93,7 +95,8 @@ QByteArray ArchiveRecordMaker::moistureMoment(ClockMoment slot) const
         record[momentFlags] = static_cast<char>(Flag::moistureNoLink);
     } else {
         putWord(record, moistureStatusWord, conditions.moistureMeterStatus);
-        putValues(record, moistureMomentValues, moisture_.measurementAt(slot), MoistureSlot::archivedCount);
+        const MoistureValues values = moisture_.measurementAt(slot);
+        putValues(record, moistureMomentValues, std::span(values).first(MoistureSlot::archivedCount));
     }
     RecordBytes::seal(record, damaged_.contains(slot));
     return record;
@@ -139,7 +142,7 @@ QByteArray ArchiveRecordMaker::chromatographInterval(const ArchiveInterval& inte
     for (double& value : sum)
         value = counted > 0 ? value / counted : 0.0;
     putIntervalHeader(record, interval, status);
-    putValues(record, intervalValues, sum, GasSlot::count);
+    putValues(record, intervalValues, sum);
     RecordBytes::seal(record, damaged_.contains(interval.start));
     return record;
 }
@@ -167,7 +170,7 @@ QByteArray ArchiveRecordMaker::moistureInterval(const ArchiveInterval& interval)
     for (double& value : sum)
         value = measured > 0 ? value / measured : 0.0;
     putIntervalHeader(record, interval, status);
-    putValues(record, intervalValues, sum, MoistureSlot::archivedCount);
+    putValues(record, intervalValues, std::span(sum).first(MoistureSlot::archivedCount));
     RecordBytes::seal(record, damaged_.contains(interval.start));
     return record;
 }
