@@ -1,0 +1,80 @@
+#include "link/ethernet_connect.h"
+
+#include "link/socket_address.h"
+#include "link/tcp_transport.h"
+
+#include <QDeadlineTimer>
+#include <QTcpSocket>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A converter needs a moment after the connect before it takes a request.
+constexpr auto ConnectSettle = 1000ms;
+// Between connect attempts: a refused connect comes back at once and must not
+// turn the wait into a busy loop.
+constexpr auto ConnectRetryPause = 100ms;
+
+QString dottedText(std::uint32_t address)
+{
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(address >> 24)
+        .arg((address >> 16) & 0xFF)
+        .arg((address >> 8) & 0xFF)
+        .arg(address & 0xFF);
+}
+
+std::unique_ptr<QTcpSocket> connectUntil(const SocketAddress& target, const QDeadlineTimer& deadline)
+{
+    do {
+        auto socket = std::make_unique<QTcpSocket>();
+        socket->connectToHost(target.address, target.port);
+        if (socket->waitForConnected(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0))))
+            return socket;
+        std::this_thread::sleep_for(std::min<std::chrono::milliseconds>(
+            ConnectRetryPause, std::chrono::milliseconds(std::max<qint64>(deadline.remainingTime(), 0))));
+    } while (!deadline.hasExpired());
+    return nullptr;
+}
+
+} // namespace
+
+bool ConnectEthernet(const std::optional<EthernetSubscriber>& subscriber, const EthernetConnectSettings& settings,
+                     hgcbox& engine, Operator& person)
+{
+    if (!subscriber) {
+        person.message(MessageKind::InputError, QStringLiteral("Введены не все параметры"));
+        return false;
+    }
+    return ConnectEthernetHost(dottedText(subscriber->ipAddress), QString::number(subscriber->port),
+                               subscriber->controllerAddress, settings, engine, person);
+}
+
+bool ConnectEthernetHost(const QString& host, const QString& service, std::uint8_t controllerAddress,
+                         const EthernetConnectSettings& settings, hgcbox& engine, Operator& person)
+{
+    const BusyCursor busy(person);
+    const QDeadlineTimer deadline(std::chrono::seconds(settings.connectWaitS));
+    const std::optional<SocketAddress> target = ResolveAddress(host, service, QStringLiteral("TCP"), person);
+    if (!target)
+        return false;
+    std::unique_ptr<QTcpSocket> socket = connectUntil(*target, deadline);
+    if (!socket) {
+        person.message(MessageKind::Information, QStringLiteral("Превышено время ожидания соединения сервер/клиент"));
+        return false;
+    }
+    std::this_thread::sleep_for(ConnectSettle);
+
+    engine.setTransport(std::make_unique<TcpTransport>(std::move(socket)));
+    engine.address = controllerAddress;
+    engine.link_kind = LinkKind::Ethernet;
+    engine.open_per_request = false;
+    engine.answer_timeout_ms = settings.link.answerTimeoutS * 1000;
+    engine.inter_byte_ms = settings.link.interByteMs;
+    engine.preambles = settings.link.preambles;
+    engine.attempts = settings.link.attempts;
+    return true;
+}

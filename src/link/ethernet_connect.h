@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/link_record.h"
+#include "app/operator.h"
+#include "app/settings.h"
+#include "link/hgcbox.h"
+
+#include <QString>
+#include <optional>
+
+// Connects to the controller over TCP (the controller, or a converter in front
+// of it, is the server) and hands the connected socket to the engine.
+
+// What the connect needs besides the host: the section "ETHERNET_CONN_PAR".
+struct EthernetConnectSettings {
+    LinkRecord link;       // preambles, attempts and time-outs of the exchange
+    int connectWaitS = 10; // "ConnectWaitTime"
+};
+
+// The connection dialog's confirmation: `subscriber` is the chosen entry, none
+// when nothing (or the position after the last entry) is chosen. Every failure
+// is told to the operator and leaves no socket in the engine.
+bool ConnectEthernet(const std::optional<EthernetSubscriber>& subscriber, const EthernetConnectSettings& settings,
+                     hgcbox& engine, Operator& person);
+
+// The same for a host and service given as text (a name is looked up).
+bool ConnectEthernetHost(const QString& host, const QString& service, std::uint8_t controllerAddress,
+                         const EthernetConnectSettings& settings, hgcbox& engine, Operator& person);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "link/com_port_names.h"
+#include "link/hgcbox.h"
+
+// Opens the engine's serial port as the engine wants it: 8 data bits, no
+// parity, one stop bit, queues of 1000 bytes, DTR raised and RTS low.
+hgcbox::PortOpener serialPortOpener(ComPortNames names);
+
+// Whether port n exists: it opens, or another program holds it.
+bool port_exists(int number, const ComPortNames& names);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/operator.h"
+
+#include <QHostAddress>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// Where a TCP connection goes: an IPv4 address and a port.
+struct SocketAddress {
+    QHostAddress address;
+    std::uint16_t port = 0;
+};
+
+// A dotted-decimal IPv4 address "a.b.c.d" (four decimal numbers 0 to 255) as a
+// 32-bit number whose most significant byte is the first octet.
+std::optional<std::uint32_t> ParseDottedAddress(const QString& text);
+
+// Turns a host (a dotted address needs no lookup; no host means any address)
+// and a service (a decimal port needs no lookup) into a socket address. An
+// unknown host or service is told to the operator ("неизвестный хост: %s",
+// "неизвестный сервис: %s") and gives nothing.
+std::optional<SocketAddress> ResolveAddress(const std::optional<QString>& host, const QString& service,
+                                            const QString& protocol, Operator& person);

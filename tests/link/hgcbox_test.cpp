@@ -1,0 +1,449 @@
+#include "link/crc16.h"
+#include "link/hgcbox.h"
+
+#include "fake_line.h"
+#include "frames.h"
+#include "support/scripted_operator.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <functional>
+
+namespace {
+
+const QByteArray Table0Range = QByteArray::fromHex("000012");
+
+// An operator whose message pump can do what a window's event handler might.
+class PumpingOperator : public ScriptedOperator {
+public:
+    std::function<void(int)> onPump;
+    void pump() override
+    {
+        ScriptedOperator::pump();
+        if (onPump)
+            onPump(pumpCount());
+    }
+};
+
+class EngineOnFakeLine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        engine.setOperator(&person);
+        engine.status_panel = StatusPanel::Exchange;
+        engine.open_per_request = false;
+        engine.attempts = 1;
+        engine.answer_timeout_ms = 150;
+        engine.inter_byte_ms = 40;
+        engine.baud = 115200;
+        engine.setTransport(line.connect());
+    }
+
+    bool readTable0() { return engine.request(1, Table0Range); }
+    QByteArray answerBytes() const
+    {
+        return QByteArray(reinterpret_cast<const char*>(engine.answer_frame.data()), engine.answer_frame[2]);
+    }
+    QByteArray requestBytes() const
+    {
+        return QByteArray(reinterpret_cast<const char*>(engine.request_frame.data()), engine.request_frame[2]);
+    }
+
+    FakeLine line;
+    PumpingOperator person;
+    hgcbox engine{1};
+};
+
+} // namespace
+
+TEST(Engine, StartsWithTheDocumentedDefaults)
+{
+    hgcbox engine(0);
+    EXPECT_EQ(engine.address, 0);
+    EXPECT_FALSE(engine.abort_requested);
+    EXPECT_EQ(engine.link_kind, LinkKind::Direct);
+    EXPECT_EQ(engine.com_port, 1);
+    EXPECT_EQ(engine.port_open_wait_s, 1);
+    EXPECT_TRUE(engine.open_per_request);
+    EXPECT_EQ(engine.baud, 1200);
+    EXPECT_EQ(engine.preambles, 0);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(engine.write_password.data()), 12), QByteArray(12, ' '));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(engine.user_code.data()), 4), QByteArray(4, ' '));
+    EXPECT_EQ(engine.inter_byte_ms, 10);
+    EXPECT_EQ(engine.answer_timeout_ms, 2000);
+    EXPECT_EQ(engine.attempts, 2);
+    EXPECT_EQ(engine.status_texts.size(), 23);
+    EXPECT_EQ(engine.controller_error_texts.size(), 64);
+    EXPECT_EQ(engine.status, 0);
+    EXPECT_FALSE(engine.status_panel.has_value());
+    EXPECT_EQ(engine.last_function, 0);
+    EXPECT_FALSE(engine.linkOpen());
+}
+
+TEST_F(EngineOnFakeLine, ReadSendsPreamblesAndFrameAndTakesTheAnswer)
+{
+    engine.preambles = 5;
+    engine.baud = 38400;
+    const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 18, QByteArray::fromHex("00490204"));
+    line.answer(answer, 5);
+
+    ASSERT_TRUE(readTable0()) << engine.error_message().toStdString();
+    EXPECT_EQ(engine.status, 0);
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Команда выполнена"));
+    ASSERT_EQ(line.writes().size(), 1);
+    QByteArray frame = QByteArray::fromHex("cc010a0100000012");
+    appendCrc16(frame);
+    EXPECT_EQ(line.writes()[0], QByteArray(5, '\xff') + frame);
+    EXPECT_EQ(answerBytes(), answer);
+    EXPECT_EQ(person.panelHistory(StatusPanel::Exchange), QStringList({QStringLiteral("Обмен..."), QString()}));
+    // The bit rate is applied and both buffers purged before the request, and again after the answer.
+    const QList<FakeLine::Event> events = line.events();
+    ASSERT_GE(events.size(), 2);
+    EXPECT_EQ(events[0].action, FakeLine::Action::BitRate);
+    EXPECT_EQ(events[0].value, 38400);
+    EXPECT_EQ(events[1].action, FakeLine::Action::Purge);
+    EXPECT_EQ(events.last().action, FakeLine::Action::Purge);
+}
+
+TEST_F(EngineOnFakeLine, GarbageAndShortLengthsBeforeTheAnswerAreSkipped)
+{
+    const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 1, "\x07");
+    line.answer(QByteArray::fromHex("0055ff33") + QByteArray::fromHex("330105") + answer, 3);
+    ASSERT_TRUE(readTable0());
+    EXPECT_EQ(answerBytes(), answer);
+}
+
+TEST_F(EngineOnFakeLine, AnswerCutAfterItsLengthFailsWithStatus5AfterTheInterByteTime)
+{
+    line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x07").left(3));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(readTable0());
+    EXPECT_GE(clock.elapsed(), engine.inter_byte_ms);
+    EXPECT_LT(clock.elapsed(), engine.answer_timeout_ms);
+    EXPECT_EQ(engine.status, 5);
+    EXPECT_EQ(engine.error_message(),
+              QStringLiteral("Команда 1.  Ответ получен не полностью (превышено время между байтами)"));
+    EXPECT_EQ(engine.message, engine.error_message());
+}
+
+TEST_F(EngineOnFakeLine, SilenceFailsWithStatus10AfterTheAnswerTime)
+{
+    line.staySilent();
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(readTable0());
+    EXPECT_GE(clock.elapsed(), engine.answer_timeout_ms);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(engine.status, 10);
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Устройство не отвечает"));
+    EXPECT_EQ(person.panel(StatusPanel::Exchange), QString());
+}
+
+TEST_F(EngineOnFakeLine, BytesArrivingOneByOneJustInsideTheInterByteTimeMakeAFrame)
+{
+    engine.inter_byte_ms = 60;
+    const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 2, "\x01\x02");
+    line.answerBytewise(answer, 10, 45);
+    ASSERT_TRUE(readTable0()) << engine.error_message().toStdString();
+    EXPECT_EQ(answerBytes(), answer);
+}
+
+TEST_F(EngineOnFakeLine, ControllerErrorRepliesGiveItsTextWithTheCommand)
+{
+    line.answer(TestFrames::errorReply(1, 0x01, 9));
+    EXPECT_FALSE(readTable0());
+    EXPECT_EQ(engine.status, 8);
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Нет такой таблицы"));
+
+    line.answer(TestFrames::errorReply(1, 0x01, 70));
+    EXPECT_FALSE(readTable0());
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Код ошибки = 70"));
+
+    line.answer(TestFrames::errorReply(1, 0x01, 0));
+    EXPECT_FALSE(readTable0());
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Код ошибки = 0"));
+
+    line.answer(TestFrames::errorReply(1, 0x02, 33));
+    EXPECT_FALSE(engine.request(2, QByteArray::fromHex("0400014142")));
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 2.  Пользователь с таким именем уже есть "));
+
+    // A success after a failure leaves no failure text behind.
+    line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"));
+    EXPECT_TRUE(readTable0());
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Команда выполнена"));
+}
+
+TEST_F(EngineOnFakeLine, DestroyedTableErrorNamesTheTable)
+{
+    line.answer(TestFrames::errorReply(1, 0x02, 60, QByteArray::fromHex("0005")));
+    EXPECT_FALSE(engine.request(2, QByteArray::fromHex("0500014142")));
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 2.  Разрушена таблица 5"));
+}
+
+TEST_F(EngineOnFakeLine, ErrorReplyWithWrongChecksumIsAChecksumFailure)
+{
+    QByteArray reply = TestFrames::errorReply(1, 0x01, 9);
+    reply[reply.size() - 1] = static_cast<char>(reply[reply.size() - 1] ^ 0x40);
+    line.answer(reply);
+    EXPECT_FALSE(readTable0());
+    EXPECT_EQ(engine.status, 7);
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Несовпадение КС ответа контроллера"));
+}
+
+TEST_F(EngineOnFakeLine, AnswerToAnotherFunctionIsAnError)
+{
+    // A successful-looking answer, but to a write.
+    line.answer(TestFrames::answer(1, 0x82, QByteArray::fromHex("0400000001")));
+    EXPECT_FALSE(readTable0());
+    EXPECT_EQ(engine.status, 8);
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Неправильные параметры в запросе"));
+}
+
+TEST_F(EngineOnFakeLine, SecondAttemptAfterATimeOutSendsTheSameFrameAtOnce)
+{
+    engine.attempts = 2;
+    line.staySilent();
+    line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"));
+    ASSERT_TRUE(readTable0());
+    const QList<FakeLine::Event> writes = line.eventsOf(FakeLine::Action::Write);
+    ASSERT_EQ(writes.size(), 2);
+    EXPECT_EQ(writes[0].bytes, writes[1].bytes);
+    const qint64 gapMs = (writes[1].atNs - writes[0].atNs) / 1'000'000;
+    EXPECT_GE(gapMs, engine.answer_timeout_ms);
+    EXPECT_LT(gapMs, engine.answer_timeout_ms + 1000);
+}
+
+TEST_F(EngineOnFakeLine, AttemptsZeroStillSendsOnce)
+{
+    engine.attempts = 0;
+    line.staySilent();
+    EXPECT_FALSE(readTable0());
+    EXPECT_EQ(line.writes().size(), 1);
+    EXPECT_EQ(engine.status, 10);
+}
+
+TEST_F(EngineOnFakeLine, RequestToAnyAddressLearnsTheControllerAddress)
+{
+    engine.address = 0xFF;
+    line.answer(TestFrames::fieldsAnswer(17, 0, 0, 1, "\x01"));
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001")));
+    EXPECT_EQ(engine.request_frame[1], 0xFF);
+    EXPECT_EQ(engine.address, 17);
+
+    // The next request goes to the learnt address.
+    line.answer(TestFrames::fieldsAnswer(17, 0, 0, 1, "\x01"));
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001")));
+    EXPECT_EQ(engine.request_frame[1], 17);
+}
+
+TEST_F(EngineOnFakeLine, CorruptedAnswerTeachesNoAddress)
+{
+    engine.address = 0xFF;
+    QByteArray answer = TestFrames::fieldsAnswer(0x21, 0, 0, 1, "\x01");
+    answer[8] = 0x02;
+    line.answer(answer);
+    EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
+    EXPECT_EQ(engine.status, 7);
+    EXPECT_EQ(engine.address, 0xFF);
+}
+
+TEST_F(EngineOnFakeLine, WriteOfTheControllerAddressIsAnsweredFromTheNewOne)
+{
+    line.answer(QByteArray::fromHex("33") + TestFrames::answer(9, 0x82, QByteArray::fromHex("0003000001")));
+    EXPECT_TRUE(engine.request(2, QByteArray::fromHex("03000109")));
+    EXPECT_EQ(engine.address, 1);
+}
+
+TEST_F(EngineOnFakeLine, LongestAnswerOf255Bytes)
+{
+    const QByteArray longest = TestFrames::fieldsAnswer(1, 30, 0, 22, QByteArray(245, 'v'));
+    ASSERT_EQ(longest.size(), 255);
+    line.answer(longest + QByteArray(20, 'x'));
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("1e0016")));
+    EXPECT_EQ(answerBytes(), longest);
+}
+
+TEST_F(EngineOnFakeLine, UnknownFunctionCodeOrOverlongWriteSendsNothing)
+{
+    EXPECT_FALSE(engine.request(3, Table0Range));
+    EXPECT_EQ(engine.status, 2);
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 3.  Неверно задан код функции"));
+    EXPECT_FALSE(engine.request(2, QByteArray(233, 'x')));
+    EXPECT_EQ(engine.status, 2);
+    EXPECT_TRUE(line.writes().isEmpty());
+}
+
+TEST_F(EngineOnFakeLine, AbortBeforeTheRequestSendsNothing)
+{
+    engine.abort_requested = true;
+    EXPECT_FALSE(readTable0());
+    EXPECT_EQ(engine.status, 19);
+    EXPECT_FALSE(engine.abort_requested);
+    EXPECT_TRUE(line.writes().isEmpty());
+    EXPECT_EQ(engine.error_message().right(53), QStringLiteral("Обмен прерван по признаку завершения работы программы"));
+}
+
+TEST_F(EngineOnFakeLine, AbortWhileWaitingEndsTheExchangeAtOnce)
+{
+    engine.attempts = 3;
+    engine.answer_timeout_ms = 5000;
+    line.staySilent();
+    person.onPump = [this](int count) {
+        if (count == 5)
+            engine.abort_requested = true;
+    };
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(readTable0());
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(engine.status, 19);
+    EXPECT_FALSE(engine.abort_requested);
+    EXPECT_EQ(line.writes().size(), 1);
+    EXPECT_EQ(person.panel(StatusPanel::Exchange), QString());
+}
+
+TEST_F(EngineOnFakeLine, SecondRequestWhileOneRunsIsRefused)
+{
+    line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"), 20);
+    bool nested = true;
+    person.onPump = [&](int count) {
+        if (count == 2)
+            nested = engine.request(1, QByteArray::fromHex("050001"));
+    };
+    EXPECT_TRUE(readTable0());
+    EXPECT_FALSE(nested);
+    EXPECT_EQ(line.writes().size(), 1);
+    EXPECT_EQ(engine.last_function, 1);
+    EXPECT_EQ(engine.request_frame[5], 0);
+}
+
+TEST_F(EngineOnFakeLine, DirectLineHoldsTheTransmitterForTheFrameTime)
+{
+    // 5 preambles and a 10-byte read at 9600 bit/s: (5 + 10 + 1) * 10 / 9600 s, about 16.7 ms.
+    engine.preambles = 5;
+    engine.baud = 9600;
+    line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"), 30);
+    ASSERT_TRUE(readTable0());
+    const QList<FakeLine::Event> rts = line.eventsOf(FakeLine::Action::Rts);
+    const QList<FakeLine::Event> writes = line.eventsOf(FakeLine::Action::Write);
+    ASSERT_EQ(rts.size(), 2);
+    ASSERT_EQ(writes.size(), 1);
+    EXPECT_EQ(rts[0].value, 1);
+    EXPECT_EQ(rts[1].value, 0);
+    EXPECT_GE(writes[0].atNs - rts[0].atNs, 2'000'000);
+    const qint64 heldNs = rts[1].atNs - writes[0].atNs;
+    EXPECT_GE(heldNs, 16'666'000);
+    EXPECT_LT(heldNs, 100'000'000);
+}
+
+TEST_F(EngineOnFakeLine, DeviceWithoutRtsControlStillExchanges)
+{
+    line.rtsSupported = false;
+    line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"));
+    EXPECT_TRUE(readTable0());
+    line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"));
+    EXPECT_TRUE(readTable0());
+}
+
+TEST_F(EngineOnFakeLine, ModemLineLeavesRtsAlone)
+{
+    engine.link_kind = LinkKind::Modem;
+    line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"));
+    EXPECT_TRUE(readTable0());
+    EXPECT_TRUE(line.eventsOf(FakeLine::Action::Rts).isEmpty());
+}
+
+TEST_F(EngineOnFakeLine, FailedSerialWriteIsStatus3AndReleasesTheTransmitter)
+{
+    line.writeFails = true;
+    EXPECT_FALSE(readTable0());
+    EXPECT_EQ(engine.status, 3);
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Сбой при выполнении операции записи"));
+    EXPECT_EQ(line.eventsOf(FakeLine::Action::Rts).last().value, 0);
+}
+
+TEST_F(EngineOnFakeLine, EthernetWaitsBeforeSendingAndDropsLateBytes)
+{
+    engine.link_kind = LinkKind::Ethernet;
+    // Bytes of an answer that came too late for an earlier request.
+    line.arriveNow(TestFrames::fieldsAnswer(1, 5, 0, 1, QByteArray(20, 'o')));
+    const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01");
+    line.answer(answer, 2);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(readTable0());
+    EXPECT_GE(clock.elapsed(), 500);
+    EXPECT_EQ(answerBytes(), answer);
+    EXPECT_TRUE(line.eventsOf(FakeLine::Action::Rts).isEmpty());
+    EXPECT_TRUE(line.eventsOf(FakeLine::Action::BitRate).isEmpty());
+}
+
+TEST_F(EngineOnFakeLine, EthernetSendAndReceiveFailures)
+{
+    engine.link_kind = LinkKind::Ethernet;
+    line.writeFails = true;
+    EXPECT_FALSE(readTable0());
+    EXPECT_EQ(engine.status, 20);
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Ithernet. Не выполнена команда send (посылка запроса)"));
+
+    line.writeFails = false;
+    line.readFails = true;
+    engine.answer_timeout_ms = 5000;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(readTable0());
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(engine.status, 21);
+    EXPECT_EQ(engine.error_message(),
+              QStringLiteral("Команда 1.  Ithernet. Не выполнена команда recv (чтение ответа на запрос)"));
+}
+
+TEST(EnginePortPerRequest, OpensThePortForEachRequestAndClosesItAfter)
+{
+    FakeLine line;
+    hgcbox engine(1);
+    engine.attempts = 1;
+    engine.baud = 115200;
+    engine.com_port = 4;
+    QList<int> openedPorts;
+    engine.setPortOpener([&](int port, int rate) {
+        openedPorts.append(port);
+        EXPECT_EQ(rate, 115200);
+        return line.connect();
+    });
+    line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"));
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001")));
+    // 100 ms after the open and 150 ms after the close.
+    EXPECT_GE(clock.elapsed(), 250);
+    EXPECT_EQ(openedPorts, QList<int>({4}));
+    EXPECT_EQ(line.openTransports(), 0);
+    EXPECT_FALSE(engine.linkOpen());
+}
+
+TEST(EnginePortPerRequest, UnavailablePortIsStatus6AfterTheWait)
+{
+    hgcbox engine(1);
+    engine.com_port = 7;
+    int tries = 0;
+    engine.setPortOpener([&](int, int) {
+        ++tries;
+        return std::unique_ptr<Transport>();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
+    EXPECT_GE(clock.elapsed(), 1000);
+    EXPECT_GT(tries, 1);
+    EXPECT_EQ(engine.status, 6);
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Коммуникационный порт COM7 недоступен"));
+
+    engine.port_open_wait_s = 0;
+    tries = 0;
+    EXPECT_FALSE(engine.open_port());
+    EXPECT_EQ(tries, 0);
+    EXPECT_EQ(engine.status, 6);
+}
