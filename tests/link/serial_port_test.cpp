@@ -1,0 +1,143 @@
+#include "link/hgcbox.h"
+#include "link/serial_port_opener.h"
+#include "link/serial_transport.h"
+
+#include "controller_peer.h"
+#include "frames.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+constexpr int PortNumber = 3;
+
+QByteArray identification(const QByteArray& request)
+{
+    if (request.size() < 8 || request[3] != 1)
+        return {};
+    return TestFrames::fieldsAnswer(static_cast<std::uint8_t>(request[1]), request[5], request[6], request[7],
+                                    QByteArray(static_cast<std::uint8_t>(request[7]), '\x49'));
+}
+
+class EngineOnPseudoTerminal : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(terminal.slavePath().isEmpty());
+        names = ComPortNames({{PortNumber, terminal.slavePath()}});
+        engine.com_port = PortNumber;
+        engine.baud = 38400;
+        engine.preambles = 5;
+        engine.attempts = 1;
+        engine.answer_timeout_ms = 300;
+        engine.inter_byte_ms = 100;
+        engine.open_per_request = false;
+        engine.setPortOpener(serialPortOpener(names));
+    }
+
+    PseudoTerminal terminal;
+    ComPortNames names;
+    hgcbox engine{1};
+};
+
+} // namespace
+
+TEST_F(EngineOnPseudoTerminal, ReadsTableZeroThroughTheSerialPort)
+{
+    ControllerPeer peer(terminal.takeMaster(), identification, true);
+    ASSERT_TRUE(engine.open_port());
+    // A pseudo-terminal has no RTS line: the exchange goes on without it.
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000012"))) << engine.error_message().toStdString();
+    EXPECT_EQ(engine.answer_frame[8], 0x49);
+    EXPECT_EQ(engine.answer_frame[2], 8 + 18 + 2);
+    ASSERT_EQ(peer.requests().size(), 1);
+    EXPECT_EQ(peer.requests()[0].left(8), QByteArray::fromHex("cc010a0100000012"));
+
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001")));
+    EXPECT_EQ(peer.requests().size(), 2);
+}
+
+TEST_F(EngineOnPseudoTerminal, PortPerRequestOpensAndReleasesThePort)
+{
+    ControllerPeer peer(terminal.takeMaster(), identification, true);
+    engine.open_per_request = true;
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001")));
+    EXPECT_FALSE(engine.linkOpen());
+    // Released: another program may take it now.
+    EXPECT_NE(SerialTransport::open(terminal.slavePath(), SerialLineSettings{}), nullptr);
+}
+
+TEST_F(EngineOnPseudoTerminal, SilentControllerTimesOut)
+{
+    ControllerPeer peer(terminal.takeMaster(), [](const QByteArray&) { return QByteArray(); }, true);
+    ASSERT_TRUE(engine.open_port());
+    EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
+    EXPECT_EQ(engine.status, 10);
+    EXPECT_EQ(peer.requests().size(), 1);
+}
+
+TEST_F(EngineOnPseudoTerminal, LineThatHangsUpEndsInATimeOut)
+{
+    ControllerPeer peer(terminal.takeMaster(), [](const QByteArray&) { return QByteArray(); }, true);
+    ASSERT_TRUE(engine.open_port());
+    std::thread hangUp([&peer] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        peer.hangUp();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
+    hangUp.join();
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_EQ(engine.status, 10);
+    // The dead port was closed; the next request fails at once without a line.
+    EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
+    EXPECT_EQ(engine.status, 3);
+}
+
+TEST_F(EngineOnPseudoTerminal, PortHeldByAnotherProgramIsUnavailableButExists)
+{
+    const auto holder = SerialTransport::open(terminal.slavePath(), SerialLineSettings{});
+    ASSERT_NE(holder, nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(engine.open_port());
+    EXPECT_GE(clock.elapsed(), 1000);
+    EXPECT_EQ(engine.status, 6);
+    EXPECT_TRUE(engine.message.endsWith(QStringLiteral("Коммуникационный порт COM3 недоступен")));
+    EXPECT_TRUE(port_exists(PortNumber, names));
+}
+
+TEST(SerialPort, MissingDeviceIsUnavailableAfterTheWaitAndDoesNotExist)
+{
+    const ComPortNames names({{12, QStringLiteral("/dev/gqc-no-such-port")}});
+    hgcbox engine(1);
+    engine.com_port = 12;
+    engine.setPortOpener(serialPortOpener(names));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
+    EXPECT_GE(clock.elapsed(), 1000);
+    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Коммуникационный порт COM12 недоступен"));
+    EXPECT_FALSE(port_exists(12, names));
+}
+
+TEST(SerialPort, FreePortExistsAndTakesBitRatesOutsideTheRange)
+{
+    PseudoTerminal terminal;
+    const ComPortNames names({{5, terminal.slavePath()}});
+    EXPECT_TRUE(port_exists(5, names));
+    SerialLineSettings settings;
+    settings.bitRate = 50;
+    settings.dataBits = 2;
+    settings.parityCode = 3;
+    settings.stopBitsCode = 5;
+    const auto port = SerialTransport::open(terminal.slavePath(), settings);
+    ASSERT_NE(port, nullptr);
+    EXPECT_TRUE(port->setBitRate(1'000'000));
+    EXPECT_TRUE(port->setBitRate(9600));
+}

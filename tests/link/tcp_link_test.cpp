@@ -1,0 +1,146 @@
+#include "link/ethernet_connect.h"
+#include "link/socket_address.h"
+
+#include "controller_peer.h"
+#include "frames.h"
+#include "loopback_listener.h"
+#include "support/scripted_operator.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+namespace {
+
+constexpr std::uint32_t Loopback = 0x7F000001;
+
+QByteArray answerReads(const QByteArray& request)
+{
+    return TestFrames::fieldsAnswer(static_cast<std::uint8_t>(request[1]), request[5], request[6], 1, "\x49");
+}
+
+EthernetConnectSettings settingsWith(int connectWaitS)
+{
+    EthernetConnectSettings settings;
+    settings.link = LinkRecord{1, 1, 38400, 2, 3, 300, 4};
+    settings.connectWaitS = connectWaitS;
+    return settings;
+}
+
+EthernetSubscriber subscriber(std::uint16_t port, std::uint8_t address)
+{
+    EthernetSubscriber entry;
+    entry.name = QStringLiteral("ГРС");
+    entry.controllerAddress = address;
+    entry.ipAddress = Loopback;
+    entry.port = port;
+    return entry;
+}
+
+} // namespace
+
+TEST(ParseDottedAddress, FourDecimalOctetsFirstOctetMostSignificant)
+{
+    EXPECT_EQ(ParseDottedAddress(QStringLiteral("192.168.1.10")), 0xC0A8010Au);
+    EXPECT_EQ(ParseDottedAddress(QStringLiteral("0.0.0.0")), 0u);
+    EXPECT_EQ(ParseDottedAddress(QStringLiteral("255.255.255.255")), 0xFFFFFFFFu);
+    for (const char* bad : {"256.1.1.1", "1.2.3", "1.2.3.4.5", "a.b.c.d", "", " 1.2.3.4", "1..2.3", "1.2.3.-4",
+                            "0001.2.3.4", "ethernet.local"})
+        EXPECT_FALSE(ParseDottedAddress(QString::fromLatin1(bad))) << bad;
+}
+
+TEST(ResolveAddress, NumericHostAndPortNeedNoLookup)
+{
+    ScriptedOperator person;
+    const auto resolved = ResolveAddress(QStringLiteral("10.0.0.7"), QStringLiteral("502"), QStringLiteral("TCP"), person);
+    ASSERT_TRUE(resolved);
+    EXPECT_EQ(resolved->address, QHostAddress(QStringLiteral("10.0.0.7")));
+    EXPECT_EQ(resolved->port, 502);
+    EXPECT_TRUE(person.messages().isEmpty());
+
+    const auto any = ResolveAddress(std::nullopt, QStringLiteral("http"), QStringLiteral("TCP"), person);
+    ASSERT_TRUE(any);
+    EXPECT_EQ(any->address, QHostAddress(QHostAddress::AnyIPv4));
+    EXPECT_EQ(any->port, 80);
+}
+
+TEST(ResolveAddress, UnknownHostOrServiceIsToldToTheOperator)
+{
+    ScriptedOperator person;
+    EXPECT_FALSE(ResolveAddress(QStringLiteral("1.2.3.4"), QStringLiteral("gqc-no-such-service"),
+                                QStringLiteral("TCP"), person));
+    EXPECT_FALSE(ResolveAddress(QStringLiteral("1.2.3.4"), QStringLiteral("70000"), QStringLiteral("TCP"), person));
+    EXPECT_FALSE(ResolveAddress(QStringLiteral("gqc-no-such-host.invalid"), QStringLiteral("502"),
+                                QStringLiteral("TCP"), person));
+    ASSERT_EQ(person.messages().size(), 3);
+    EXPECT_EQ(person.messages()[0].line1, QStringLiteral("неизвестный сервис: gqc-no-such-service"));
+    EXPECT_EQ(person.messages()[1].line1, QStringLiteral("неизвестный сервис: 70000"));
+    EXPECT_EQ(person.messages()[2].line1, QStringLiteral("неизвестный хост: gqc-no-such-host.invalid"));
+    EXPECT_EQ(person.messages()[2].kind, MessageKind::Information);
+}
+
+TEST(ConnectEthernet, NoSubscriberChosenIsAnInputError)
+{
+    ScriptedOperator person;
+    hgcbox engine(0);
+    EXPECT_FALSE(ConnectEthernet(std::nullopt, settingsWith(1), engine, person));
+    ASSERT_EQ(person.messages().size(), 1);
+    EXPECT_EQ(person.messages()[0].kind, MessageKind::InputError);
+    EXPECT_EQ(person.messages()[0].line1, QStringLiteral("Введены не все параметры"));
+    EXPECT_FALSE(engine.linkOpen());
+}
+
+TEST(ConnectEthernet, NobodyListeningTimesOutAfterTheConnectWait)
+{
+    std::uint16_t closedPort = 0;
+    {
+        const LoopbackListener listener;
+        closedPort = listener.port();
+    }
+    ScriptedOperator person;
+    hgcbox engine(0);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(ConnectEthernet(subscriber(closedPort, 9), settingsWith(1), engine, person));
+    EXPECT_GE(clock.elapsed(), 1000);
+    EXPECT_LT(clock.elapsed(), 3000);
+    ASSERT_EQ(person.messages().size(), 1);
+    EXPECT_EQ(person.messages()[0].line1, QStringLiteral("Превышено время ожидания соединения сервер/клиент"));
+    EXPECT_FALSE(engine.linkOpen());
+    EXPECT_FALSE(person.busy());
+}
+
+TEST(ConnectEthernet, LoadsTheEngineAndExchangesOverTcp)
+{
+    LoopbackListener listener;
+    ScriptedOperator person;
+    hgcbox engine(0);
+    engine.setOperator(&person);
+    ASSERT_TRUE(ConnectEthernet(subscriber(listener.port(), 9), settingsWith(2), engine, person));
+    EXPECT_TRUE(person.messages().isEmpty());
+    EXPECT_FALSE(person.busy());
+    EXPECT_TRUE(engine.linkOpen());
+    // The subscriber's address counts, not the one of the settings.
+    EXPECT_EQ(engine.address, 9);
+    EXPECT_EQ(engine.link_kind, LinkKind::Ethernet);
+    EXPECT_FALSE(engine.open_per_request);
+    EXPECT_EQ(engine.answer_timeout_ms, 4000);
+    EXPECT_EQ(engine.inter_byte_ms, 300);
+    EXPECT_EQ(engine.preambles, 2);
+    EXPECT_EQ(engine.attempts, 3);
+
+    auto peer = std::make_unique<ControllerPeer>(listener.accept(), answerReads, true);
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("050001"))) << engine.error_message().toStdString();
+    EXPECT_EQ(engine.answer_frame[8], 0x49);
+    ASSERT_EQ(peer->requests().size(), 1);
+    EXPECT_EQ(static_cast<std::uint8_t>(peer->requests()[0][1]), 9);
+
+    // The controller side closes the connection: the receive fails at once.
+    peer->hangUp();
+    engine.attempts = 1;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(engine.request(1, QByteArray::fromHex("050001")));
+    EXPECT_LT(clock.elapsed(), engine.answer_timeout_ms);
+    EXPECT_TRUE(engine.status == 20 || engine.status == 21) << engine.status;
+}
