@@ -18,9 +18,10 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The engine waits for answer bytes in slices this long, so it never spins a
-// processor and the user interface is pumped about once a millisecond.
-constexpr int WaitSliceMs = 1;
+// The engine waits for answer bytes in blocking slices: a wait ends at once when
+// a byte arrives, at the next time-out, or after this long, so the user interface
+// is pumped at least a hundred times a second and no processor is kept spinning.
+constexpr qint64 LongestWaitMs = 10;
 constexpr auto TransmitterLead = 2ms;        // RTS raised before the first bit
 constexpr auto PortSettle = 100ms;           // after a port is opened
 constexpr auto PortReleasePause = 150ms;     // after a port opened for one request is closed
@@ -222,21 +223,21 @@ std::optional<std::uint8_t> hgcbox::receive()
                 return receiver.address();
             lastByteAt = clock.elapsed();
         }
+        // Before the address: the wait for the answer; after it: the gap between bytes.
+        const bool answerStarted = receiver.position() >= 2;
+        const qint64 deadline = answerStarted ? lastByteAt + inter_byte_ms : qint64{answer_timeout_ms};
         const qint64 now = clock.elapsed();
-        if (receiver.position() < 2 && now > answer_timeout_ms) {
-            setStatus(ExchangeStatus::NoAnswer);
-            return std::nullopt;
-        }
-        if (receiver.position() >= 2 && now - lastByteAt > inter_byte_ms) {
-            setStatus(ExchangeStatus::AnswerIncomplete);
+        if (now > deadline) {
+            setStatus(answerStarted ? ExchangeStatus::AnswerIncomplete : ExchangeStatus::NoAnswer);
             return std::nullopt;
         }
         if (got > 0)
             continue;
+        const int waitMs = static_cast<int>(std::clamp<qint64>(deadline - now + 1, 1, LongestWaitMs));
         if (transport_)
-            transport_->waitReadable(WaitSliceMs);
+            transport_->waitReadable(waitMs);
         else
-            std::this_thread::sleep_for(std::chrono::milliseconds(WaitSliceMs));
+            std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
     }
 }
 

@@ -1,0 +1,120 @@
+// How much processor the engine takes while it waits for a controller that
+// does not answer: CPU time (user + system) over wall time during one request
+// that runs into the answer time-out, over a serial port (a pseudo-terminal
+// nobody answers on) and over a TCP connection to a silent peer.
+//
+// Usage: engine_wait_bench [answer_timeout_ms]   (default 2000)
+
+#include "app/operator.h"
+#include "link/ethernet_connect.h"
+#include "link/hgcbox.h"
+#include "link/serial_port_opener.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <pty.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// Pumps the event loop as the window does; asks nothing.
+class PumpingOperator : public Operator {
+public:
+    bool message(MessageKind, const QString&, const QString&) override { return false; }
+    void setPanel(StatusPanel, const QString&) override {}
+    void setBusy(bool) override {}
+    void beginProgress(WaitMode, int) override {}
+    void setProgress(int) override {}
+    void endProgress() override {}
+    void pump() override { QCoreApplication::processEvents(); }
+    void setEscapeAllowed(bool) override {}
+    bool takeEscape() override { return false; }
+    std::optional<QString> chooseFile(const FileChoice&) override { return std::nullopt; }
+};
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Runs one request into its time-out and prints the share of one core it took.
+void measure(const char* link, hgcbox& engine)
+{
+    QElapsedTimer wall;
+    const double cpuBefore = cpuSeconds();
+    wall.start();
+    engine.request(1, QByteArray::fromHex("000012"));
+    const double wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    const double cpu = cpuSeconds() - cpuBefore;
+    QTextStream(stdout) << link << ": status " << engine.status << ", wall " << QString::number(wallSeconds, 'f', 3)
+                        << " s, CPU " << QString::number(cpu, 'f', 4) << " s, "
+                        << QString::number(100.0 * cpu / wallSeconds, 'f', 2) << " % of one core\n";
+}
+
+void serialLine(int answerTimeoutMs, Operator& person)
+{
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    if (openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+        QTextStream(stderr) << "openpty failed\n";
+        return;
+    }
+    hgcbox engine(1);
+    engine.setOperator(&person);
+    engine.com_port = 1;
+    engine.baud = 38400;
+    engine.preambles = 5;
+    engine.attempts = 1;
+    engine.open_per_request = false;
+    engine.answer_timeout_ms = answerTimeoutMs;
+    engine.setPortOpener(serialPortOpener(ComPortNames({{1, QString::fromLocal8Bit(name)}})));
+    if (engine.open_port())
+        measure("serial (pseudo-terminal)", engine);
+    close(master);
+    close(slave);
+}
+
+void tcpLink(int answerTimeoutMs, Operator& person)
+{
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    bind(listener, reinterpret_cast<sockaddr*>(&address), length);
+    listen(listener, 1);
+    getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
+
+    hgcbox engine(1);
+    engine.setOperator(&person);
+    EthernetConnectSettings settings;
+    settings.link = LinkRecord{1, 1, 38400, 5, 1, 300, 1};
+    settings.connectWaitS = 5;
+    if (ConnectEthernetHost(QStringLiteral("127.0.0.1"), QString::number(ntohs(address.sin_port)), 1, settings, engine,
+                            person)) {
+        engine.answer_timeout_ms = answerTimeoutMs;
+        measure("tcp (loopback)", engine);
+    }
+    close(listener);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    const int answerTimeoutMs = argc > 1 ? std::atoi(argv[1]) : 2000;
+    PumpingOperator person;
+    serialLine(answerTimeoutMs, person);
+    tcpLink(answerTimeoutMs, person);
+    return 0;
+}
