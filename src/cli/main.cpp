@@ -1,11 +1,70 @@
+#include "app/settings_block.h"
+#include "app/work_directory.h"
+#include "cli/cli_commands.h"
+#include "cli/cli_link.h"
+#include "cli/cli_options.h"
+#include "cli/console_operator.h"
+#include "link/hgcbox.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QLoggingCategory>
+#include <QStandardPaths>
 #include <QTextStream>
+#include <algorithm>
 #include <clocale>
 
-int main(int argc, char* argv[])
-{
+namespace {
+
+WorkDirectory workDirectory(const CliOptions& options) {
+    if (!options.workdir.isEmpty())
+        return WorkDirectory(QDir(options.workdir).absolutePath());
+    return WorkDirectory(
+        WorkDirectory::choose({}, QCoreApplication::applicationDirPath(),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+}
+
+void putCredentials(const CliOptions& options, hgcbox& engine) {
+    // Credentials are blank-padded to their field width.
+    if (options.userCode) {
+        engine.user_code.fill(' ');
+        std::copy(options.userCode->begin(), options.userCode->end(), engine.user_code.begin());
+    }
+    if (options.password) {
+        engine.write_password.fill(' ');
+        std::copy(options.password->begin(), options.password->end(), engine.write_password.begin());
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    QTextStream(stderr) << "usage: gqc_cli [options] COMMAND ...\n";
-    return 2;
+    // The link layer's notes (a port without RTS control) are for diagnosis, not
+    // for scripts reading stderr; QT_LOGGING_RULES="gqc.link.info=true" shows them.
+    QLoggingCategory::setFilterRules(QStringLiteral("gqc.link.info=false"));
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+
+    const auto parsed = parseCliOptions(application.arguments().mid(1));
+    if (const QString* usageError = std::get_if<QString>(&parsed)) {
+        errors << *usageError << '\n' << CliUsage;
+        return 2;
+    }
+    const CliOptions& options = std::get<CliOptions>(parsed);
+
+    const WorkDirectory directory = workDirectory(options);
+    SettingsBlock settings;
+    settings.loadSettings(directory.settingsFile(), QSize());
+
+    ConsoleOperator person(errors);
+    hgcbox engine(0);
+    engine.setOperator(&person);
+    putCredentials(options, engine);
+    const int connected = connectEngine(options, settings.settings,
+                                        comPortOverrides(directory.settingsFile()), engine, person, errors);
+    if (connected != 0)
+        return connected;
+    return runCommand(options, engine, out, errors);
 }

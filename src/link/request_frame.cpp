@@ -19,8 +19,7 @@ struct BodyLayout {
     bool variableData = false;
 };
 
-std::optional<BodyLayout> bodyLayout(std::uint8_t function)
-{
+std::optional<BodyLayout> bodyLayout(std::uint8_t function) {
     switch (function) {
     case 1: // read table fields
         return BodyLayout{false, true, 3, false};
@@ -50,8 +49,8 @@ std::optional<BodyLayout> bodyLayout(std::uint8_t function)
 } // namespace
 
 std::optional<int> buildRequestFrame(FrameBuffer& frame, std::uint8_t address, std::uint8_t function,
-                                     QByteArrayView data, std::uint8_t value, const WriteCredentials& credentials)
-{
+                                     QByteArrayView data, std::uint8_t value,
+                                     const WriteCredentials& credentials) {
     frame.fill(0);
     const std::optional<BodyLayout> layout = bodyLayout(function);
     if (!layout)
@@ -79,8 +78,7 @@ std::optional<int> buildRequestFrame(FrameBuffer& frame, std::uint8_t address, s
 
     const int length = at + 2;
     frame[FrameOffset::Length] = static_cast<std::uint8_t>(length);
-    const std::uint16_t checksum =
-        crc16(QByteArrayView(reinterpret_cast<const char*>(frame.data()), at));
+    const std::uint16_t checksum = crc16(QByteArrayView(reinterpret_cast<const char*>(frame.data()), at));
     frame[at] = static_cast<std::uint8_t>(checksum & 0xFF);
     frame[at + 1] = static_cast<std::uint8_t>(checksum >> 8);
     return length;

@@ -13,10 +13,10 @@ namespace FrameByte {
 constexpr std::uint8_t RequestStart = 0xCC;
 constexpr std::uint8_t AnswerStart = 0x33;
 constexpr std::uint8_t Preamble = 0xFF;
-constexpr std::uint8_t AnyAddress = 0xFF;  // any controller answers; its address is learnt
-constexpr std::uint8_t AnswerFlag = 0x80;  // set in the function code of a successful answer
+constexpr std::uint8_t AnyAddress = 0xFF; // any controller answers; its address is learnt
+constexpr std::uint8_t AnswerFlag = 0x80; // set in the function code of a successful answer
 constexpr int MaxLength = 255;
-constexpr int MinAnswerLength = 6;         // start, address, length, code, two checksum bytes
+constexpr int MinAnswerLength = 6; // start, address, length, code, two checksum bytes
 } // namespace FrameByte
 
 // Offsets of a write request (code 2) and of every answer.
@@ -45,4 +45,5 @@ struct WriteCredentials {
 // a function code outside the protocol or a write too long for one frame.
 // The whole buffer is cleared first.
 std::optional<int> buildRequestFrame(FrameBuffer& frame, std::uint8_t address, std::uint8_t function,
-                                     QByteArrayView data, std::uint8_t value, const WriteCredentials& credentials);
+                                     QByteArrayView data, std::uint8_t value,
+                                     const WriteCredentials& credentials);

@@ -1,8 +1,8 @@
 #include "link/socket_address.h"
 
 #include <QHostInfo>
-#include <QtEndian>
 #include <QStringList>
+#include <QtEndian>
 #include <limits>
 #include <netdb.h>
 
@@ -12,8 +12,7 @@ constexpr int OctetCount = 4;
 constexpr int MaxOctet = 255;
 constexpr int MaxOctetDigits = 3;
 
-bool isDecimal(const QString& text)
-{
+bool isDecimal(const QString& text) {
     if (text.isEmpty())
         return false;
     for (const QChar c : text) {
@@ -23,8 +22,7 @@ bool isDecimal(const QString& text)
     return true;
 }
 
-std::optional<QHostAddress> lookUpHost(const QString& host)
-{
+std::optional<QHostAddress> lookUpHost(const QString& host) {
     const QHostInfo info = QHostInfo::fromName(host);
     for (const QHostAddress& address : info.addresses()) {
         if (address.protocol() == QAbstractSocket::IPv4Protocol)
@@ -33,8 +31,7 @@ std::optional<QHostAddress> lookUpHost(const QString& host)
     return std::nullopt;
 }
 
-std::optional<std::uint16_t> lookUpService(const QString& service, const QString& protocol)
-{
+std::optional<std::uint16_t> lookUpService(const QString& service, const QString& protocol) {
     if (isDecimal(service)) {
         bool ok = false;
         const uint port = service.toUInt(&ok);
@@ -42,7 +39,8 @@ std::optional<std::uint16_t> lookUpService(const QString& service, const QString
             return std::nullopt;
         return static_cast<std::uint16_t>(port);
     }
-    const servent* entry = getservbyname(service.toLocal8Bit().constData(), protocol.toLower().toLatin1().constData());
+    const servent* entry =
+        getservbyname(service.toLocal8Bit().constData(), protocol.toLower().toLatin1().constData());
     if (!entry)
         return std::nullopt;
     return qFromBigEndian(static_cast<std::uint16_t>(entry->s_port));
@@ -50,8 +48,7 @@ std::optional<std::uint16_t> lookUpService(const QString& service, const QString
 
 } // namespace
 
-std::optional<std::uint32_t> ParseDottedAddress(const QString& text)
-{
+std::optional<std::uint32_t> ParseDottedAddress(const QString& text) {
     const QStringList parts = text.split(QLatin1Char('.'));
     if (parts.size() != OctetCount)
         return std::nullopt;
@@ -65,8 +62,7 @@ std::optional<std::uint32_t> ParseDottedAddress(const QString& text)
 }
 
 std::optional<SocketAddress> ResolveAddress(const std::optional<QString>& host, const QString& service,
-                                            const QString& protocol, Operator& person)
-{
+                                            const QString& protocol, Operator& person) {
     SocketAddress result;
     if (!host) {
         result.address = QHostAddress(QHostAddress::AnyIPv4);

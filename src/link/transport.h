@@ -12,6 +12,6 @@ public:
     virtual void purge() = 0;
     virtual bool setRts(bool on) = 0; // false where the device has no such line
     virtual bool write(const QByteArray& bytes) = 0;
-    virtual int readAvailable(char* into, int max) = 0; // never blocks
+    virtual int readAvailable(char* into, int max) = 0; // never blocks; -1 once the link has failed
     virtual bool waitReadable(int milliseconds) = 0;    // blocks at most that long
 };

@@ -21,8 +21,8 @@ public:
     enum class Action { Rts, BitRate, Purge, Write, Closed };
     struct Event {
         Action action;
-        qint64 atNs;     // since the line was made
-        int value = 0;   // RTS on/off, bit rate
+        qint64 atNs;   // since the line was made
+        int value = 0; // RTS on/off, bit rate
         QByteArray bytes;
     };
 
@@ -59,7 +59,7 @@ private:
 
     QElapsedTimer clock_;
     std::deque<QList<Chunk>> script_;
-    QList<Chunk> pending_;       // the answer being delivered, times relative to `answerStartNs_`
+    QList<Chunk> pending_; // the answer being delivered, times relative to `answerStartNs_`
     qint64 answerStartNs_ = 0;
     QByteArray readable_;
     QList<Event> events_;

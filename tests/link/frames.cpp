@@ -4,8 +4,7 @@
 
 namespace TestFrames {
 
-QByteArray answer(std::uint8_t address, std::uint8_t code, const QByteArray& body)
-{
+QByteArray answer(std::uint8_t address, std::uint8_t code, const QByteArray& body) {
     QByteArray frame;
     frame.append(char(0x33));
     frame.append(static_cast<char>(address));
@@ -17,8 +16,7 @@ QByteArray answer(std::uint8_t address, std::uint8_t code, const QByteArray& bod
 }
 
 QByteArray fieldsAnswer(std::uint8_t address, std::uint8_t table, std::uint8_t first, std::uint8_t count,
-                        const QByteArray& values)
-{
+                        const QByteArray& values) {
     QByteArray body;
     body.append(char(0)); // value byte
     body.append(static_cast<char>(table));
@@ -28,8 +26,7 @@ QByteArray fieldsAnswer(std::uint8_t address, std::uint8_t table, std::uint8_t f
     return answer(address, 0x81, body);
 }
 
-QByteArray errorReply(std::uint8_t address, std::uint8_t code, std::uint8_t error, const QByteArray& detail)
-{
+QByteArray errorReply(std::uint8_t address, std::uint8_t code, std::uint8_t error, const QByteArray& detail) {
     QByteArray body;
     body.append(static_cast<char>(error));
     body.append(detail);
@@ -37,4 +34,3 @@ QByteArray errorReply(std::uint8_t address, std::uint8_t code, std::uint8_t erro
 }
 
 } // namespace TestFrames
-

@@ -13,8 +13,8 @@ public:
     LoopbackListener& operator=(const LoopbackListener&) = delete;
 
     std::uint16_t port() const { return port_; }
-    // The descriptor of the next connection, -1 when none comes within a second.
-    int accept();
+    // The descriptor of the next connection, -1 when none comes in time.
+    int accept(int timeoutMs = 1000);
 
 private:
     int fd_ = -1;

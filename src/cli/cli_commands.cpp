@@ -1,0 +1,93 @@
+#include "cli/cli_commands.h"
+
+#include "cli/identification_lines.h"
+#include "link/request_frame.h"
+
+namespace {
+
+constexpr std::uint8_t ReadFields = 1;
+constexpr std::uint8_t WriteFields = 2;
+constexpr int IdentificationTable = 0;
+constexpr int IdentificationFields = 18;
+constexpr int AnswerOverhead = FrameOffset::FieldValues + 2; // header, echoed range, checksum
+constexpr int MaxWriteValues = 229;                          // one frame's data less the range
+
+QByteArray fieldRange(int table, int first, int count) {
+    QByteArray range;
+    range.append(static_cast<char>(table));
+    range.append(static_cast<char>(first));
+    range.append(static_cast<char>(count));
+    return range;
+}
+
+// The field values of a successful read.
+QByteArray readValues(const hgcbox& engine) {
+    const int length = engine.answer_frame[FrameOffset::Length];
+    if (length <= AnswerOverhead)
+        return {};
+    return QByteArray(reinterpret_cast<const char*>(engine.answer_frame.data()) + FrameOffset::FieldValues,
+                      length - AnswerOverhead);
+}
+
+int failed(const hgcbox& engine, QTextStream& errors) {
+    errors << engine.error_message() << '\n';
+    return 1;
+}
+
+int identify(hgcbox& engine, QTextStream& out, QTextStream& errors) {
+    if (!engine.request(ReadFields, fieldRange(IdentificationTable, 0, IdentificationFields)))
+        return failed(engine, errors);
+    const QStringList lines = identificationLines(readValues(engine));
+    if (lines.isEmpty()) {
+        errors << "the controller sent fewer than " << IdentificationFields << " identification fields\n";
+        return 1;
+    }
+    for (const QString& line : lines)
+        out << line << '\n';
+    return 0;
+}
+
+int read(const CliOptions& options, hgcbox& engine, QTextStream& out, QTextStream& errors) {
+    if (!engine.request(ReadFields, fieldRange(options.table, options.first, options.count)))
+        return failed(engine, errors);
+    const QByteArray values = readValues(engine);
+    // The answer carries no field length; the table's fields are all alike.
+    const qsizetype fieldLength =
+        values.size() % options.count == 0 ? values.size() / options.count : values.size();
+    for (qsizetype at = 0; at < values.size() && fieldLength > 0; at += fieldLength)
+        out << values.mid(at, fieldLength).toHex() << '\n';
+    return 0;
+}
+
+int write(const CliOptions& options, hgcbox& engine, QTextStream& errors) {
+    // One field read first tells how long the table's fields are.
+    if (!engine.request(ReadFields, fieldRange(options.table, options.first, 1)))
+        return failed(engine, errors);
+    const qsizetype fieldLength = readValues(engine).size();
+    if (fieldLength == 0 || options.values.size() % fieldLength != 0 ||
+        options.values.size() > MaxWriteValues || options.values.size() / fieldLength > 255) {
+        errors << "write: HEXBYTES must be whole fields of " << fieldLength << " bytes, at most "
+               << MaxWriteValues << " bytes in all\n";
+        return 2;
+    }
+    const QByteArray data =
+        fieldRange(options.table, options.first, static_cast<int>(options.values.size() / fieldLength)) +
+        options.values;
+    if (!engine.request(WriteFields, data))
+        return failed(engine, errors);
+    return 0;
+}
+
+} // namespace
+
+int runCommand(const CliOptions& options, hgcbox& engine, QTextStream& out, QTextStream& errors) {
+    switch (options.command) {
+    case CliOptions::Command::Identify:
+        return identify(engine, out, errors);
+    case CliOptions::Command::Read:
+        return read(options, engine, out, errors);
+    case CliOptions::Command::Write:
+        return write(options, engine, errors);
+    }
+    return 2;
+}

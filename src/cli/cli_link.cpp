@@ -1,0 +1,90 @@
+#include "cli/cli_link.h"
+
+#include "app/ini_file.h"
+#include "link/com_port_names.h"
+#include "link/ethernet_connect.h"
+#include "link/serial_port_opener.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+constexpr int MaxComPort = 255;
+// The connection dialog lets a freshly opened line settle before the first request.
+constexpr auto LineSettle = std::chrono::milliseconds(300);
+
+LinkRecord withOptions(LinkRecord link, const CliOptions& options) {
+    link.address = static_cast<std::uint8_t>(options.address.value_or(link.address));
+    link.bitRate = options.baud.value_or(link.bitRate);
+    link.preambles = static_cast<std::uint8_t>(options.preambles.value_or(link.preambles));
+    link.attempts = static_cast<std::uint8_t>(options.attempts.value_or(link.attempts));
+    link.interByteMs = options.interByteMs.value_or(link.interByteMs);
+    link.answerTimeoutS = options.answerTimeoutS.value_or(link.answerTimeoutS);
+    return link;
+}
+
+void loadExchangeSettings(hgcbox& engine, const LinkRecord& link) {
+    engine.address = link.address;
+    engine.preambles = link.preambles;
+    engine.attempts = link.attempts;
+    engine.inter_byte_ms = link.interByteMs;
+    engine.answer_timeout_ms = link.answerTimeoutS * 1000;
+}
+
+int connectSerial(const CliOptions& options, const Settings& settings, QMap<int, QString> comPorts,
+                  hgcbox& engine, QTextStream& errors) {
+    const std::optional<ComPortNames::Port> port = ComPortNames(comPorts).parse(options.port);
+    if (!port || port->device.isEmpty()) {
+        errors << "--serial: " << options.port
+               << " is neither COM1 to COM255 with a device nor a device path\n";
+        return 2;
+    }
+    // A device without a port number of its own is opened as port 0.
+    comPorts.insert(port->number, port->device);
+
+    const LinkRecord link = withOptions(settings.direct, options);
+    loadExchangeSettings(engine, link);
+    engine.link_kind = LinkKind::Direct;
+    engine.com_port = static_cast<std::uint8_t>(port->number);
+    engine.baud = link.bitRate;
+    engine.port_open_wait_s = settings.current.portOpenWaitS;
+    engine.open_per_request = settings.current.openPortPerRequest;
+    engine.setPortOpener(serialPortOpener(ComPortNames(comPorts)));
+    if (engine.open_per_request)
+        return 0;
+    if (!engine.open_port()) {
+        errors << QStringLiteral("Коммуникационный порт %1 недоступен")
+                      .arg(port->number != 0 ? QStringLiteral("СОМ%1").arg(port->number) : port->device)
+               << '\n';
+        return 1;
+    }
+    std::this_thread::sleep_for(LineSettle);
+    return 0;
+}
+
+} // namespace
+
+QMap<int, QString> comPortOverrides(const QString& settingsFile) {
+    const IniFile ini = IniFile::load(settingsFile);
+    QMap<int, QString> devices;
+    for (int number = 1; number <= MaxComPort; ++number) {
+        const std::optional<QString> device =
+            ini.value(QStringLiteral("COM_PORTS"), QStringLiteral("COM%1").arg(number));
+        if (device && !device->isEmpty())
+            devices.insert(number, *device);
+    }
+    return devices;
+}
+
+int connectEngine(const CliOptions& options, const Settings& settings, const QMap<int, QString>& comPorts,
+                  hgcbox& engine, Operator& person, QTextStream& errors) {
+    if (!options.tcp)
+        return connectSerial(options, settings, comPorts, engine, errors);
+    EthernetConnectSettings ethernet;
+    ethernet.link = withOptions(settings.ethernet.link, options);
+    ethernet.connectWaitS = settings.ethernet.connectWaitS;
+    return ConnectEthernetHost(options.host, options.service, ethernet.link.address, ethernet, engine, person)
+               ? 0
+               : 1;
+}

@@ -1,0 +1,159 @@
+#include "cli/cli_options.h"
+
+#include "app/windows1251.h"
+
+#include <limits>
+
+const char* const CliUsage = "usage: gqc_cli [--workdir DIR] (--tcp HOST:PORT | --serial PORT) [--address N] "
+                             "[--baud N] [--preambles N]\n"
+                             "               [--attempts N] [--inter-byte-ms N] [--answer-timeout-s N] "
+                             "[--user CODE] [--password TEXT]\n"
+                             "               COMMAND ...\n"
+                             "COMMAND: identify | read TABLE FIRST COUNT | write TABLE FIRST HEXBYTES\n"
+                             "PORT: COMn or a device path\n";
+
+namespace {
+
+constexpr int UserCodeLength = 4;
+constexpr int PasswordLength = 12;
+
+struct NumberOption {
+    const char* name;
+    std::optional<int> CliOptions::*field;
+    int minimum;
+    int maximum;
+};
+
+constexpr int IntMax = std::numeric_limits<int>::max();
+
+const NumberOption NumberOptions[] = {
+    {"--address", &CliOptions::address, 1, 255},
+    {"--baud", &CliOptions::baud, 1, IntMax},
+    {"--preambles", &CliOptions::preambles, 0, 255},
+    {"--attempts", &CliOptions::attempts, 1, 255},
+    {"--inter-byte-ms", &CliOptions::interByteMs, 1, IntMax},
+    {"--answer-timeout-s", &CliOptions::answerTimeoutS, 1, IntMax / 1000},
+};
+
+std::optional<int> number(const QString& text, int minimum, int maximum) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < minimum || value > maximum)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<QByteArray> credential(const QString& text, int length) {
+    const QByteArray bytes = toWindows1251(text);
+    if (bytes.size() > length)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QByteArray> hexBytes(const QString& text) {
+    if (text.isEmpty() || text.size() % 2 != 0)
+        return std::nullopt;
+    for (const QChar c : text) {
+        if (!c.isDigit() && !QStringLiteral("abcdefABCDEF").contains(c))
+            return std::nullopt;
+    }
+    return QByteArray::fromHex(text.toLatin1());
+}
+
+bool splitHostAndService(const QString& text, CliOptions& options) {
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon <= 0 || colon == text.size() - 1)
+        return false;
+    options.host = text.left(colon);
+    options.service = text.mid(colon + 1);
+    return true;
+}
+
+// Reads COMMAND and its arguments.
+std::optional<QString> parseCommand(const QStringList& words, CliOptions& options) {
+    const QString command = words.value(0);
+    const auto field = [&](int index, int minimum) { return number(words.value(index), minimum, 255); };
+    if (command == QLatin1String("identify") && words.size() == 1) {
+        options.command = CliOptions::Command::Identify;
+        return std::nullopt;
+    }
+    if (command == QLatin1String("read") && words.size() == 4) {
+        const auto table = field(1, 0), first = field(2, 0), count = field(3, 1);
+        if (!table || !first || !count)
+            return QStringLiteral("read: TABLE and FIRST are 0 to 255, COUNT 1 to 255");
+        options.command = CliOptions::Command::Read;
+        options.table = *table;
+        options.first = *first;
+        options.count = *count;
+        return std::nullopt;
+    }
+    if (command == QLatin1String("write") && words.size() == 4) {
+        const auto table = field(1, 0), first = field(2, 0);
+        const auto values = hexBytes(words[3]);
+        if (!table || !first || !values)
+            return QStringLiteral(
+                "write: TABLE and FIRST are 0 to 255, HEXBYTES an even number of hex digits");
+        options.command = CliOptions::Command::Write;
+        options.table = *table;
+        options.first = *first;
+        options.values = *values;
+        return std::nullopt;
+    }
+    return QStringLiteral("unknown command or wrong number of arguments: %1")
+        .arg(words.join(QLatin1Char(' ')));
+}
+
+} // namespace
+
+std::variant<CliOptions, QString> parseCliOptions(const QStringList& arguments) {
+    CliOptions options;
+    bool linkGiven = false;
+    int at = 0;
+    for (; at < arguments.size() && arguments[at].startsWith(QLatin1String("--")); at += 2) {
+        const QString& name = arguments[at];
+        if (at + 1 >= arguments.size())
+            return QStringLiteral("%1 needs a value").arg(name);
+        const QString& value = arguments[at + 1];
+        bool known = false;
+        for (const NumberOption& option : NumberOptions) {
+            if (name != QLatin1String(option.name))
+                continue;
+            known = true;
+            options.*option.field = number(value, option.minimum, option.maximum);
+            if (!(options.*option.field))
+                return QStringLiteral("%1: a number from %2 to %3")
+                    .arg(name)
+                    .arg(option.minimum)
+                    .arg(option.maximum);
+        }
+        if (known)
+            continue;
+        if (name == QLatin1String("--workdir")) {
+            options.workdir = value;
+        } else if (name == QLatin1String("--serial") || name == QLatin1String("--tcp")) {
+            if (linkGiven)
+                return QStringLiteral("give either --tcp or --serial, once");
+            linkGiven = true;
+            options.tcp = name == QLatin1String("--tcp");
+            if (!options.tcp)
+                options.port = value;
+            else if (!splitHostAndService(value, options))
+                return QStringLiteral("--tcp: HOST:PORT");
+        } else if (name == QLatin1String("--user")) {
+            options.userCode = credential(value, UserCodeLength);
+            if (!options.userCode)
+                return QStringLiteral("--user: at most %1 characters").arg(UserCodeLength);
+        } else if (name == QLatin1String("--password")) {
+            options.password = credential(value, PasswordLength);
+            if (!options.password)
+                return QStringLiteral("--password: at most %1 characters").arg(PasswordLength);
+        } else {
+            return QStringLiteral("unknown option %1").arg(name);
+        }
+    }
+    if (!linkGiven)
+        return QStringLiteral("give --tcp HOST:PORT or --serial PORT");
+    if (const std::optional<QString> error = parseCommand(arguments.mid(at), options))
+        return *error;
+    return options;
+}

@@ -1,0 +1,238 @@
+#include "controller_peer.h"
+#include "frames.h"
+#include "loopback_listener.h"
+#include "support/temp_workdir.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+namespace {
+
+const QByteArray Identification = QByteArray::fromHex("00490204150305"
+                                                      "0e1e00"
+                                                      "0101"
+                                                      "0000"
+                                                      "010203"
+                                                      "00");
+
+// A controller with table 0, a 20-byte name in table 5 and 4-byte values in table 22.
+QByteArray tableServer(const QByteArray& request) {
+    const auto address = static_cast<std::uint8_t>(request[1]);
+    const auto table = static_cast<std::uint8_t>(request[request[3] == 1 ? 5 : 21]);
+    const auto first = static_cast<std::uint8_t>(request[request[3] == 1 ? 6 : 22]);
+    const auto count = static_cast<std::uint8_t>(request[request[3] == 1 ? 7 : 23]);
+    if (request[3] == 2)
+        return TestFrames::answer(address, 0x82, QByteArray(1, '\0') + request.mid(21, 3));
+    if (table == 0)
+        return TestFrames::fieldsAnswer(address, table, first, count, Identification.mid(first, count));
+    if (table == 5)
+        return TestFrames::fieldsAnswer(address, table, first, count,
+                                        QByteArray("GRS-1").leftJustified(20, ' '));
+    if (table == 22) {
+        QByteArray values;
+        for (int field = first; field < first + count; ++field)
+            values += QByteArray::fromHex("0000803f").left(3) + static_cast<char>(field);
+        return TestFrames::fieldsAnswer(address, table, first, count, values);
+    }
+    return TestFrames::errorReply(address, 1, 9);
+}
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString errors;
+};
+
+class GqcCli : public ::testing::Test {
+protected:
+    QProcess* start(const QStringList& arguments) {
+        process.setProgram(QStringLiteral(GQC_CLI_PATH));
+        process.setArguments(QStringList{QStringLiteral("--workdir"), workdir.path()} + arguments);
+        process.start();
+        return &process;
+    }
+    CliRun finish() {
+        EXPECT_TRUE(process.waitForFinished(20000));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+    CliRun run(const QStringList& arguments) {
+        start(arguments);
+        return finish();
+    }
+
+    TempWorkdir workdir;
+    QProcess process;
+};
+
+const QString IdentifyLines = QStringLiteral("Код типа контроллера: 73\n"
+                                             "Версия аппаратного обеспечения: 2\n"
+                                             "Версия программного обеспечения: 4\n"
+                                             "Дата создания ПО: 05.03.21  14:30:00\n"
+                                             "Порядок расположения байтов: Мл. адрес - мл. байт\n"
+                                             "Наличие разрушенных таблиц: Разрушенных таблиц нет\n"
+                                             "Возможность работы на разных скоростях обмена: Есть\n"
+                                             "Возможность изменения адреса: Есть\n"
+                                             "Последняя поддерживаемая версия протокола обмена: 1.2.3\n");
+
+} // namespace
+
+TEST_F(GqcCli, IdentifiesAControllerOnASerialDevice) {
+    PseudoTerminal terminal;
+    ControllerPeer controller(terminal.takeMaster(), tableServer, true);
+    const CliRun result = run({QStringLiteral("--serial"), terminal.slavePath(), QStringLiteral("identify")});
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_EQ(result.out, IdentifyLines);
+    ASSERT_EQ(controller.requests().size(), 1);
+    EXPECT_EQ(controller.requests()[0].left(8), QByteArray::fromHex("cc010a0100000012"));
+}
+
+TEST_F(GqcCli, IdentifiesAControllerOverTcp) {
+    LoopbackListener listener;
+    start({QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:%1").arg(listener.port()),
+           QStringLiteral("--address"), QStringLiteral("17"), QStringLiteral("identify")});
+    const int connection = listener.accept(10000);
+    ASSERT_GE(connection, 0);
+    ControllerPeer controller(connection, tableServer, true);
+    const CliRun result = finish();
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_EQ(result.out, IdentifyLines);
+    ASSERT_EQ(controller.requests().size(), 1);
+    EXPECT_EQ(static_cast<std::uint8_t>(controller.requests()[0][1]), 17);
+}
+
+TEST_F(GqcCli, ShowsOutOfRangeDatePartsAsStars) {
+    PseudoTerminal terminal;
+    ControllerPeer controller(
+        terminal.takeMaster(),
+        [](const QByteArray& request) {
+            QByteArray table0 = Identification;
+            table0[0] = 7;  // destroyed table
+            table0[5] = 13; // month
+            table0[9] = 60; // second
+            table0[10] = 2; // byte order
+            table0[11] = 0; // one bit rate only
+            table0[13] = 5; // fixed address
+            return TestFrames::fieldsAnswer(request[1], 0, 0, 18, table0);
+        },
+        true);
+    const CliRun result = run({QStringLiteral("--serial"), terminal.slavePath(), QStringLiteral("identify")});
+    EXPECT_EQ(result.exitCode, 0);
+    const QStringList lines = result.out.split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 9);
+    EXPECT_EQ(lines[3], QStringLiteral("Дата создания ПО: 05.**.21  14:30:**"));
+    EXPECT_EQ(lines[4], QStringLiteral("Порядок расположения байтов:  ? "));
+    EXPECT_EQ(lines[5], QStringLiteral("Наличие разрушенных таблиц: Разрушена таблица 7"));
+    EXPECT_EQ(lines[6], QStringLiteral("Возможность работы на разных скоростях обмена: Нет"));
+    EXPECT_EQ(lines[7], QStringLiteral("Возможность изменения адреса: Нет. Адрес = 5"));
+}
+
+TEST_F(GqcCli, ReadPrintsOneFieldPerLine) {
+    PseudoTerminal terminal;
+    ControllerPeer controller(terminal.takeMaster(), tableServer, true);
+    CliRun result = run({QStringLiteral("--serial"), terminal.slavePath(), QStringLiteral("read"),
+                         QStringLiteral("22"), QStringLiteral("4"), QStringLiteral("3")});
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_EQ(result.out, QStringLiteral("00008004\n00008005\n00008006\n"));
+
+    result = run({QStringLiteral("--serial"), terminal.slavePath(), QStringLiteral("read"),
+                  QStringLiteral("5"), QStringLiteral("0"), QStringLiteral("1")});
+    EXPECT_EQ(result.out, QString::fromLatin1(QByteArray("GRS-1").leftJustified(20, ' ').toHex() + '\n'));
+}
+
+TEST_F(GqcCli, WriteSendsWholeFieldsWithTheCredentials) {
+    PseudoTerminal terminal;
+    ControllerPeer controller(terminal.takeMaster(), tableServer, true);
+    const CliRun result =
+        run({QStringLiteral("--serial"), terminal.slavePath(), QStringLiteral("--user"), QStringLiteral("ab"),
+             QStringLiteral("--password"), QStringLiteral("тайна"), QStringLiteral("write"),
+             QStringLiteral("22"), QStringLiteral("1"), QStringLiteral("0000204100002042")});
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    ASSERT_EQ(controller.requests().size(), 2);
+    const QByteArray write = controller.requests()[1];
+    EXPECT_EQ(write[3], 2);
+    // The password in Windows-1251, blank-padded, then the user code.
+    EXPECT_EQ(write.mid(4, 16), QByteArray("\xf2\xe0\xe9\xed\xe0       ab  "));
+    EXPECT_EQ(write.mid(20, 12), QByteArray::fromHex("00160102") + QByteArray::fromHex("0000204100002042"));
+}
+
+TEST_F(GqcCli, WriteOfPartFieldsIsRefused) {
+    PseudoTerminal terminal;
+    ControllerPeer controller(terminal.takeMaster(), tableServer, true);
+    const CliRun result = run({QStringLiteral("--serial"), terminal.slavePath(), QStringLiteral("write"),
+                               QStringLiteral("22"), QStringLiteral("0"), QStringLiteral("000020")});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(controller.requests().size(), 1);
+}
+
+TEST_F(GqcCli, FailedExchangePrintsTheEngineMessage) {
+    PseudoTerminal terminal;
+    ControllerPeer controller(terminal.takeMaster(), tableServer, true);
+    CliRun result = run({QStringLiteral("--serial"), terminal.slavePath(), QStringLiteral("read"),
+                         QStringLiteral("9"), QStringLiteral("0"), QStringLiteral("1")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errors, QStringLiteral("Команда 1.  Нет такой таблицы\n"));
+    EXPECT_TRUE(result.out.isEmpty());
+}
+
+TEST_F(GqcCli, SilentControllerIsAFailedExchange) {
+    PseudoTerminal terminal;
+    ControllerPeer silent(
+        terminal.takeMaster(), [](const QByteArray&) { return QByteArray(); }, true);
+    const CliRun result =
+        run({QStringLiteral("--serial"), terminal.slavePath(), QStringLiteral("--answer-timeout-s"),
+             QStringLiteral("1"), QStringLiteral("identify")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errors, QStringLiteral("Команда 1.  Устройство не отвечает\n"));
+    EXPECT_EQ(silent.requests().size(), 1);
+}
+
+TEST_F(GqcCli, SettingsOfTheWorkingDirectoryAreTheDefaults) {
+    PseudoTerminal terminal;
+    ControllerPeer controller(terminal.takeMaster(), tableServer, true);
+    workdir.write(QStringLiteral("INI/gqc.ini"), "[DIR_CONN_PAR]\r\nAdr=7\r\n[COM_PORTS]\r\nCOM9=" +
+                                                     terminal.slavePath().toLocal8Bit() + "\r\n");
+    CliRun result = run({QStringLiteral("--serial"), QStringLiteral("COM9"), QStringLiteral("identify")});
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    result = run({QStringLiteral("--serial"), QStringLiteral("com9"), QStringLiteral("--address"),
+                  QStringLiteral("8"), QStringLiteral("identify")});
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    ASSERT_EQ(controller.requests().size(), 2);
+    EXPECT_EQ(controller.requests()[0][1], 7);
+    EXPECT_EQ(controller.requests()[1][1], 8);
+}
+
+TEST_F(GqcCli, UnavailablePortIsAFailedExchange) {
+    const CliRun result = run(
+        {QStringLiteral("--serial"), QStringLiteral("/dev/gqc-no-such-port"), QStringLiteral("identify")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errors, QStringLiteral("Коммуникационный порт /dev/gqc-no-such-port недоступен\n"));
+}
+
+TEST_F(GqcCli, UsageErrorsExitWith2) {
+    const QList<QStringList> wrong = {
+        {QStringLiteral("identify")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("reset")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("read"), QStringLiteral("1")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("read"), QStringLiteral("1"),
+         QStringLiteral("0"), QStringLiteral("0")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("write"), QStringLiteral("5"),
+         QStringLiteral("0"), QStringLiteral("4g")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("--address"),
+         QStringLiteral("256"), QStringLiteral("identify")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("--password"),
+         QStringLiteral("thirteen char"), QStringLiteral("identify")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("--tcp"), QStringLiteral("h:1"),
+         QStringLiteral("identify")},
+        {QStringLiteral("--tcp"), QStringLiteral("hostonly"), QStringLiteral("identify")},
+        {QStringLiteral("--serial"), QStringLiteral("LPT1"), QStringLiteral("identify")},
+        {QStringLiteral("--bogus"), QStringLiteral("1"), QStringLiteral("identify")},
+    };
+    for (const QStringList& arguments : wrong) {
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(result.errors.isEmpty());
+    }
+}
