@@ -10,7 +10,6 @@ constexpr std::uint8_t WriteFields = 2;
 constexpr int IdentificationTable = 0;
 constexpr int IdentificationFields = 18;
 constexpr int AnswerOverhead = FrameOffset::FieldValues + 2; // header, echoed range, checksum
-constexpr int MaxWriteValues = 229;                          // one frame's data less the range
 
 QByteArray fieldRange(int table, int first, int count) {
     QByteArray range;
@@ -64,10 +63,8 @@ int write(const CliOptions& options, hgcbox& engine, QTextStream& errors) {
     if (!engine.request(ReadFields, fieldRange(options.table, options.first, 1)))
         return failed(engine, errors);
     const qsizetype fieldLength = readValues(engine).size();
-    if (fieldLength == 0 || options.values.size() % fieldLength != 0 ||
-        options.values.size() > MaxWriteValues || options.values.size() / fieldLength > 255) {
-        errors << "write: HEXBYTES must be whole fields of " << fieldLength << " bytes, at most "
-               << MaxWriteValues << " bytes in all\n";
+    if (fieldLength == 0 || options.values.size() % fieldLength != 0) {
+        errors << "write: HEXBYTES must be whole fields of " << fieldLength << " bytes\n";
         return 2;
     }
     const QByteArray data =

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int UserCodeLength = 4;
 constexpr int PasswordLength = 12;
+constexpr int MaxWriteValues = 229; // one frame's write data less the field range
 
 struct NumberOption {
     const char* name;
@@ -35,6 +36,14 @@ const NumberOption NumberOptions[] = {
     {"--answer-timeout-s", &CliOptions::answerTimeoutS, 1, IntMax / 1000},
 };
 
+const NumberOption* numberOption(const QString& name) {
+    for (const NumberOption& option : NumberOptions) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
 std::optional<int> number(const QString& text, int minimum, int maximum) {
     bool ok = false;
     const int value = text.toInt(&ok);
@@ -51,7 +60,7 @@ std::optional<QByteArray> credential(const QString& text, int length) {
 }
 
 std::optional<QByteArray> hexBytes(const QString& text) {
-    if (text.isEmpty() || text.size() % 2 != 0)
+    if (text.isEmpty() || text.size() % 2 != 0 || text.size() / 2 > MaxWriteValues)
         return std::nullopt;
     for (const QChar c : text) {
         if (!c.isDigit() && !QStringLiteral("abcdefABCDEF").contains(c))
@@ -92,7 +101,7 @@ std::optional<QString> parseCommand(const QStringList& words, CliOptions& option
         const auto values = hexBytes(words[3]);
         if (!table || !first || !values)
             return QStringLiteral(
-                "write: TABLE and FIRST are 0 to 255, HEXBYTES an even number of hex digits");
+                "write: TABLE and FIRST are 0 to 255, HEXBYTES 1 to 229 bytes in hex digits");
         options.command = CliOptions::Command::Write;
         options.table = *table;
         options.first = *first;
@@ -114,21 +123,14 @@ std::variant<CliOptions, QString> parseCliOptions(const QStringList& arguments) 
         if (at + 1 >= arguments.size())
             return QStringLiteral("%1 needs a value").arg(name);
         const QString& value = arguments[at + 1];
-        bool known = false;
-        for (const NumberOption& option : NumberOptions) {
-            if (name != QLatin1String(option.name))
-                continue;
-            known = true;
-            options.*option.field = number(value, option.minimum, option.maximum);
-            if (!(options.*option.field))
+        if (const NumberOption* option = numberOption(name)) {
+            options.*option->field = number(value, option->minimum, option->maximum);
+            if (!(options.*option->field))
                 return QStringLiteral("%1: a number from %2 to %3")
                     .arg(name)
-                    .arg(option.minimum)
-                    .arg(option.maximum);
-        }
-        if (known)
-            continue;
-        if (name == QLatin1String("--workdir")) {
+                    .arg(option->minimum)
+                    .arg(option->maximum);
+        } else if (name == QLatin1String("--workdir")) {
             options.workdir = value;
         } else if (name == QLatin1String("--serial") || name == QLatin1String("--tcp")) {
             if (linkGiven)

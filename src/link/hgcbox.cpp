@@ -65,8 +65,8 @@ bool hgcbox::request(std::uint8_t function_code, QByteArrayView data, std::uint8
     if (takeAbort())
         return false;
 
-    setStatus(ExchangeStatus::Done);
     last_function = function_code;
+    setStatus(ExchangeStatus::Done);
     const std::optional<int> length =
         buildRequestFrame(request_frame, address, function_code, data, value, {write_password, user_code});
     if (!length) {

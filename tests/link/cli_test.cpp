@@ -229,6 +229,8 @@ TEST_F(GqcCli, UsageErrorsExitWith2) {
         {QStringLiteral("--tcp"), QStringLiteral("hostonly"), QStringLiteral("identify")},
         {QStringLiteral("--serial"), QStringLiteral("LPT1"), QStringLiteral("identify")},
         {QStringLiteral("--bogus"), QStringLiteral("1"), QStringLiteral("identify")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("write"), QStringLiteral("4"),
+         QStringLiteral("0"), QString(460, QLatin1Char('0'))},
     };
     for (const QStringList& arguments : wrong) {
         const CliRun result = run(arguments);

@@ -58,6 +58,32 @@ TEST_F(EngineOnPseudoTerminal, ReadsTableZeroThroughTheSerialPort) {
     EXPECT_EQ(peer.requests().size(), 2);
 }
 
+TEST_F(EngineOnPseudoTerminal, FaultyAnswersOverTheSerialPort) {
+    int answered = 0;
+    ControllerPeer peer(
+        terminal.takeMaster(),
+        [&answered](const QByteArray& request) {
+            const QByteArray answer = identification(request);
+            switch (answered++) {
+            case 0: // garbage, then a frame whose length is below six, then the answer
+                return QByteArray::fromHex("00ff5a") + QByteArray::fromHex("330104") + answer;
+            case 1: // cut after the length byte
+                return answer.left(3);
+            default: // an error reply whose checksum is wrong
+                QByteArray reply = TestFrames::errorReply(1, 1, 9);
+                reply[reply.size() - 2] = static_cast<char>(reply[reply.size() - 2] ^ 1);
+                return reply;
+            }
+        },
+        true);
+    ASSERT_TRUE(engine.open_port());
+    EXPECT_TRUE(engine.request(1, QByteArray::fromHex("000012"))) << engine.error_message().toStdString();
+    EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000012")));
+    EXPECT_EQ(engine.status, 5);
+    EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000012")));
+    EXPECT_EQ(engine.status, 7);
+}
+
 TEST_F(EngineOnPseudoTerminal, PortPerRequestOpensAndReleasesThePort) {
     ControllerPeer peer(terminal.takeMaster(), identification, true);
     engine.open_per_request = true;
