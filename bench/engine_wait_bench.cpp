@@ -37,7 +37,8 @@ public:
     std::optional<QString> chooseFile(const FileChoice&) override { return std::nullopt; }
 };
 
-double cpuSeconds() {
+double cpuSeconds()
+{
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
@@ -45,19 +46,21 @@ double cpuSeconds() {
 }
 
 // Runs one request into its time-out and prints the share of one core it took.
-void measure(const char* link, hgcbox& engine) {
+void measure(const char* link, hgcbox& engine)
+{
     QElapsedTimer wall;
     const double cpuBefore = cpuSeconds();
     wall.start();
     engine.request(1, QByteArray::fromHex("000012"));
     const double wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     const double cpu = cpuSeconds() - cpuBefore;
-    QTextStream(stdout) << link << ": status " << engine.status << ", wall "
-                        << QString::number(wallSeconds, 'f', 3) << " s, CPU " << QString::number(cpu, 'f', 4)
-                        << " s, " << QString::number(100.0 * cpu / wallSeconds, 'f', 2) << " % of one core\n";
+    QTextStream(stdout) << link << ": status " << engine.status << ", wall " << QString::number(wallSeconds, 'f', 3)
+                        << " s, CPU " << QString::number(cpu, 'f', 4) << " s, "
+                        << QString::number(100.0 * cpu / wallSeconds, 'f', 2) << " % of one core\n";
 }
 
-void serialLine(int answerTimeoutMs, Operator& person) {
+void serialLine(int answerTimeoutMs, Operator& person)
+{
     int master = -1;
     int slave = -1;
     char name[256] = {};
@@ -80,7 +83,8 @@ void serialLine(int answerTimeoutMs, Operator& person) {
     close(slave);
 }
 
-void tcpLink(int answerTimeoutMs, Operator& person) {
+void tcpLink(int answerTimeoutMs, Operator& person)
+{
     const int listener = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -95,8 +99,8 @@ void tcpLink(int answerTimeoutMs, Operator& person) {
     EthernetConnectSettings settings;
     settings.link = LinkRecord{1, 1, 38400, 5, 1, 300, 1};
     settings.connectWaitS = 5;
-    if (ConnectEthernetHost(QStringLiteral("127.0.0.1"), QString::number(ntohs(address.sin_port)), 1,
-                            settings, engine, person)) {
+    if (ConnectEthernetHost(QStringLiteral("127.0.0.1"), QString::number(ntohs(address.sin_port)), 1, settings, engine,
+                            person)) {
         engine.answer_timeout_ms = answerTimeoutMs;
         measure("tcp (loopback)", engine);
     }
@@ -105,7 +109,8 @@ void tcpLink(int answerTimeoutMs, Operator& person) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication application(argc, argv);
     const int answerTimeoutMs = argc > 1 ? std::atoi(argv[1]) : 2000;
     PumpingOperator person;

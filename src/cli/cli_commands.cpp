@@ -2,16 +2,19 @@
 
 #include "cli/identification_lines.h"
 #include "link/request_frame.h"
+#include "tables/identification.h"
+#include "tables/table_catalogue.h"
 
 namespace {
 
 constexpr std::uint8_t ReadFields = 1;
 constexpr std::uint8_t WriteFields = 2;
 constexpr int IdentificationTable = 0;
-constexpr int IdentificationFields = 18;
+constexpr int IdentificationFields = Identification::Size;
 constexpr int AnswerOverhead = FrameOffset::FieldValues + 2; // header, echoed range, checksum
 
-QByteArray fieldRange(int table, int first, int count) {
+QByteArray fieldRange(int table, int first, int count)
+{
     QByteArray range;
     range.append(static_cast<char>(table));
     range.append(static_cast<char>(first));
@@ -20,7 +23,8 @@ QByteArray fieldRange(int table, int first, int count) {
 }
 
 // The field values of a successful read.
-QByteArray readValues(const hgcbox& engine) {
+QByteArray readValues(const hgcbox& engine)
+{
     const int length = engine.answer_frame[FrameOffset::Length];
     if (length <= AnswerOverhead)
         return {};
@@ -28,12 +32,14 @@ QByteArray readValues(const hgcbox& engine) {
                       length - AnswerOverhead);
 }
 
-int failed(const hgcbox& engine, QTextStream& errors) {
+int failed(const hgcbox& engine, QTextStream& errors)
+{
     errors << engine.error_message() << '\n';
     return 1;
 }
 
-int identify(hgcbox& engine, QTextStream& out, QTextStream& errors) {
+int identify(hgcbox& engine, QTextStream& out, QTextStream& errors)
+{
     if (!engine.request(ReadFields, fieldRange(IdentificationTable, 0, IdentificationFields)))
         return failed(engine, errors);
     const QStringList lines = identificationLines(readValues(engine));
@@ -46,38 +52,38 @@ int identify(hgcbox& engine, QTextStream& out, QTextStream& errors) {
     return 0;
 }
 
-int read(const CliOptions& options, hgcbox& engine, QTextStream& out, QTextStream& errors) {
+// The catalogue's field length, or the whole answer as one field for a table it does not know.
+qsizetype fieldLengthOf(int table, qsizetype answered)
+{
+    const int length = TableCatalogue::descriptor(table).fieldLength;
+    return length > 0 ? length : answered;
+}
+
+int read(const CliOptions& options, hgcbox& engine, QTextStream& out, QTextStream& errors)
+{
     if (!engine.request(ReadFields, fieldRange(options.table, options.first, options.count)))
         return failed(engine, errors);
     const QByteArray values = readValues(engine);
-    // The answer carries no field length; the table's fields are all alike.
-    const qsizetype fieldLength =
-        values.size() % options.count == 0 ? values.size() / options.count : values.size();
-    for (qsizetype at = 0; at < values.size() && fieldLength > 0; at += fieldLength)
+    const qsizetype fieldLength = fieldLengthOf(options.table, values.size());
+    for (qsizetype at = 0; at < values.size(); at += fieldLength)
         out << values.mid(at, fieldLength).toHex() << '\n';
     return 0;
 }
 
-int write(const CliOptions& options, hgcbox& engine, QTextStream& errors) {
-    // One field read first tells how long the table's fields are.
-    if (!engine.request(ReadFields, fieldRange(options.table, options.first, 1)))
-        return failed(engine, errors);
-    const qsizetype fieldLength = readValues(engine).size();
-    if (fieldLength == 0 || options.values.size() % fieldLength != 0) {
-        errors << "write: HEXBYTES must be whole fields of " << fieldLength << " bytes\n";
-        return 2;
-    }
-    const QByteArray data =
-        fieldRange(options.table, options.first, static_cast<int>(options.values.size() / fieldLength)) +
-        options.values;
-    if (!engine.request(WriteFields, data))
+int write(const CliOptions& options, hgcbox& engine, QTextStream& errors)
+{
+    // The options checked that the values are whole fields.
+    const int fieldLength = TableCatalogue::descriptor(options.table).fieldLength;
+    const auto count = static_cast<int>(options.values.size() / fieldLength);
+    if (!engine.request(WriteFields, fieldRange(options.table, options.first, count) + options.values))
         return failed(engine, errors);
     return 0;
 }
 
 } // namespace
 
-int runCommand(const CliOptions& options, hgcbox& engine, QTextStream& out, QTextStream& errors) {
+int runCommand(const CliOptions& options, hgcbox& engine, QTextStream& out, QTextStream& errors)
+{
     switch (options.command) {
     case CliOptions::Command::Identify:
         return identify(engine, out, errors);

@@ -14,7 +14,8 @@ constexpr int MaxComPort = 255;
 // The connection dialog lets a freshly opened line settle before the first request.
 constexpr auto LineSettle = std::chrono::milliseconds(300);
 
-LinkRecord withOptions(LinkRecord link, const CliOptions& options) {
+LinkRecord withOptions(LinkRecord link, const CliOptions& options)
+{
     link.address = static_cast<std::uint8_t>(options.address.value_or(link.address));
     link.bitRate = options.baud.value_or(link.bitRate);
     link.preambles = static_cast<std::uint8_t>(options.preambles.value_or(link.preambles));
@@ -24,7 +25,8 @@ LinkRecord withOptions(LinkRecord link, const CliOptions& options) {
     return link;
 }
 
-void loadExchangeSettings(hgcbox& engine, const LinkRecord& link) {
+void loadExchangeSettings(hgcbox& engine, const LinkRecord& link)
+{
     engine.address = link.address;
     engine.preambles = link.preambles;
     engine.attempts = link.attempts;
@@ -32,12 +34,12 @@ void loadExchangeSettings(hgcbox& engine, const LinkRecord& link) {
     engine.answer_timeout_ms = link.answerTimeoutS * 1000;
 }
 
-int connectSerial(const CliOptions& options, const Settings& settings, QMap<int, QString> comPorts,
-                  hgcbox& engine, QTextStream& errors) {
+int connectSerial(const CliOptions& options, const Settings& settings, QMap<int, QString> comPorts, hgcbox& engine,
+                  QTextStream& errors)
+{
     const std::optional<ComPortNames::Port> port = ComPortNames(comPorts).parse(options.port);
     if (!port || port->device.isEmpty()) {
-        errors << "--serial: " << options.port
-               << " is neither COM1 to COM255 with a device nor a device path\n";
+        errors << "--serial: " << options.port << " is neither COM1 to COM255 with a device nor a device path\n";
         return 2;
     }
     // A device without a port number of its own is opened as port 0.
@@ -65,7 +67,8 @@ int connectSerial(const CliOptions& options, const Settings& settings, QMap<int,
 
 } // namespace
 
-QMap<int, QString> comPortOverrides(const QString& settingsFile) {
+QMap<int, QString> comPortOverrides(const QString& settingsFile)
+{
     const IniFile ini = IniFile::load(settingsFile);
     QMap<int, QString> devices;
     for (int number = 1; number <= MaxComPort; ++number) {
@@ -78,13 +81,12 @@ QMap<int, QString> comPortOverrides(const QString& settingsFile) {
 }
 
 int connectEngine(const CliOptions& options, const Settings& settings, const QMap<int, QString>& comPorts,
-                  hgcbox& engine, Operator& person, QTextStream& errors) {
+                  hgcbox& engine, Operator& person, QTextStream& errors)
+{
     if (!options.tcp)
         return connectSerial(options, settings, comPorts, engine, errors);
     EthernetConnectSettings ethernet;
     ethernet.link = withOptions(settings.ethernet.link, options);
     ethernet.connectWaitS = settings.ethernet.connectWaitS;
-    return ConnectEthernetHost(options.host, options.service, ethernet.link.address, ethernet, engine, person)
-               ? 0
-               : 1;
+    return ConnectEthernetHost(options.host, options.service, ethernet.link.address, ethernet, engine, person) ? 0 : 1;
 }

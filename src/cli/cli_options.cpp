@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "app/windows1251.h"
+#include "tables/table_catalogue.h"
 
 #include <limits>
 
@@ -36,7 +37,8 @@ const NumberOption NumberOptions[] = {
     {"--answer-timeout-s", &CliOptions::answerTimeoutS, 1, IntMax / 1000},
 };
 
-const NumberOption* numberOption(const QString& name) {
+const NumberOption* numberOption(const QString& name)
+{
     for (const NumberOption& option : NumberOptions) {
         if (name == QLatin1String(option.name))
             return &option;
@@ -44,7 +46,8 @@ const NumberOption* numberOption(const QString& name) {
     return nullptr;
 }
 
-std::optional<int> number(const QString& text, int minimum, int maximum) {
+std::optional<int> number(const QString& text, int minimum, int maximum)
+{
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value < minimum || value > maximum)
@@ -52,14 +55,16 @@ std::optional<int> number(const QString& text, int minimum, int maximum) {
     return value;
 }
 
-std::optional<QByteArray> credential(const QString& text, int length) {
+std::optional<QByteArray> credential(const QString& text, int length)
+{
     const QByteArray bytes = toWindows1251(text);
     if (bytes.size() > length)
         return std::nullopt;
     return bytes;
 }
 
-std::optional<QByteArray> hexBytes(const QString& text) {
+std::optional<QByteArray> hexBytes(const QString& text)
+{
     if (text.isEmpty() || text.size() % 2 != 0 || text.size() / 2 > MaxWriteValues)
         return std::nullopt;
     for (const QChar c : text) {
@@ -69,7 +74,8 @@ std::optional<QByteArray> hexBytes(const QString& text) {
     return QByteArray::fromHex(text.toLatin1());
 }
 
-bool splitHostAndService(const QString& text, CliOptions& options) {
+bool splitHostAndService(const QString& text, CliOptions& options)
+{
     const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
     if (colon <= 0 || colon == text.size() - 1)
         return false;
@@ -79,7 +85,8 @@ bool splitHostAndService(const QString& text, CliOptions& options) {
 }
 
 // Reads COMMAND and its arguments.
-std::optional<QString> parseCommand(const QStringList& words, CliOptions& options) {
+std::optional<QString> parseCommand(const QStringList& words, CliOptions& options)
+{
     const QString command = words.value(0);
     const auto field = [&](int index, int minimum) { return number(words.value(index), minimum, 255); };
     if (command == QLatin1String("identify") && words.size() == 1) {
@@ -100,21 +107,23 @@ std::optional<QString> parseCommand(const QStringList& words, CliOptions& option
         const auto table = field(1, 0), first = field(2, 0);
         const auto values = hexBytes(words[3]);
         if (!table || !first || !values)
-            return QStringLiteral(
-                "write: TABLE and FIRST are 0 to 255, HEXBYTES 1 to 229 bytes in hex digits");
+            return QStringLiteral("write: TABLE and FIRST are 0 to 255, HEXBYTES 1 to 229 bytes in hex digits");
+        const int fieldLength = TableCatalogue::descriptor(*table).fieldLength;
+        if (fieldLength == 0 || values->size() % fieldLength != 0)
+            return QStringLiteral("write: HEXBYTES must be whole fields of table %1").arg(*table);
         options.command = CliOptions::Command::Write;
         options.table = *table;
         options.first = *first;
         options.values = *values;
         return std::nullopt;
     }
-    return QStringLiteral("unknown command or wrong number of arguments: %1")
-        .arg(words.join(QLatin1Char(' ')));
+    return QStringLiteral("unknown command or wrong number of arguments: %1").arg(words.join(QLatin1Char(' ')));
 }
 
 } // namespace
 
-std::variant<CliOptions, QString> parseCliOptions(const QStringList& arguments) {
+std::variant<CliOptions, QString> parseCliOptions(const QStringList& arguments)
+{
     CliOptions options;
     bool linkGiven = false;
     int at = 0;
@@ -126,10 +135,7 @@ std::variant<CliOptions, QString> parseCliOptions(const QStringList& arguments) 
         if (const NumberOption* option = numberOption(name)) {
             options.*option->field = number(value, option->minimum, option->maximum);
             if (!(options.*option->field))
-                return QStringLiteral("%1: a number from %2 to %3")
-                    .arg(name)
-                    .arg(option->minimum)
-                    .arg(option->maximum);
+                return QStringLiteral("%1: a number from %2 to %3").arg(name).arg(option->minimum).arg(option->maximum);
         } else if (name == QLatin1String("--workdir")) {
             options.workdir = value;
         } else if (name == QLatin1String("--serial") || name == QLatin1String("--tcp")) {

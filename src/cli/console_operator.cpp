@@ -2,7 +2,8 @@
 
 #include <QCoreApplication>
 
-bool ConsoleOperator::message(MessageKind, const QString& line1, const QString& line2) {
+bool ConsoleOperator::message(MessageKind, const QString& line1, const QString& line2)
+{
     errors_ << line1;
     if (!line2.isEmpty())
         errors_ << ' ' << line2;
@@ -10,6 +11,7 @@ bool ConsoleOperator::message(MessageKind, const QString& line1, const QString& 
     return false;
 }
 
-void ConsoleOperator::pump() {
+void ConsoleOperator::pump()
+{
     QCoreApplication::processEvents();
 }

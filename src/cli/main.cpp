@@ -16,15 +16,16 @@
 
 namespace {
 
-WorkDirectory workDirectory(const CliOptions& options) {
+WorkDirectory workDirectory(const CliOptions& options)
+{
     if (!options.workdir.isEmpty())
         return WorkDirectory(QDir(options.workdir).absolutePath());
-    return WorkDirectory(
-        WorkDirectory::choose({}, QCoreApplication::applicationDirPath(),
-                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    return WorkDirectory(WorkDirectory::choose({}, QCoreApplication::applicationDirPath(),
+                                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
 }
 
-void putCredentials(const CliOptions& options, hgcbox& engine) {
+void putCredentials(const CliOptions& options, hgcbox& engine)
+{
     // Credentials are blank-padded to their field width.
     if (options.userCode) {
         engine.user_code.fill(' ');
@@ -38,7 +39,8 @@ void putCredentials(const CliOptions& options, hgcbox& engine) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     // The link layer's notes (a port without RTS control) are for diagnosis, not
@@ -62,8 +64,8 @@ int main(int argc, char* argv[]) {
     hgcbox engine(0);
     engine.setOperator(&person);
     putCredentials(options, engine);
-    const int connected = connectEngine(options, settings.settings,
-                                        comPortOverrides(directory.settingsFile()), engine, person, errors);
+    const int connected =
+        connectEngine(options, settings.settings, comPortOverrides(directory.settingsFile()), engine, person, errors);
     if (connected != 0)
         return connected;
     return runCommand(options, engine, out, errors);

@@ -8,9 +8,12 @@ constexpr std::uint8_t LinkTable = 3; // the controller's own port settings; fie
 } // namespace
 
 AnswerReceiver::AnswerReceiver(const FrameBuffer& request, FrameBuffer& answer, std::uint8_t address)
-    : request_(request), answer_(answer), address_(address) {}
+    : request_(request), answer_(answer), address_(address)
+{
+}
 
-bool AnswerReceiver::feed(std::uint8_t byte) {
+bool AnswerReceiver::feed(std::uint8_t byte)
+{
     if (complete_)
         return true;
     answer_[position_] = byte;
@@ -25,8 +28,7 @@ bool AnswerReceiver::feed(std::uint8_t byte) {
         } else if (request_[FrameOffset::Address] == FrameByte::AnyAddress) {
             address_ = byte;
             position_ = 2;
-        } else if (request_[FrameOffset::Function] == WriteFields &&
-                   request_[FrameOffset::WriteTable] == LinkTable &&
+        } else if (request_[FrameOffset::Function] == WriteFields && request_[FrameOffset::WriteTable] == LinkTable &&
                    request_[FrameOffset::WriteFirstField] == 0) {
             // The controller answers a write of its own address from the new address;
             // anything else here is skipped while the start symbol stays.

@@ -11,12 +11,14 @@ constexpr std::array<int, BitRateCodes::Count> Rates{300,   600,   1200,  2400, 
 
 } // namespace
 
-int bitRateCode(int bitsPerSecond) {
+int bitRateCode(int bitsPerSecond)
+{
     const auto found = std::find(Rates.begin(), Rates.end(), bitsPerSecond);
     return found == Rates.end() ? -1 : static_cast<int>(found - Rates.begin());
 }
 
-std::optional<int> bitRateOfCode(int code) {
+std::optional<int> bitRateOfCode(int code)
+{
     if (code < 0 || code >= BitRateCodes::Count)
         return std::nullopt;
     return Rates[static_cast<std::size_t>(code)];

@@ -16,7 +16,8 @@ struct DeviceRange {
 constexpr int RangeSize = 32;
 constexpr std::array<DeviceRange, 3> Ranges{{{1, "/dev/ttyS"}, {33, "/dev/ttyUSB"}, {65, "/dev/ttyACM"}}};
 
-bool isDevicePath(const QString& text) {
+bool isDevicePath(const QString& text)
+{
 #ifdef Q_OS_WIN
     return text.startsWith(QStringLiteral("\\\\.\\"));
 #else
@@ -28,7 +29,8 @@ bool isDevicePath(const QString& text) {
 
 ComPortNames::ComPortNames(QMap<int, QString> overrides) : overrides_(std::move(overrides)) {}
 
-QString ComPortNames::devicePath(int number) const {
+QString ComPortNames::devicePath(int number) const
+{
     if (overrides_.contains(number))
         return overrides_.value(number);
 #ifdef Q_OS_WIN
@@ -42,7 +44,8 @@ QString ComPortNames::devicePath(int number) const {
 #endif
 }
 
-std::optional<int> ComPortNames::numberOf(const QString& device) const {
+std::optional<int> ComPortNames::numberOf(const QString& device) const
+{
     for (auto entry = overrides_.cbegin(); entry != overrides_.cend(); ++entry) {
         if (entry.value() == device)
             return entry.key();
@@ -54,7 +57,8 @@ std::optional<int> ComPortNames::numberOf(const QString& device) const {
     return std::nullopt;
 }
 
-std::optional<ComPortNames::Port> ComPortNames::parse(const QString& text) const {
+std::optional<ComPortNames::Port> ComPortNames::parse(const QString& text) const
+{
     static const QRegularExpression comName(QStringLiteral("^COM([0-9]{1,3})$"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = comName.match(text);

@@ -18,7 +18,8 @@ constexpr auto ConnectSettle = 1000ms;
 // turn the wait into a busy loop.
 constexpr auto ConnectRetryPause = 100ms;
 
-QString dottedText(std::uint32_t address) {
+QString dottedText(std::uint32_t address)
+{
     return QStringLiteral("%1.%2.%3.%4")
         .arg(address >> 24)
         .arg((address >> 16) & 0xFF)
@@ -26,7 +27,8 @@ QString dottedText(std::uint32_t address) {
         .arg(address & 0xFF);
 }
 
-std::unique_ptr<QTcpSocket> connectUntil(const SocketAddress& target, const QDeadlineTimer& deadline) {
+std::unique_ptr<QTcpSocket> connectUntil(const SocketAddress& target, const QDeadlineTimer& deadline)
+{
     do {
         auto socket = std::make_unique<QTcpSocket>();
         socket->connectToHost(target.address, target.port);
@@ -40,8 +42,9 @@ std::unique_ptr<QTcpSocket> connectUntil(const SocketAddress& target, const QDea
 
 } // namespace
 
-bool ConnectEthernet(const std::optional<EthernetSubscriber>& subscriber,
-                     const EthernetConnectSettings& settings, hgcbox& engine, Operator& person) {
+bool ConnectEthernet(const std::optional<EthernetSubscriber>& subscriber, const EthernetConnectSettings& settings,
+                     hgcbox& engine, Operator& person)
+{
     if (!subscriber) {
         person.message(MessageKind::InputError, QStringLiteral("Введены не все параметры"));
         return false;
@@ -51,7 +54,8 @@ bool ConnectEthernet(const std::optional<EthernetSubscriber>& subscriber,
 }
 
 bool ConnectEthernetHost(const QString& host, const QString& service, std::uint8_t controllerAddress,
-                         const EthernetConnectSettings& settings, hgcbox& engine, Operator& person) {
+                         const EthernetConnectSettings& settings, hgcbox& engine, Operator& person)
+{
     const BusyCursor busy(person);
     const QDeadlineTimer deadline(std::chrono::seconds(settings.connectWaitS));
     const std::optional<SocketAddress> target = ResolveAddress(host, service, QStringLiteral("TCP"), person);
@@ -59,8 +63,7 @@ bool ConnectEthernetHost(const QString& host, const QString& service, std::uint8
         return false;
     std::unique_ptr<QTcpSocket> socket = connectUntil(*target, deadline);
     if (!socket) {
-        person.message(MessageKind::Information,
-                       QStringLiteral("Превышено время ожидания соединения сервер/клиент"));
+        person.message(MessageKind::Information, QStringLiteral("Превышено время ожидания соединения сервер/клиент"));
         return false;
     }
     std::this_thread::sleep_for(ConnectSettle);

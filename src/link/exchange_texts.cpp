@@ -1,6 +1,7 @@
 #include "link/exchange_texts.h"
 
-QStringList exchangeStatusTexts() {
+QStringList exchangeStatusTexts()
+{
     return {
         "Команда выполнена",
         "Неверно задан стартовый символ",
@@ -28,7 +29,8 @@ QStringList exchangeStatusTexts() {
     };
 }
 
-QStringList controllerErrorTexts() {
+QStringList controllerErrorTexts()
+{
     return {
         "Неизвестный код команды",
         "Неправильная длина запроса",
@@ -97,7 +99,8 @@ QStringList controllerErrorTexts() {
     };
 }
 
-QString controllerErrorText(const QStringList& texts, int code) {
+QString controllerErrorText(const QStringList& texts, int code)
+{
     if (code >= 1 && code <= texts.size())
         return texts[code - 1];
     return QStringLiteral("Код ошибки = %1").arg(code);

@@ -33,7 +33,8 @@ constexpr std::uint8_t DestroyedTableError = 60;
 const QString ExchangeText = QStringLiteral("Обмен...");
 
 // Sleeps until `clock` has run `duration`.
-void pauseUntil(const QElapsedTimer& clock, std::chrono::nanoseconds duration) {
+void pauseUntil(const QElapsedTimer& clock, std::chrono::nanoseconds duration)
+{
     const auto remaining = duration - std::chrono::nanoseconds(clock.nsecsElapsed());
     if (remaining > 0ns)
         std::this_thread::sleep_for(remaining);
@@ -42,23 +43,27 @@ void pauseUntil(const QElapsedTimer& clock, std::chrono::nanoseconds duration) {
 } // namespace
 
 hgcbox::hgcbox(std::uint8_t controllerAddress)
-    : address(controllerAddress), status_texts(exchangeStatusTexts()),
-      controller_error_texts(controllerErrorTexts()), statusText_(status_texts[ExchangeStatus::Done]) {
+    : address(controllerAddress), status_texts(exchangeStatusTexts()), controller_error_texts(controllerErrorTexts()),
+      statusText_(status_texts[ExchangeStatus::Done])
+{
     write_password.fill(' ');
     user_code.fill(' ');
 }
 
 hgcbox::~hgcbox() = default;
 
-void hgcbox::setTransport(std::unique_ptr<Transport> transport) {
+void hgcbox::setTransport(std::unique_ptr<Transport> transport)
+{
     transport_ = std::move(transport);
 }
 
-void hgcbox::closeLink() {
+void hgcbox::closeLink()
+{
     transport_.reset();
 }
 
-bool hgcbox::request(std::uint8_t function_code, QByteArrayView data, std::uint8_t value) {
+bool hgcbox::request(std::uint8_t function_code, QByteArrayView data, std::uint8_t value)
+{
     if (running_)
         return false;
     const QScopedValueRollback guard(running_, true);
@@ -94,15 +99,16 @@ bool hgcbox::request(std::uint8_t function_code, QByteArrayView data, std::uint8
     return status == ExchangeStatus::Done;
 }
 
-QString hgcbox::error_message() const {
+QString hgcbox::error_message() const
+{
     QString text = QStringLiteral("Команда %1.  %2").arg(last_function).arg(statusText_);
-    if (status == ExchangeStatus::ControllerError &&
-        answer_frame[FrameOffset::ErrorCode] == DestroyedTableError)
+    if (status == ExchangeStatus::ControllerError && answer_frame[FrameOffset::ErrorCode] == DestroyedTableError)
         text += QStringLiteral(" %1").arg(answer_frame[FrameOffset::DestroyedTable]);
     return text;
 }
 
-bool hgcbox::open_port() {
+bool hgcbox::open_port()
+{
     closeLink();
     QElapsedTimer clock;
     clock.start();
@@ -124,7 +130,8 @@ bool hgcbox::open_port() {
     return true;
 }
 
-bool hgcbox::exchange(int frameLength) {
+bool hgcbox::exchange(int frameLength)
+{
     pump();
     if (takeAbort())
         return false;
@@ -146,7 +153,8 @@ bool hgcbox::exchange(int frameLength) {
     return status == ExchangeStatus::Done;
 }
 
-bool hgcbox::send(int frameLength) {
+bool hgcbox::send(int frameLength)
+{
     QByteArray bytes(preambles, static_cast<char>(FrameByte::Preamble));
     bytes.append(reinterpret_cast<const char*>(request_frame.data()), frameLength);
 
@@ -194,7 +202,8 @@ bool hgcbox::send(int frameLength) {
     return true;
 }
 
-std::optional<std::uint8_t> hgcbox::receive() {
+std::optional<std::uint8_t> hgcbox::receive()
+{
     AnswerReceiver receiver(request_frame, answer_frame, address);
     QElapsedTimer clock;
     clock.start();
@@ -232,7 +241,8 @@ std::optional<std::uint8_t> hgcbox::receive() {
     }
 }
 
-void hgcbox::checkAnswer(std::uint8_t answerAddress) {
+void hgcbox::checkAnswer(std::uint8_t answerAddress)
+{
     const int length = answer_frame[FrameOffset::Length];
     if (crc16(QByteArrayView(reinterpret_cast<const char*>(answer_frame.data()), length)) != 0) {
         setStatus(ExchangeStatus::AnswerChecksum);
@@ -240,39 +250,40 @@ void hgcbox::checkAnswer(std::uint8_t answerAddress) {
     }
     // The address is taken from a whole, intact answer only.
     address = answerAddress;
-    const auto expected =
-        static_cast<std::uint8_t>(request_frame[FrameOffset::Function] | FrameByte::AnswerFlag);
+    const auto expected = static_cast<std::uint8_t>(request_frame[FrameOffset::Function] | FrameByte::AnswerFlag);
     if (answer_frame[FrameOffset::Function] != expected)
         setStatus(ExchangeStatus::ControllerError,
                   controllerErrorText(controller_error_texts, answer_frame[FrameOffset::ErrorCode]));
 }
 
-void hgcbox::driveTransmitter(bool on) {
+void hgcbox::driveTransmitter(bool on)
+{
     if (transport_->setRts(on) || rtsRefusalNoted_)
         return;
     rtsRefusalNoted_ = true;
-    qCInfo(linkLog)
-        << "the port does not control RTS; the device is expected to switch its transmitter itself";
+    qCInfo(linkLog) << "the port does not control RTS; the device is expected to switch its transmitter itself";
 }
 
-void hgcbox::setStatus(int code, const QString& text) {
+void hgcbox::setStatus(int code, const QString& text)
+{
     status = code;
     if (!text.isNull())
         statusText_ = text;
     else if (code == ExchangeStatus::PortUnavailable)
-        statusText_ =
-            QString(status_texts.value(code)).replace(QStringLiteral("%d"), QString::number(com_port));
+        statusText_ = QString(status_texts.value(code)).replace(QStringLiteral("%d"), QString::number(com_port));
     else
         statusText_ = status_texts.value(code);
     message = error_message();
 }
 
-void hgcbox::pump() {
+void hgcbox::pump()
+{
     if (operator_)
         operator_->pump();
 }
 
-bool hgcbox::takeAbort() {
+bool hgcbox::takeAbort()
+{
     if (!abort_requested)
         return false;
     abort_requested = false;
@@ -280,7 +291,8 @@ bool hgcbox::takeAbort() {
     return true;
 }
 
-void hgcbox::showExchange(bool running) {
+void hgcbox::showExchange(bool running)
+{
     if (operator_ && status_panel)
         operator_->setPanel(*status_panel, running ? ExchangeText : QString());
 }

@@ -19,7 +19,8 @@ struct BodyLayout {
     bool variableData = false;
 };
 
-std::optional<BodyLayout> bodyLayout(std::uint8_t function) {
+std::optional<BodyLayout> bodyLayout(std::uint8_t function)
+{
     switch (function) {
     case 1: // read table fields
         return BodyLayout{false, true, 3, false};
@@ -49,8 +50,8 @@ std::optional<BodyLayout> bodyLayout(std::uint8_t function) {
 } // namespace
 
 std::optional<int> buildRequestFrame(FrameBuffer& frame, std::uint8_t address, std::uint8_t function,
-                                     QByteArrayView data, std::uint8_t value,
-                                     const WriteCredentials& credentials) {
+                                     QByteArrayView data, std::uint8_t value, const WriteCredentials& credentials)
+{
     frame.fill(0);
     const std::optional<BodyLayout> layout = bodyLayout(function);
     if (!layout)

@@ -45,5 +45,4 @@ struct WriteCredentials {
 // a function code outside the protocol or a write too long for one frame.
 // The whole buffer is cleared first.
 std::optional<int> buildRequestFrame(FrameBuffer& frame, std::uint8_t address, std::uint8_t function,
-                                     QByteArrayView data, std::uint8_t value,
-                                     const WriteCredentials& credentials);
+                                     QByteArrayView data, std::uint8_t value, const WriteCredentials& credentials);

@@ -11,15 +11,18 @@ constexpr int MaxDataBits = 8;
 
 } // namespace
 
-int clampBitRate(int bitsPerSecond) {
+int clampBitRate(int bitsPerSecond)
+{
     return std::clamp(bitsPerSecond, MinBitRate, MaxBitRate);
 }
 
-int clampDataBits(int dataBits) {
+int clampDataBits(int dataBits)
+{
     return std::clamp(dataBits, MinDataBits, MaxDataBits);
 }
 
-QSerialPort::Parity parityOf(int parityCode) {
+QSerialPort::Parity parityOf(int parityCode)
+{
     switch (parityCode) {
     case 1:
         return QSerialPort::EvenParity;
@@ -30,7 +33,8 @@ QSerialPort::Parity parityOf(int parityCode) {
     }
 }
 
-QSerialPort::StopBits stopBitsOf(int stopBitsCode) {
+QSerialPort::StopBits stopBitsOf(int stopBitsCode)
+{
     switch (stopBitsCode) {
     case 1:
         return QSerialPort::OneAndHalfStop;

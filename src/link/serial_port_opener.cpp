@@ -2,7 +2,8 @@
 
 #include "link/serial_transport.h"
 
-hgcbox::PortOpener serialPortOpener(ComPortNames names) {
+hgcbox::PortOpener serialPortOpener(ComPortNames names)
+{
     return [names = std::move(names)](int comPort, int bitRate) -> std::unique_ptr<Transport> {
         const QString device = names.devicePath(comPort);
         if (device.isEmpty())
@@ -13,7 +14,8 @@ hgcbox::PortOpener serialPortOpener(ComPortNames names) {
     };
 }
 
-bool port_exists(int number, const ComPortNames& names) {
+bool port_exists(int number, const ComPortNames& names)
+{
     const QString device = names.devicePath(number);
     if (device.isEmpty())
         return false;

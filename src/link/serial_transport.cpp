@@ -12,13 +12,12 @@ constexpr int SmallestDataBits = QSerialPort::Data5;
 
 } // namespace
 
-std::unique_ptr<SerialTransport> SerialTransport::open(const QString& device,
-                                                       const SerialLineSettings& settings,
-                                                       QSerialPort::SerialPortError* error) {
+std::unique_ptr<SerialTransport> SerialTransport::open(const QString& device, const SerialLineSettings& settings,
+                                                       QSerialPort::SerialPortError* error)
+{
     auto port = std::make_unique<QSerialPort>(device);
     port->setBaudRate(clampBitRate(settings.bitRate));
-    port->setDataBits(
-        static_cast<QSerialPort::DataBits>(std::max(clampDataBits(settings.dataBits), SmallestDataBits)));
+    port->setDataBits(static_cast<QSerialPort::DataBits>(std::max(clampDataBits(settings.dataBits), SmallestDataBits)));
     port->setParity(parityOf(settings.parityCode));
     port->setStopBits(stopBitsOf(settings.stopBitsCode));
     port->setFlowControl(QSerialPort::NoFlowControl);
@@ -42,39 +41,46 @@ SerialTransport::SerialTransport(std::unique_ptr<QSerialPort> port) : port_(std:
 
 SerialTransport::~SerialTransport() = default;
 
-bool SerialTransport::isOpen() const {
+bool SerialTransport::isOpen() const
+{
     return port_->isOpen();
 }
 
-bool SerialTransport::setBitRate(int bitsPerSecond) {
+bool SerialTransport::setBitRate(int bitsPerSecond)
+{
     return isOpen() && port_->setBaudRate(clampBitRate(bitsPerSecond));
 }
 
-void SerialTransport::purge() {
+void SerialTransport::purge()
+{
     if (isOpen())
         port_->clear(QSerialPort::AllDirections);
 }
 
-bool SerialTransport::setRts(bool on) {
+bool SerialTransport::setRts(bool on)
+{
     if (isOpen() && port_->setRequestToSend(on))
         return true;
     clearError();
     return false;
 }
 
-bool SerialTransport::setDtr(bool on) {
+bool SerialTransport::setDtr(bool on)
+{
     if (isOpen() && port_->setDataTerminalReady(on))
         return true;
     clearError();
     return false;
 }
 
-bool SerialTransport::clearError() {
+bool SerialTransport::clearError()
+{
     port_->clearError();
     return true;
 }
 
-bool SerialTransport::write(const QByteArray& bytes) {
+bool SerialTransport::write(const QByteArray& bytes)
+{
     if (!isOpen())
         return false;
     bool written = port_->write(bytes) == bytes.size();
@@ -87,7 +93,8 @@ bool SerialTransport::write(const QByteArray& bytes) {
     return written;
 }
 
-int SerialTransport::readAvailable(char* into, int max) {
+int SerialTransport::readAvailable(char* into, int max)
+{
     if (!isOpen() || max <= 0)
         return 0;
     const qint64 got = port_->read(into, max);
@@ -98,7 +105,8 @@ int SerialTransport::readAvailable(char* into, int max) {
     return static_cast<int>(got);
 }
 
-bool SerialTransport::waitReadable(int milliseconds) {
+bool SerialTransport::waitReadable(int milliseconds)
+{
     if (!isOpen()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
         return false;
@@ -109,7 +117,8 @@ bool SerialTransport::waitReadable(int milliseconds) {
     return false;
 }
 
-void SerialTransport::handleReadFailure() {
+void SerialTransport::handleReadFailure()
+{
     const QSerialPort::SerialPortError error = port_->error();
     if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError)
         port_->close();

@@ -12,7 +12,8 @@ constexpr int OctetCount = 4;
 constexpr int MaxOctet = 255;
 constexpr int MaxOctetDigits = 3;
 
-bool isDecimal(const QString& text) {
+bool isDecimal(const QString& text)
+{
     if (text.isEmpty())
         return false;
     for (const QChar c : text) {
@@ -22,7 +23,8 @@ bool isDecimal(const QString& text) {
     return true;
 }
 
-std::optional<QHostAddress> lookUpHost(const QString& host) {
+std::optional<QHostAddress> lookUpHost(const QString& host)
+{
     const QHostInfo info = QHostInfo::fromName(host);
     for (const QHostAddress& address : info.addresses()) {
         if (address.protocol() == QAbstractSocket::IPv4Protocol)
@@ -31,7 +33,8 @@ std::optional<QHostAddress> lookUpHost(const QString& host) {
     return std::nullopt;
 }
 
-std::optional<std::uint16_t> lookUpService(const QString& service, const QString& protocol) {
+std::optional<std::uint16_t> lookUpService(const QString& service, const QString& protocol)
+{
     if (isDecimal(service)) {
         bool ok = false;
         const uint port = service.toUInt(&ok);
@@ -39,8 +42,7 @@ std::optional<std::uint16_t> lookUpService(const QString& service, const QString
             return std::nullopt;
         return static_cast<std::uint16_t>(port);
     }
-    const servent* entry =
-        getservbyname(service.toLocal8Bit().constData(), protocol.toLower().toLatin1().constData());
+    const servent* entry = getservbyname(service.toLocal8Bit().constData(), protocol.toLower().toLatin1().constData());
     if (!entry)
         return std::nullopt;
     return qFromBigEndian(static_cast<std::uint16_t>(entry->s_port));
@@ -48,7 +50,8 @@ std::optional<std::uint16_t> lookUpService(const QString& service, const QString
 
 } // namespace
 
-std::optional<std::uint32_t> ParseDottedAddress(const QString& text) {
+std::optional<std::uint32_t> ParseDottedAddress(const QString& text)
+{
     const QStringList parts = text.split(QLatin1Char('.'));
     if (parts.size() != OctetCount)
         return std::nullopt;
@@ -62,7 +65,8 @@ std::optional<std::uint32_t> ParseDottedAddress(const QString& text) {
 }
 
 std::optional<SocketAddress> ResolveAddress(const std::optional<QString>& host, const QString& service,
-                                            const QString& protocol, Operator& person) {
+                                            const QString& protocol, Operator& person)
+{
     SocketAddress result;
     if (!host) {
         result.address = QHostAddress(QHostAddress::AnyIPv4);

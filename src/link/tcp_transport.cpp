@@ -8,21 +8,25 @@ constexpr int SendTimeoutMs = 5000;
 
 TcpTransport::TcpTransport(std::unique_ptr<QTcpSocket> socket) : socket_(std::move(socket)) {}
 
-TcpTransport::~TcpTransport() {
+TcpTransport::~TcpTransport()
+{
     socket_->abort();
 }
 
-bool TcpTransport::connected() const {
+bool TcpTransport::connected() const
+{
     return socket_->state() == QAbstractSocket::ConnectedState;
 }
 
-void TcpTransport::purge() {
+void TcpTransport::purge()
+{
     do
         socket_->readAll();
     while (connected() && socket_->waitForReadyRead(0));
 }
 
-bool TcpTransport::write(const QByteArray& bytes) {
+bool TcpTransport::write(const QByteArray& bytes)
+{
     if (!connected() || socket_->write(bytes) != bytes.size())
         return false;
     while (socket_->bytesToWrite() > 0) {
@@ -32,7 +36,8 @@ bool TcpTransport::write(const QByteArray& bytes) {
     return true;
 }
 
-int TcpTransport::readAvailable(char* into, int max) {
+int TcpTransport::readAvailable(char* into, int max)
+{
     if (max <= 0)
         return 0;
     if (socket_->bytesAvailable() > 0)
@@ -40,7 +45,8 @@ int TcpTransport::readAvailable(char* into, int max) {
     return connected() ? 0 : -1;
 }
 
-bool TcpTransport::waitReadable(int milliseconds) {
+bool TcpTransport::waitReadable(int milliseconds)
+{
     if (socket_->bytesAvailable() > 0)
         return true;
     return connected() && socket_->waitForReadyRead(milliseconds);

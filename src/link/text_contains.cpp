@@ -1,6 +1,7 @@
 #include "link/text_contains.h"
 
-bool text_contains(QByteArrayView text, QByteArrayView pattern) {
+bool text_contains(QByteArrayView text, QByteArrayView pattern)
+{
     if (text.isEmpty() || text.size() < pattern.size())
         return false;
     return text.contains(pattern);

@@ -6,14 +6,16 @@
 
 namespace {
 
-FrameBuffer readRequest(std::uint8_t address) {
+FrameBuffer readRequest(std::uint8_t address)
+{
     FrameBuffer request{};
     buildRequestFrame(request, address, 1, QByteArray::fromHex("000001"), 0, {});
     return request;
 }
 
 // Feeds the bytes; returns how many were taken before the frame was complete (-1: never).
-int feedAll(AnswerReceiver& receiver, const QByteArray& bytes) {
+int feedAll(AnswerReceiver& receiver, const QByteArray& bytes)
+{
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (receiver.feed(static_cast<std::uint8_t>(bytes[i])))
             return static_cast<int>(i + 1);
@@ -23,7 +25,8 @@ int feedAll(AnswerReceiver& receiver, const QByteArray& bytes) {
 
 } // namespace
 
-TEST(AnswerReceiver, SkipsGarbageAndOtherAddressesUntilTheStartSymbolAndAddress) {
+TEST(AnswerReceiver, SkipsGarbageAndOtherAddressesUntilTheStartSymbolAndAddress)
+{
     const FrameBuffer request = readRequest(5);
     FrameBuffer answer{};
     AnswerReceiver receiver(request, answer, 5);
@@ -34,7 +37,8 @@ TEST(AnswerReceiver, SkipsGarbageAndOtherAddressesUntilTheStartSymbolAndAddress)
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(answer.data()), frame.size()), frame);
 }
 
-TEST(AnswerReceiver, LengthBelowSixRestartsTheSearchWithoutTakingTheLengthAsStart) {
+TEST(AnswerReceiver, LengthBelowSixRestartsTheSearchWithoutTakingTheLengthAsStart)
+{
     const FrameBuffer request = readRequest(0x33);
     FrameBuffer answer{};
     AnswerReceiver receiver(request, answer, 0x33);
@@ -45,7 +49,8 @@ TEST(AnswerReceiver, LengthBelowSixRestartsTheSearchWithoutTakingTheLengthAsStar
     EXPECT_EQ(feedAll(receiver, frame), frame.size());
 }
 
-TEST(AnswerReceiver, AnyAddressRequestLearnsTheAddressOfTheAnswer) {
+TEST(AnswerReceiver, AnyAddressRequestLearnsTheAddressOfTheAnswer)
+{
     const FrameBuffer request = readRequest(0xFF);
     FrameBuffer answer{};
     AnswerReceiver receiver(request, answer, 0xFF);
@@ -53,7 +58,8 @@ TEST(AnswerReceiver, AnyAddressRequestLearnsTheAddressOfTheAnswer) {
     EXPECT_EQ(receiver.address(), 17);
 }
 
-TEST(AnswerReceiver, WriteOfOwnAddressIsAnsweredFromTheNewAddress) {
+TEST(AnswerReceiver, WriteOfOwnAddressIsAnsweredFromTheNewAddress)
+{
     FrameBuffer request{};
     buildRequestFrame(request, 4, 2, QByteArray::fromHex("03000109"), 0, {});
     FrameBuffer answer{};
@@ -65,7 +71,8 @@ TEST(AnswerReceiver, WriteOfOwnAddressIsAnsweredFromTheNewAddress) {
     EXPECT_EQ(answer[1], 9);
 }
 
-TEST(AnswerReceiver, OtherWritesDropAForeignAddress) {
+TEST(AnswerReceiver, OtherWritesDropAForeignAddress)
+{
     FrameBuffer request{};
     buildRequestFrame(request, 4, 2, QByteArray::fromHex("05000141"), 0, {});
     FrameBuffer answer{};
@@ -74,7 +81,8 @@ TEST(AnswerReceiver, OtherWritesDropAForeignAddress) {
     EXPECT_EQ(receiver.position(), 0);
 }
 
-TEST(AnswerReceiver, LongestFrameFillsTheBufferWithoutOverrun) {
+TEST(AnswerReceiver, LongestFrameFillsTheBufferWithoutOverrun)
+{
     const FrameBuffer request = readRequest(1);
     FrameBuffer answer{};
     answer[255] = 0x5A;

@@ -13,9 +13,12 @@ constexpr int PollSliceMs = 10;
 } // namespace
 
 ControllerPeer::ControllerPeer(int fd, Responder responder, bool owns)
-    : fd_(fd), owns_(owns), responder_(std::move(responder)), thread_([this] { serve(); }) {}
+    : fd_(fd), owns_(owns), responder_(std::move(responder)), thread_([this] { serve(); })
+{
+}
 
-ControllerPeer::~ControllerPeer() {
+ControllerPeer::~ControllerPeer()
+{
     stop_ = true;
     if (thread_.joinable())
         thread_.join();
@@ -23,7 +26,8 @@ ControllerPeer::~ControllerPeer() {
         ::close(fd_);
 }
 
-void ControllerPeer::hangUp() {
+void ControllerPeer::hangUp()
+{
     stop_ = true;
     if (thread_.joinable())
         thread_.join();
@@ -31,12 +35,14 @@ void ControllerPeer::hangUp() {
     fd_ = -1;
 }
 
-QList<QByteArray> ControllerPeer::requests() const {
+QList<QByteArray> ControllerPeer::requests() const
+{
     const std::lock_guard lock(mutex_);
     return requests_;
 }
 
-void ControllerPeer::serve() {
+void ControllerPeer::serve()
+{
     while (!stop_) {
         pollfd wanted{fd_, POLLIN, 0};
         if (::poll(&wanted, 1, PollSliceMs) <= 0)
@@ -50,7 +56,8 @@ void ControllerPeer::serve() {
     }
 }
 
-void ControllerPeer::takeByte(char byte) {
+void ControllerPeer::takeByte(char byte)
+{
     if (pending_.isEmpty() && byte != RequestStart)
         return; // preambles and noise
     pending_.append(byte);
@@ -65,28 +72,30 @@ void ControllerPeer::takeByte(char byte) {
     const QByteArray reply = responder_(request);
     qsizetype written = 0;
     while (written < reply.size()) {
-        const ssize_t n =
-            ::write(fd_, reply.constData() + written, static_cast<std::size_t>(reply.size() - written));
+        const ssize_t n = ::write(fd_, reply.constData() + written, static_cast<std::size_t>(reply.size() - written));
         if (n <= 0)
             return;
         written += n;
     }
 }
 
-PseudoTerminal::PseudoTerminal() {
+PseudoTerminal::PseudoTerminal()
+{
     char name[256] = {};
     if (::openpty(&master_, &slave_, name, nullptr, nullptr) == 0)
         slavePath_ = QString::fromLocal8Bit(name);
 }
 
-PseudoTerminal::~PseudoTerminal() {
+PseudoTerminal::~PseudoTerminal()
+{
     if (master_ >= 0)
         ::close(master_);
     if (slave_ >= 0)
         ::close(slave_);
 }
 
-int PseudoTerminal::takeMaster() {
+int PseudoTerminal::takeMaster()
+{
     const int fd = master_;
     master_ = -1;
     return fd;

@@ -4,7 +4,8 @@
 
 namespace TestFrames {
 
-QByteArray answer(std::uint8_t address, std::uint8_t code, const QByteArray& body) {
+QByteArray answer(std::uint8_t address, std::uint8_t code, const QByteArray& body)
+{
     QByteArray frame;
     frame.append(char(0x33));
     frame.append(static_cast<char>(address));
@@ -16,7 +17,8 @@ QByteArray answer(std::uint8_t address, std::uint8_t code, const QByteArray& bod
 }
 
 QByteArray fieldsAnswer(std::uint8_t address, std::uint8_t table, std::uint8_t first, std::uint8_t count,
-                        const QByteArray& values) {
+                        const QByteArray& values)
+{
     QByteArray body;
     body.append(char(0)); // value byte
     body.append(static_cast<char>(table));
@@ -26,7 +28,8 @@ QByteArray fieldsAnswer(std::uint8_t address, std::uint8_t table, std::uint8_t f
     return answer(address, 0x81, body);
 }
 
-QByteArray errorReply(std::uint8_t address, std::uint8_t code, std::uint8_t error, const QByteArray& detail) {
+QByteArray errorReply(std::uint8_t address, std::uint8_t code, std::uint8_t error, const QByteArray& detail)
+{
     QByteArray body;
     body.append(static_cast<char>(error));
     body.append(detail);

@@ -12,7 +12,6 @@ QByteArray answer(std::uint8_t address, std::uint8_t code, const QByteArray& bod
 QByteArray fieldsAnswer(std::uint8_t address, std::uint8_t table, std::uint8_t first, std::uint8_t count,
                         const QByteArray& values);
 // An error reply with the controller's error code and optional detail bytes.
-QByteArray errorReply(std::uint8_t address, std::uint8_t code, std::uint8_t error,
-                      const QByteArray& detail = {});
+QByteArray errorReply(std::uint8_t address, std::uint8_t code, std::uint8_t error, const QByteArray& detail = {});
 
 } // namespace TestFrames

@@ -18,7 +18,8 @@ const QByteArray Table0Range = QByteArray::fromHex("000012");
 class PumpingOperator : public ScriptedOperator {
 public:
     std::function<void(int)> onPump;
-    void pump() override {
+    void pump() override
+    {
         ScriptedOperator::pump();
         if (onPump)
             onPump(pumpCount());
@@ -27,7 +28,8 @@ public:
 
 class EngineOnFakeLine : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         engine.setOperator(&person);
         engine.status_panel = StatusPanel::Exchange;
         engine.open_per_request = false;
@@ -39,12 +41,13 @@ protected:
     }
 
     bool readTable0() { return engine.request(1, Table0Range); }
-    QByteArray answerBytes() const {
+    QByteArray answerBytes() const
+    {
         return QByteArray(reinterpret_cast<const char*>(engine.answer_frame.data()), engine.answer_frame[2]);
     }
-    QByteArray requestBytes() const {
-        return QByteArray(reinterpret_cast<const char*>(engine.request_frame.data()),
-                          engine.request_frame[2]);
+    QByteArray requestBytes() const
+    {
+        return QByteArray(reinterpret_cast<const char*>(engine.request_frame.data()), engine.request_frame[2]);
     }
 
     FakeLine line;
@@ -54,7 +57,8 @@ protected:
 
 } // namespace
 
-TEST(Engine, StartsWithTheDocumentedDefaults) {
+TEST(Engine, StartsWithTheDocumentedDefaults)
+{
     hgcbox engine(0);
     EXPECT_EQ(engine.address, 0);
     EXPECT_FALSE(engine.abort_requested);
@@ -64,8 +68,7 @@ TEST(Engine, StartsWithTheDocumentedDefaults) {
     EXPECT_TRUE(engine.open_per_request);
     EXPECT_EQ(engine.baud, 1200);
     EXPECT_EQ(engine.preambles, 0);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(engine.write_password.data()), 12),
-              QByteArray(12, ' '));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(engine.write_password.data()), 12), QByteArray(12, ' '));
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(engine.user_code.data()), 4), QByteArray(4, ' '));
     EXPECT_EQ(engine.inter_byte_ms, 10);
     EXPECT_EQ(engine.answer_timeout_ms, 2000);
@@ -78,7 +81,8 @@ TEST(Engine, StartsWithTheDocumentedDefaults) {
     EXPECT_FALSE(engine.linkOpen());
 }
 
-TEST_F(EngineOnFakeLine, ReadSendsPreamblesAndFrameAndTakesTheAnswer) {
+TEST_F(EngineOnFakeLine, ReadSendsPreamblesAndFrameAndTakesTheAnswer)
+{
     engine.preambles = 5;
     engine.baud = 38400;
     const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 18, QByteArray::fromHex("00490204"));
@@ -92,8 +96,7 @@ TEST_F(EngineOnFakeLine, ReadSendsPreamblesAndFrameAndTakesTheAnswer) {
     appendCrc16(frame);
     EXPECT_EQ(line.writes()[0], QByteArray(5, '\xff') + frame);
     EXPECT_EQ(answerBytes(), answer);
-    EXPECT_EQ(person.panelHistory(StatusPanel::Exchange),
-              QStringList({QStringLiteral("Обмен..."), QString()}));
+    EXPECT_EQ(person.panelHistory(StatusPanel::Exchange), QStringList({QStringLiteral("Обмен..."), QString()}));
     // The bit rate is applied and both buffers purged before the request, and again after the answer.
     const QList<FakeLine::Event> events = line.events();
     ASSERT_GE(events.size(), 2);
@@ -103,14 +106,16 @@ TEST_F(EngineOnFakeLine, ReadSendsPreamblesAndFrameAndTakesTheAnswer) {
     EXPECT_EQ(events.last().action, FakeLine::Action::Purge);
 }
 
-TEST_F(EngineOnFakeLine, GarbageAndShortLengthsBeforeTheAnswerAreSkipped) {
+TEST_F(EngineOnFakeLine, GarbageAndShortLengthsBeforeTheAnswerAreSkipped)
+{
     const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 1, "\x07");
     line.answer(QByteArray::fromHex("0055ff33") + QByteArray::fromHex("330105") + answer, 3);
     ASSERT_TRUE(readTable0());
     EXPECT_EQ(answerBytes(), answer);
 }
 
-TEST_F(EngineOnFakeLine, AnswerCutAfterItsLengthFailsWithStatus5AfterTheInterByteTime) {
+TEST_F(EngineOnFakeLine, AnswerCutAfterItsLengthFailsWithStatus5AfterTheInterByteTime)
+{
     line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x07").left(3));
     QElapsedTimer clock;
     clock.start();
@@ -123,7 +128,8 @@ TEST_F(EngineOnFakeLine, AnswerCutAfterItsLengthFailsWithStatus5AfterTheInterByt
     EXPECT_EQ(engine.message, engine.error_message());
 }
 
-TEST_F(EngineOnFakeLine, SilenceFailsWithStatus10AfterTheAnswerTime) {
+TEST_F(EngineOnFakeLine, SilenceFailsWithStatus10AfterTheAnswerTime)
+{
     line.staySilent();
     QElapsedTimer clock;
     clock.start();
@@ -135,7 +141,8 @@ TEST_F(EngineOnFakeLine, SilenceFailsWithStatus10AfterTheAnswerTime) {
     EXPECT_EQ(person.panel(StatusPanel::Exchange), QString());
 }
 
-TEST_F(EngineOnFakeLine, BytesArrivingOneByOneJustInsideTheInterByteTimeMakeAFrame) {
+TEST_F(EngineOnFakeLine, BytesArrivingOneByOneJustInsideTheInterByteTimeMakeAFrame)
+{
     engine.inter_byte_ms = 60;
     const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 2, "\x01\x02");
     line.answerBytewise(answer, 10, 45);
@@ -143,7 +150,8 @@ TEST_F(EngineOnFakeLine, BytesArrivingOneByOneJustInsideTheInterByteTimeMakeAFra
     EXPECT_EQ(answerBytes(), answer);
 }
 
-TEST_F(EngineOnFakeLine, ControllerErrorRepliesGiveItsTextWithTheCommand) {
+TEST_F(EngineOnFakeLine, ControllerErrorRepliesGiveItsTextWithTheCommand)
+{
     line.answer(TestFrames::errorReply(1, 0x01, 9));
     EXPECT_FALSE(readTable0());
     EXPECT_EQ(engine.status, 8);
@@ -167,13 +175,15 @@ TEST_F(EngineOnFakeLine, ControllerErrorRepliesGiveItsTextWithTheCommand) {
     EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Команда выполнена"));
 }
 
-TEST_F(EngineOnFakeLine, DestroyedTableErrorNamesTheTable) {
+TEST_F(EngineOnFakeLine, DestroyedTableErrorNamesTheTable)
+{
     line.answer(TestFrames::errorReply(1, 0x02, 60, QByteArray::fromHex("0005")));
     EXPECT_FALSE(engine.request(2, QByteArray::fromHex("0500014142")));
     EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 2.  Разрушена таблица 5"));
 }
 
-TEST_F(EngineOnFakeLine, ErrorReplyWithWrongChecksumIsAChecksumFailure) {
+TEST_F(EngineOnFakeLine, ErrorReplyWithWrongChecksumIsAChecksumFailure)
+{
     QByteArray reply = TestFrames::errorReply(1, 0x01, 9);
     reply[reply.size() - 1] = static_cast<char>(reply[reply.size() - 1] ^ 0x40);
     line.answer(reply);
@@ -182,7 +192,8 @@ TEST_F(EngineOnFakeLine, ErrorReplyWithWrongChecksumIsAChecksumFailure) {
     EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Несовпадение КС ответа контроллера"));
 }
 
-TEST_F(EngineOnFakeLine, AnswerToAnotherFunctionIsAnError) {
+TEST_F(EngineOnFakeLine, AnswerToAnotherFunctionIsAnError)
+{
     // A successful-looking answer, but to a write.
     line.answer(TestFrames::answer(1, 0x82, QByteArray::fromHex("0400000001")));
     EXPECT_FALSE(readTable0());
@@ -190,7 +201,8 @@ TEST_F(EngineOnFakeLine, AnswerToAnotherFunctionIsAnError) {
     EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Неправильные параметры в запросе"));
 }
 
-TEST_F(EngineOnFakeLine, SecondAttemptAfterATimeOutSendsTheSameFrameAtOnce) {
+TEST_F(EngineOnFakeLine, SecondAttemptAfterATimeOutSendsTheSameFrameAtOnce)
+{
     engine.attempts = 2;
     line.staySilent();
     line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"));
@@ -203,7 +215,8 @@ TEST_F(EngineOnFakeLine, SecondAttemptAfterATimeOutSendsTheSameFrameAtOnce) {
     EXPECT_LT(gapMs, engine.answer_timeout_ms + 1000);
 }
 
-TEST_F(EngineOnFakeLine, AttemptsZeroStillSendsOnce) {
+TEST_F(EngineOnFakeLine, AttemptsZeroStillSendsOnce)
+{
     engine.attempts = 0;
     line.staySilent();
     EXPECT_FALSE(readTable0());
@@ -211,7 +224,8 @@ TEST_F(EngineOnFakeLine, AttemptsZeroStillSendsOnce) {
     EXPECT_EQ(engine.status, 10);
 }
 
-TEST_F(EngineOnFakeLine, RequestToAnyAddressLearnsTheControllerAddress) {
+TEST_F(EngineOnFakeLine, RequestToAnyAddressLearnsTheControllerAddress)
+{
     engine.address = 0xFF;
     line.answer(TestFrames::fieldsAnswer(17, 0, 0, 1, "\x01"));
     ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001")));
@@ -224,7 +238,8 @@ TEST_F(EngineOnFakeLine, RequestToAnyAddressLearnsTheControllerAddress) {
     EXPECT_EQ(engine.request_frame[1], 17);
 }
 
-TEST_F(EngineOnFakeLine, CorruptedAnswerTeachesNoAddress) {
+TEST_F(EngineOnFakeLine, CorruptedAnswerTeachesNoAddress)
+{
     engine.address = 0xFF;
     QByteArray answer = TestFrames::fieldsAnswer(0x21, 0, 0, 1, "\x01");
     answer[8] = 0x02;
@@ -234,13 +249,15 @@ TEST_F(EngineOnFakeLine, CorruptedAnswerTeachesNoAddress) {
     EXPECT_EQ(engine.address, 0xFF);
 }
 
-TEST_F(EngineOnFakeLine, WriteOfTheControllerAddressIsAnsweredFromTheNewOne) {
+TEST_F(EngineOnFakeLine, WriteOfTheControllerAddressIsAnsweredFromTheNewOne)
+{
     line.answer(QByteArray::fromHex("33") + TestFrames::answer(9, 0x82, QByteArray::fromHex("0003000001")));
     EXPECT_TRUE(engine.request(2, QByteArray::fromHex("03000109")));
     EXPECT_EQ(engine.address, 1);
 }
 
-TEST_F(EngineOnFakeLine, LongestAnswerOf255Bytes) {
+TEST_F(EngineOnFakeLine, LongestAnswerOf255Bytes)
+{
     const QByteArray longest = TestFrames::fieldsAnswer(1, 30, 0, 22, QByteArray(245, 'v'));
     ASSERT_EQ(longest.size(), 255);
     line.answer(longest + QByteArray(20, 'x'));
@@ -248,7 +265,8 @@ TEST_F(EngineOnFakeLine, LongestAnswerOf255Bytes) {
     EXPECT_EQ(answerBytes(), longest);
 }
 
-TEST_F(EngineOnFakeLine, UnknownFunctionCodeOrOverlongWriteSendsNothing) {
+TEST_F(EngineOnFakeLine, UnknownFunctionCodeOrOverlongWriteSendsNothing)
+{
     EXPECT_FALSE(engine.request(3, Table0Range));
     EXPECT_EQ(engine.status, 2);
     EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 3.  Неверно задан код функции"));
@@ -257,7 +275,8 @@ TEST_F(EngineOnFakeLine, UnknownFunctionCodeOrOverlongWriteSendsNothing) {
     EXPECT_TRUE(line.writes().isEmpty());
 }
 
-TEST_F(EngineOnFakeLine, AbortBeforeTheRequestSendsNothing) {
+TEST_F(EngineOnFakeLine, AbortBeforeTheRequestSendsNothing)
+{
     engine.abort_requested = true;
     EXPECT_FALSE(readTable0());
     EXPECT_EQ(engine.status, 19);
@@ -267,7 +286,8 @@ TEST_F(EngineOnFakeLine, AbortBeforeTheRequestSendsNothing) {
               QStringLiteral("Обмен прерван по признаку завершения работы программы"));
 }
 
-TEST_F(EngineOnFakeLine, AbortWhileWaitingEndsTheExchangeAtOnce) {
+TEST_F(EngineOnFakeLine, AbortWhileWaitingEndsTheExchangeAtOnce)
+{
     engine.attempts = 3;
     engine.answer_timeout_ms = 5000;
     line.staySilent();
@@ -285,7 +305,8 @@ TEST_F(EngineOnFakeLine, AbortWhileWaitingEndsTheExchangeAtOnce) {
     EXPECT_EQ(person.panel(StatusPanel::Exchange), QString());
 }
 
-TEST_F(EngineOnFakeLine, SecondRequestWhileOneRunsIsRefused) {
+TEST_F(EngineOnFakeLine, SecondRequestWhileOneRunsIsRefused)
+{
     line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"), 20);
     bool nested = true;
     person.onPump = [&](int count) {
@@ -299,7 +320,8 @@ TEST_F(EngineOnFakeLine, SecondRequestWhileOneRunsIsRefused) {
     EXPECT_EQ(engine.request_frame[5], 0);
 }
 
-TEST_F(EngineOnFakeLine, DirectLineHoldsTheTransmitterForTheFrameTime) {
+TEST_F(EngineOnFakeLine, DirectLineHoldsTheTransmitterForTheFrameTime)
+{
     // 5 preambles and a 10-byte read at 9600 bit/s: (5 + 10 + 1) * 10 / 9600 s, about 16.7 ms.
     engine.preambles = 5;
     engine.baud = 9600;
@@ -317,7 +339,8 @@ TEST_F(EngineOnFakeLine, DirectLineHoldsTheTransmitterForTheFrameTime) {
     EXPECT_LT(heldNs, 100'000'000);
 }
 
-TEST_F(EngineOnFakeLine, DeviceWithoutRtsControlStillExchanges) {
+TEST_F(EngineOnFakeLine, DeviceWithoutRtsControlStillExchanges)
+{
     line.rtsSupported = false;
     line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"));
     EXPECT_TRUE(readTable0());
@@ -325,14 +348,16 @@ TEST_F(EngineOnFakeLine, DeviceWithoutRtsControlStillExchanges) {
     EXPECT_TRUE(readTable0());
 }
 
-TEST_F(EngineOnFakeLine, ModemLineLeavesRtsAlone) {
+TEST_F(EngineOnFakeLine, ModemLineLeavesRtsAlone)
+{
     engine.link_kind = LinkKind::Modem;
     line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"));
     EXPECT_TRUE(readTable0());
     EXPECT_TRUE(line.eventsOf(FakeLine::Action::Rts).isEmpty());
 }
 
-TEST_F(EngineOnFakeLine, FailedSerialWriteIsStatus3AndReleasesTheTransmitter) {
+TEST_F(EngineOnFakeLine, FailedSerialWriteIsStatus3AndReleasesTheTransmitter)
+{
     line.writeFails = true;
     EXPECT_FALSE(readTable0());
     EXPECT_EQ(engine.status, 3);
@@ -340,7 +365,8 @@ TEST_F(EngineOnFakeLine, FailedSerialWriteIsStatus3AndReleasesTheTransmitter) {
     EXPECT_EQ(line.eventsOf(FakeLine::Action::Rts).last().value, 0);
 }
 
-TEST_F(EngineOnFakeLine, EthernetWaitsBeforeSendingAndDropsLateBytes) {
+TEST_F(EngineOnFakeLine, EthernetWaitsBeforeSendingAndDropsLateBytes)
+{
     engine.link_kind = LinkKind::Ethernet;
     // Bytes of an answer that came too late for an earlier request.
     line.arriveNow(TestFrames::fieldsAnswer(1, 5, 0, 1, QByteArray(20, 'o')));
@@ -355,7 +381,8 @@ TEST_F(EngineOnFakeLine, EthernetWaitsBeforeSendingAndDropsLateBytes) {
     EXPECT_TRUE(line.eventsOf(FakeLine::Action::BitRate).isEmpty());
 }
 
-TEST_F(EngineOnFakeLine, EthernetSendAndReceiveFailures) {
+TEST_F(EngineOnFakeLine, EthernetSendAndReceiveFailures)
+{
     engine.link_kind = LinkKind::Ethernet;
     line.writeFails = true;
     EXPECT_FALSE(readTable0());
@@ -375,7 +402,8 @@ TEST_F(EngineOnFakeLine, EthernetSendAndReceiveFailures) {
               QStringLiteral("Команда 1.  Ithernet. Не выполнена команда recv (чтение ответа на запрос)"));
 }
 
-TEST(EnginePortPerRequest, OpensThePortForEachRequestAndClosesItAfter) {
+TEST(EnginePortPerRequest, OpensThePortForEachRequestAndClosesItAfter)
+{
     FakeLine line;
     hgcbox engine(1);
     engine.attempts = 1;
@@ -398,7 +426,8 @@ TEST(EnginePortPerRequest, OpensThePortForEachRequestAndClosesItAfter) {
     EXPECT_FALSE(engine.linkOpen());
 }
 
-TEST(EnginePortPerRequest, UnavailablePortIsStatus6AfterTheWait) {
+TEST(EnginePortPerRequest, UnavailablePortIsStatus6AfterTheWait)
+{
     hgcbox engine(1);
     engine.com_port = 7;
     int tries = 0;

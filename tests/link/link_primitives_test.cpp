@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(SerialLineSettings, ValuesOutsideTheRangesAreClamped) {
+TEST(SerialLineSettings, ValuesOutsideTheRangesAreClamped)
+{
     EXPECT_EQ(clampBitRate(50), 110);
     EXPECT_EQ(clampBitRate(110), 110);
     EXPECT_EQ(clampBitRate(38400), 38400);
@@ -22,7 +23,8 @@ TEST(SerialLineSettings, ValuesOutsideTheRangesAreClamped) {
     EXPECT_EQ(stopBitsOf(5), QSerialPort::OneStop);
 }
 
-TEST(BitRateCodes, TwentyTwoRatesBothWays) {
+TEST(BitRateCodes, TwentyTwoRatesBothWays)
+{
     EXPECT_EQ(bitRateCode(300), 0);
     EXPECT_EQ(bitRateCode(7680), 10);
     EXPECT_EQ(bitRateCode(38400), 18);
@@ -37,7 +39,8 @@ TEST(BitRateCodes, TwentyTwoRatesBothWays) {
     EXPECT_FALSE(bitRateOfCode(-1).has_value());
 }
 
-TEST(ComPortNames, NumbersMapToDevicesUnlessTheSettingsSayOtherwise) {
+TEST(ComPortNames, NumbersMapToDevicesUnlessTheSettingsSayOtherwise)
+{
     const ComPortNames standard;
     EXPECT_EQ(standard.devicePath(1), QStringLiteral("/dev/ttyS0"));
     EXPECT_EQ(standard.devicePath(32), QStringLiteral("/dev/ttyS31"));
@@ -56,7 +59,8 @@ TEST(ComPortNames, NumbersMapToDevicesUnlessTheSettingsSayOtherwise) {
     EXPECT_FALSE(station.numberOf(QStringLiteral("/dev/pts/4")).has_value());
 }
 
-TEST(ComPortNames, PortTextIsANumberOrADevicePath) {
+TEST(ComPortNames, PortTextIsANumberOrADevicePath)
+{
     const ComPortNames names({{7, QStringLiteral("/dev/ttyUSB0")}});
     const auto com7 = names.parse(QStringLiteral("COM7"));
     ASSERT_TRUE(com7);
@@ -74,7 +78,8 @@ TEST(ComPortNames, PortTextIsANumberOrADevicePath) {
     EXPECT_FALSE(names.parse(QStringLiteral("ttyS0")));
 }
 
-TEST(TextContains, FindsAPatternInAModemReply) {
+TEST(TextContains, FindsAPatternInAModemReply)
+{
     EXPECT_TRUE(text_contains("\r\nCONNECT 9600\r\n", "ONNE"));
     EXPECT_TRUE(text_contains("BUSY", "BUSY"));
     EXPECT_FALSE(text_contains("BUS", "BUSY"));

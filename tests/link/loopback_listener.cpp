@@ -6,7 +6,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-LoopbackListener::LoopbackListener() {
+LoopbackListener::LoopbackListener()
+{
     fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -18,12 +19,14 @@ LoopbackListener::LoopbackListener() {
     port_ = ntohs(address.sin_port);
 }
 
-LoopbackListener::~LoopbackListener() {
+LoopbackListener::~LoopbackListener()
+{
     if (fd_ >= 0)
         ::close(fd_);
 }
 
-int LoopbackListener::accept(int timeoutMs) {
+int LoopbackListener::accept(int timeoutMs)
+{
     pollfd wanted{fd_, POLLIN, 0};
     if (::poll(&wanted, 1, timeoutMs) <= 0)
         return -1;

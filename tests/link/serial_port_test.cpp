@@ -15,7 +15,8 @@ namespace {
 
 constexpr int PortNumber = 3;
 
-QByteArray identification(const QByteArray& request) {
+QByteArray identification(const QByteArray& request)
+{
     if (request.size() < 8 || request[3] != 1)
         return {};
     return TestFrames::fieldsAnswer(static_cast<std::uint8_t>(request[1]), request[5], request[6], request[7],
@@ -24,7 +25,8 @@ QByteArray identification(const QByteArray& request) {
 
 class EngineOnPseudoTerminal : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_FALSE(terminal.slavePath().isEmpty());
         names = ComPortNames({{PortNumber, terminal.slavePath()}});
         engine.com_port = PortNumber;
@@ -44,7 +46,8 @@ protected:
 
 } // namespace
 
-TEST_F(EngineOnPseudoTerminal, ReadsTableZeroThroughTheSerialPort) {
+TEST_F(EngineOnPseudoTerminal, ReadsTableZeroThroughTheSerialPort)
+{
     ControllerPeer peer(terminal.takeMaster(), identification, true);
     ASSERT_TRUE(engine.open_port());
     // A pseudo-terminal has no RTS line: the exchange goes on without it.
@@ -58,7 +61,8 @@ TEST_F(EngineOnPseudoTerminal, ReadsTableZeroThroughTheSerialPort) {
     EXPECT_EQ(peer.requests().size(), 2);
 }
 
-TEST_F(EngineOnPseudoTerminal, FaultyAnswersOverTheSerialPort) {
+TEST_F(EngineOnPseudoTerminal, FaultyAnswersOverTheSerialPort)
+{
     int answered = 0;
     ControllerPeer peer(
         terminal.takeMaster(),
@@ -84,7 +88,8 @@ TEST_F(EngineOnPseudoTerminal, FaultyAnswersOverTheSerialPort) {
     EXPECT_EQ(engine.status, 7);
 }
 
-TEST_F(EngineOnPseudoTerminal, PortPerRequestOpensAndReleasesThePort) {
+TEST_F(EngineOnPseudoTerminal, PortPerRequestOpensAndReleasesThePort)
+{
     ControllerPeer peer(terminal.takeMaster(), identification, true);
     engine.open_per_request = true;
     ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001")));
@@ -93,7 +98,8 @@ TEST_F(EngineOnPseudoTerminal, PortPerRequestOpensAndReleasesThePort) {
     EXPECT_NE(SerialTransport::open(terminal.slavePath(), SerialLineSettings{}), nullptr);
 }
 
-TEST_F(EngineOnPseudoTerminal, SilentControllerTimesOut) {
+TEST_F(EngineOnPseudoTerminal, SilentControllerTimesOut)
+{
     ControllerPeer peer(
         terminal.takeMaster(), [](const QByteArray&) { return QByteArray(); }, true);
     ASSERT_TRUE(engine.open_port());
@@ -102,7 +108,8 @@ TEST_F(EngineOnPseudoTerminal, SilentControllerTimesOut) {
     EXPECT_EQ(peer.requests().size(), 1);
 }
 
-TEST_F(EngineOnPseudoTerminal, LineThatHangsUpEndsInATimeOut) {
+TEST_F(EngineOnPseudoTerminal, LineThatHangsUpEndsInATimeOut)
+{
     ControllerPeer peer(
         terminal.takeMaster(), [](const QByteArray&) { return QByteArray(); }, true);
     ASSERT_TRUE(engine.open_port());
@@ -121,7 +128,8 @@ TEST_F(EngineOnPseudoTerminal, LineThatHangsUpEndsInATimeOut) {
     EXPECT_EQ(engine.status, 3);
 }
 
-TEST_F(EngineOnPseudoTerminal, PortHeldByAnotherProgramIsUnavailableButExists) {
+TEST_F(EngineOnPseudoTerminal, PortHeldByAnotherProgramIsUnavailableButExists)
+{
     const auto holder = SerialTransport::open(terminal.slavePath(), SerialLineSettings{});
     ASSERT_NE(holder, nullptr);
     QElapsedTimer clock;
@@ -133,7 +141,8 @@ TEST_F(EngineOnPseudoTerminal, PortHeldByAnotherProgramIsUnavailableButExists) {
     EXPECT_TRUE(port_exists(PortNumber, names));
 }
 
-TEST(SerialPort, MissingDeviceIsUnavailableAfterTheWaitAndDoesNotExist) {
+TEST(SerialPort, MissingDeviceIsUnavailableAfterTheWaitAndDoesNotExist)
+{
     const ComPortNames names({{12, QStringLiteral("/dev/gqc-no-such-port")}});
     hgcbox engine(1);
     engine.com_port = 12;
@@ -146,7 +155,8 @@ TEST(SerialPort, MissingDeviceIsUnavailableAfterTheWaitAndDoesNotExist) {
     EXPECT_FALSE(port_exists(12, names));
 }
 
-TEST(SerialPort, FreePortExistsAndTakesBitRatesOutsideTheRange) {
+TEST(SerialPort, FreePortExistsAndTakesBitRatesOutsideTheRange)
+{
     PseudoTerminal terminal;
     const ComPortNames names({{5, terminal.slavePath()}});
     EXPECT_TRUE(port_exists(5, names));

@@ -14,18 +14,21 @@ namespace {
 
 constexpr std::uint32_t Loopback = 0x7F000001;
 
-QByteArray answerReads(const QByteArray& request) {
+QByteArray answerReads(const QByteArray& request)
+{
     return TestFrames::fieldsAnswer(static_cast<std::uint8_t>(request[1]), request[5], request[6], 1, "\x49");
 }
 
-EthernetConnectSettings settingsWith(int connectWaitS) {
+EthernetConnectSettings settingsWith(int connectWaitS)
+{
     EthernetConnectSettings settings;
     settings.link = LinkRecord{1, 1, 38400, 2, 3, 300, 4};
     settings.connectWaitS = connectWaitS;
     return settings;
 }
 
-EthernetSubscriber subscriber(std::uint16_t port, std::uint8_t address) {
+EthernetSubscriber subscriber(std::uint16_t port, std::uint8_t address)
+{
     EthernetSubscriber entry;
     entry.name = QStringLiteral("ГРС");
     entry.controllerAddress = address;
@@ -36,16 +39,18 @@ EthernetSubscriber subscriber(std::uint16_t port, std::uint8_t address) {
 
 } // namespace
 
-TEST(ParseDottedAddress, FourDecimalOctetsFirstOctetMostSignificant) {
+TEST(ParseDottedAddress, FourDecimalOctetsFirstOctetMostSignificant)
+{
     EXPECT_EQ(ParseDottedAddress(QStringLiteral("192.168.1.10")), 0xC0A8010Au);
     EXPECT_EQ(ParseDottedAddress(QStringLiteral("0.0.0.0")), 0u);
     EXPECT_EQ(ParseDottedAddress(QStringLiteral("255.255.255.255")), 0xFFFFFFFFu);
-    for (const char* bad : {"256.1.1.1", "1.2.3", "1.2.3.4.5", "a.b.c.d", "", " 1.2.3.4", "1..2.3",
-                            "1.2.3.-4", "0001.2.3.4", "ethernet.local"})
+    for (const char* bad : {"256.1.1.1", "1.2.3", "1.2.3.4.5", "a.b.c.d", "", " 1.2.3.4", "1..2.3", "1.2.3.-4",
+                            "0001.2.3.4", "ethernet.local"})
         EXPECT_FALSE(ParseDottedAddress(QString::fromLatin1(bad))) << bad;
 }
 
-TEST(ResolveAddress, NumericHostAndPortNeedNoLookup) {
+TEST(ResolveAddress, NumericHostAndPortNeedNoLookup)
+{
     ScriptedOperator person;
     const auto resolved =
         ResolveAddress(QStringLiteral("10.0.0.7"), QStringLiteral("502"), QStringLiteral("TCP"), person);
@@ -60,12 +65,12 @@ TEST(ResolveAddress, NumericHostAndPortNeedNoLookup) {
     EXPECT_EQ(any->port, 80);
 }
 
-TEST(ResolveAddress, UnknownHostOrServiceIsToldToTheOperator) {
+TEST(ResolveAddress, UnknownHostOrServiceIsToldToTheOperator)
+{
     ScriptedOperator person;
-    EXPECT_FALSE(ResolveAddress(QStringLiteral("1.2.3.4"), QStringLiteral("gqc-no-such-service"),
-                                QStringLiteral("TCP"), person));
-    EXPECT_FALSE(
-        ResolveAddress(QStringLiteral("1.2.3.4"), QStringLiteral("70000"), QStringLiteral("TCP"), person));
+    EXPECT_FALSE(ResolveAddress(QStringLiteral("1.2.3.4"), QStringLiteral("gqc-no-such-service"), QStringLiteral("TCP"),
+                                person));
+    EXPECT_FALSE(ResolveAddress(QStringLiteral("1.2.3.4"), QStringLiteral("70000"), QStringLiteral("TCP"), person));
     EXPECT_FALSE(ResolveAddress(QStringLiteral("gqc-no-such-host.invalid"), QStringLiteral("502"),
                                 QStringLiteral("TCP"), person));
     ASSERT_EQ(person.messages().size(), 3);
@@ -75,7 +80,8 @@ TEST(ResolveAddress, UnknownHostOrServiceIsToldToTheOperator) {
     EXPECT_EQ(person.messages()[2].kind, MessageKind::Information);
 }
 
-TEST(ConnectEthernet, NoSubscriberChosenIsAnInputError) {
+TEST(ConnectEthernet, NoSubscriberChosenIsAnInputError)
+{
     ScriptedOperator person;
     hgcbox engine(0);
     EXPECT_FALSE(ConnectEthernet(std::nullopt, settingsWith(1), engine, person));
@@ -85,7 +91,8 @@ TEST(ConnectEthernet, NoSubscriberChosenIsAnInputError) {
     EXPECT_FALSE(engine.linkOpen());
 }
 
-TEST(ConnectEthernet, NobodyListeningTimesOutAfterTheConnectWait) {
+TEST(ConnectEthernet, NobodyListeningTimesOutAfterTheConnectWait)
+{
     std::uint16_t closedPort = 0;
     {
         const LoopbackListener listener;
@@ -99,13 +106,13 @@ TEST(ConnectEthernet, NobodyListeningTimesOutAfterTheConnectWait) {
     EXPECT_GE(clock.elapsed(), 1000);
     EXPECT_LT(clock.elapsed(), 3000);
     ASSERT_EQ(person.messages().size(), 1);
-    EXPECT_EQ(person.messages()[0].line1,
-              QStringLiteral("Превышено время ожидания соединения сервер/клиент"));
+    EXPECT_EQ(person.messages()[0].line1, QStringLiteral("Превышено время ожидания соединения сервер/клиент"));
     EXPECT_FALSE(engine.linkOpen());
     EXPECT_FALSE(person.busy());
 }
 
-TEST(ConnectEthernet, LoadsTheEngineAndExchangesOverTcp) {
+TEST(ConnectEthernet, LoadsTheEngineAndExchangesOverTcp)
+{
     LoopbackListener listener;
     ScriptedOperator person;
     hgcbox engine(0);
