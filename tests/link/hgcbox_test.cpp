@@ -57,30 +57,6 @@ protected:
 
 } // namespace
 
-TEST(Engine, StartsWithTheDocumentedDefaults)
-{
-    hgcbox engine(0);
-    EXPECT_EQ(engine.address, 0);
-    EXPECT_FALSE(engine.abort_requested);
-    EXPECT_EQ(engine.link_kind, LinkKind::Direct);
-    EXPECT_EQ(engine.com_port, 1);
-    EXPECT_EQ(engine.port_open_wait_s, 1);
-    EXPECT_TRUE(engine.open_per_request);
-    EXPECT_EQ(engine.baud, 1200);
-    EXPECT_EQ(engine.preambles, 0);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(engine.write_password.data()), 12), QByteArray(12, ' '));
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(engine.user_code.data()), 4), QByteArray(4, ' '));
-    EXPECT_EQ(engine.inter_byte_ms, 10);
-    EXPECT_EQ(engine.answer_timeout_ms, 2000);
-    EXPECT_EQ(engine.attempts, 2);
-    EXPECT_EQ(engine.status_texts.size(), 23);
-    EXPECT_EQ(engine.controller_error_texts.size(), 64);
-    EXPECT_EQ(engine.status, 0);
-    EXPECT_FALSE(engine.status_panel.has_value());
-    EXPECT_EQ(engine.last_function, 0);
-    EXPECT_FALSE(engine.linkOpen());
-}
-
 TEST_F(EngineOnFakeLine, ReadSendsPreamblesAndFrameAndTakesTheAnswer)
 {
     engine.preambles = 5;
