@@ -1,5 +1,7 @@
 #include "app/app_state.h"
 
+#include "link/serial_port_opener.h"
+
 #include <QFile>
 
 namespace {
@@ -18,6 +20,8 @@ AppState::AppState(const WorkDirectory& directory, QSize screen, const QDateTime
     settings.loadSettings(directory.settingsFile(), screen);
     settings.loadPhoneList(directory.phoneListFile());
     settings.loadEthernetList(directory.ethernetListFile());
+    engine.status_panel = StatusPanel::Exchange;
+    engine.setPortOpener(serialPortOpener(ComPortNames(settings.settings.comPorts)));
 }
 
 void AppState::saveState()
@@ -28,6 +32,8 @@ void AppState::saveState()
 
 void AppState::closeDown()
 {
+    engine.closeLink();
+    connected = false;
     saveState();
     for (const QString& path : directory.temporaryFiles())
         QFile::remove(path);

@@ -3,27 +3,38 @@
 #include "app/settings_block.h"
 #include "app/work_directory.h"
 #include "archives/archive_reading_choices.h"
+#include "link/hgcbox.h"
 #include "reports/report_settings.h"
+#include "tables/param_image.h"
 
 #include <QDateTime>
 #include <QSize>
 
 // The program's state for the whole run: its directory tree, the settings and
-// side files loaded at start-up, and the connection state.
+// side files loaded at start-up, the exchange engine, the image of the
+// controller's tables and the connection state.
 class AppState {
 public:
     // Start-up: makes sure the directory tree exists and loads the settings and
     // the side files; anything missing or unreadable takes its defaults, silently.
+    // The engine starts with address 0 and shows "Обмен..." in the exchange panel.
     AppState(const WorkDirectory& directory, QSize screen, const QDateTime& now);
+
+    // The person the engine pumps and reports to while it waits.
+    void setOperator(Operator& person) { engine.setOperator(&person); }
 
     // Writes the changed settings regions and the archive-reading choices.
     void saveState();
-    // At close: saveState(), then the temporary data files are deleted.
+    // At close: the link is closed, saveState(), then the temporary data files are deleted.
     void closeDown();
 
     const WorkDirectory directory;
     SettingsBlock settings;
     ArchiveReadingChoices archiveChoices;
     ReportSettings reportSettings;
+    hgcbox engine{0};
+    ParamImage image;
     bool connected = false;
+    std::uint8_t moistureMeter = 0;  // byte 8 of table 6: 0 when no moisture meter is connected
+    bool writeAndDisconnect = false; // a version-14 controller is disconnected after its tables are written
 };

@@ -2,6 +2,7 @@
 
 #include "app/link_record.h"
 
+#include <QMap>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -46,6 +47,9 @@ struct Settings {
     LinkRecord direct;
     PhoneSettings phone;
     EthernetSettings ethernet;
+    // Section "COM_PORTS": the device of a port number on this machine
+    // (COM7=/dev/ttyUSB0). Read only; the program never writes it.
+    QMap<int, QString> comPorts;
 
     bool operator==(const Settings&) const = default;
 

@@ -11,10 +11,12 @@ const QString currentSection = QStringLiteral("CURR_PAR");
 const QString directSection = QStringLiteral("DIR_CONN_PAR");
 const QString phoneSection = QStringLiteral("FON_CONN_PAR");
 const QString ethernetSection = QStringLiteral("ETHERNET_CONN_PAR");
+const QString comPortSection = QStringLiteral("COM_PORTS");
 const QString phoneEntrySection = QStringLiteral("FON_ABONENT_%1");
 const QString ethernetEntrySection = QStringLiteral("ETHERNET_ABONENT_%1");
 
 constexpr std::int64_t byteMax = 255;
+constexpr int highestComPort = 255;
 constexpr std::int64_t intMax = std::numeric_limits<std::int32_t>::max();
 
 std::uint8_t readByte(const IniFile& ini, const QString& section, const QString& key, std::uint8_t fallback)
@@ -56,6 +58,17 @@ void writeLink(IniFile& ini, const QString& section, const LinkRecord& link, Lin
     ini.writeInteger(section, QStringLiteral("Repeat"), link.attempts);
     ini.writeInteger(section, QStringLiteral("TimeOut"), link.interByteMs);
     ini.writeInteger(section, QStringLiteral("WaitTime"), link.answerTimeoutS);
+}
+
+QMap<int, QString> readComPorts(const IniFile& ini)
+{
+    QMap<int, QString> devices;
+    for (int number = 1; number <= highestComPort; ++number) {
+        const QString device = ini.readString(comPortSection, QStringLiteral("COM%1").arg(number), {});
+        if (!device.isEmpty())
+            devices.insert(number, device);
+    }
+    return devices;
 }
 
 CurrentSettings readCurrent(const IniFile& ini, QSize screen)
@@ -153,6 +166,7 @@ void SettingsBlock::loadSettings(const QString& path, QSize screen)
     settings.direct = readLink(ini, directSection, LinkRecord{}, LinkKeys::Serial);
     settings.phone = readPhone(ini);
     settings.ethernet = readEthernet(ini);
+    settings.comPorts = readComPorts(ini);
     savedSettings_ = settings;
 }
 

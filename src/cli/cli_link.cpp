@@ -1,6 +1,5 @@
 #include "cli/cli_link.h"
 
-#include "app/ini_file.h"
 #include "link/com_port_names.h"
 #include "link/ethernet_connect.h"
 #include "link/serial_port_opener.h"
@@ -10,7 +9,6 @@
 
 namespace {
 
-constexpr int MaxComPort = 255;
 // The connection dialog lets a freshly opened line settle before the first request.
 constexpr auto LineSettle = std::chrono::milliseconds(300);
 
@@ -66,19 +64,6 @@ int connectSerial(const CliOptions& options, const Settings& settings, QMap<int,
 }
 
 } // namespace
-
-QMap<int, QString> comPortOverrides(const QString& settingsFile)
-{
-    const IniFile ini = IniFile::load(settingsFile);
-    QMap<int, QString> devices;
-    for (int number = 1; number <= MaxComPort; ++number) {
-        const std::optional<QString> device =
-            ini.value(QStringLiteral("COM_PORTS"), QStringLiteral("COM%1").arg(number));
-        if (device && !device->isEmpty())
-            devices.insert(number, *device);
-    }
-    return devices;
-}
 
 int connectEngine(const CliOptions& options, const Settings& settings, const QMap<int, QString>& comPorts,
                   hgcbox& engine, Operator& person, QTextStream& errors)

@@ -8,10 +8,6 @@
 #include <QMap>
 #include <QTextStream>
 
-// The serial ports a station maps to devices of its own: the [COM_PORTS]
-// section of gqc.ini (COM7=/dev/ttyUSB0).
-QMap<int, QString> comPortOverrides(const QString& settingsFile);
-
 // Loads the engine from the link's settings and the options, and opens the
 // port or connects the socket. Returns the exit status: 0 connected, 1 the link
 // could not be opened (told on `errors`), 2 a port text that names no port.

@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
     engine.setOperator(&person);
     putCredentials(options, engine);
     const int connected =
-        connectEngine(options, settings.settings, comPortOverrides(directory.settingsFile()), engine, person, errors);
+        connectEngine(options, settings.settings, settings.settings.comPorts, engine, person, errors);
     if (connected != 0)
         return connected;
     return runCommand(options, engine, out, errors);
