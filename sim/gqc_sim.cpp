@@ -11,13 +11,15 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void noteSignal(int) {
+void noteSignal(int)
+{
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
 }
 
 // SIGTERM and SIGINT end the event loop through a pipe, outside the signal handler.
-bool quitOnSignals(QCoreApplication& application) {
+bool quitOnSignals(QCoreApplication& application)
+{
     if (::pipe(signalPipe) != 0)
         return false;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &application);
@@ -30,7 +32,8 @@ bool quitOnSignals(QCoreApplication& application) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication application(argc, argv);
     SimServerOptions options;
     QString error;

@@ -3,7 +3,8 @@
 #include "link/crc16.h"
 
 namespace {
-QByteArray frame(std::uint8_t address, std::uint8_t codeByte, QByteArrayView body) {
+QByteArray frame(std::uint8_t address, std::uint8_t codeByte, QByteArrayView body)
+{
     QByteArray bytes;
     bytes.reserve(body.size() + 6);
     bytes.append(static_cast<char>(SimAnswerFrame::startSymbol));
@@ -16,20 +17,21 @@ QByteArray frame(std::uint8_t address, std::uint8_t codeByte, QByteArrayView bod
 }
 } // namespace
 
-QByteArray SimAnswerFrame::success(std::uint8_t address, std::uint8_t function, QByteArrayView body) {
+QByteArray SimAnswerFrame::success(std::uint8_t address, std::uint8_t function, QByteArrayView body)
+{
     return frame(address, function | answerBit, body);
 }
 
 QByteArray SimAnswerFrame::error(std::uint8_t address, std::uint8_t function, std::uint8_t code,
-                                 std::uint8_t requestTable, std::uint8_t destroyedTable) {
-    const char body[] = {static_cast<char>(code), static_cast<char>(requestTable),
-                         static_cast<char>(destroyedTable)};
+                                 std::uint8_t requestTable, std::uint8_t destroyedTable)
+{
+    const char body[] = {static_cast<char>(code), static_cast<char>(requestTable), static_cast<char>(destroyedTable)};
     return frame(address, function & ~answerBit, QByteArrayView(body, sizeof body));
 }
 
-QByteArray SimAnswerFrame::readdressed(QByteArrayView frameBytes, std::uint8_t address) {
+QByteArray SimAnswerFrame::readdressed(QByteArrayView frameBytes, std::uint8_t address)
+{
     if (frameBytes.size() < 6)
         return frameBytes.toByteArray();
-    return frame(address, static_cast<std::uint8_t>(frameBytes[3]),
-                 frameBytes.sliced(4, frameBytes.size() - 6));
+    return frame(address, static_cast<std::uint8_t>(frameBytes[3]), frameBytes.sliced(4, frameBytes.size() - 6));
 }

@@ -8,14 +8,16 @@
 
 namespace {
 
-bool integer(const QString& text, int lowest, int highest, int* value) {
+bool integer(const QString& text, int lowest, int highest, int* value)
+{
     bool ok = false;
     *value = text.toInt(&ok, 10);
     return ok && *value >= lowest && *value <= highest;
 }
 
 // A wall-clock moment as the controller holds it, free of the host's time-zone rules.
-QDateTime moment(const QString& text) {
+QDateTime moment(const QString& text)
+{
     const QStringList parts = text.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (parts.size() != 2)
         return {};
@@ -26,7 +28,8 @@ QDateTime moment(const QString& text) {
 
 struct Checked {
     QString* error;
-    bool fail(const QString& why) {
+    bool fail(const QString& why)
+    {
         *error = why;
         return false;
     }
@@ -34,7 +37,8 @@ struct Checked {
 
 } // namespace
 
-QString SimCommandLine::usage() {
+QString SimCommandLine::usage()
+{
     return QStringLiteral(
         "usage: gqc_sim [--tcp HOST:PORT] [--pty LINK] [--modem] [--modem-dial RESULT] [--no-gsm]\n"
         "               [--modem-numeric] [--address N] [--version 4|14] [--no-moisture-meter]\n"
@@ -44,22 +48,22 @@ QString SimCommandLine::usage() {
         "               [--faults FILE] [--log FILE]\n");
 }
 
-bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* options, QString* error) {
+bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* options, QString* error)
+{
     Checked check{error};
     QCommandLineParser parser;
     const auto valued = [&](const char* name) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
     };
-    for (const char* name : {"tcp", "pty", "modem-dial", "address", "version", "flow-computers", "destroyed",
-                             "baud", "turnaround-ms", "seed", "clock", "damaged-record", "faults", "log"})
+    for (const char* name : {"tcp", "pty", "modem-dial", "address", "version", "flow-computers", "destroyed", "baud",
+                             "turnaround-ms", "seed", "clock", "damaged-record", "faults", "log"})
         valued(name);
     for (const char* name : {"modem", "no-gsm", "modem-numeric", "no-moisture-meter", "pace"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
     if (!parser.parse(arguments))
         return check.fail(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return check.fail(
-            QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first()));
+        return check.fail(QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first()));
 
     SimControllerOptions& controller = options->controller;
     int value = 0;
@@ -96,15 +100,12 @@ bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* optio
             return check.fail(QStringLiteral("--version takes 4 or 14"));
     }
     controller.history.moistureMeter = !parser.isSet("no-moisture-meter");
-    if (parser.isSet("flow-computers") &&
-        !integer(parser.value("flow-computers"), 1, 16, &controller.flowComputers))
+    if (parser.isSet("flow-computers") && !integer(parser.value("flow-computers"), 1, 16, &controller.flowComputers))
         return check.fail(QStringLiteral("--flow-computers takes 1 to 16"));
     if (parser.isSet("destroyed")) {
         for (const QString& item : parser.value("destroyed").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-            if (!integer(item, 0, SimTableMap::tableCount - 1, &value) ||
-                !SimTableMap::isConfiguration(value))
-                return check.fail(
-                    QStringLiteral("--destroyed takes configuration table numbers: %1").arg(item));
+            if (!integer(item, 0, SimTableMap::tableCount - 1, &value) || !SimTableMap::isConfiguration(value))
+                return check.fail(QStringLiteral("--destroyed takes configuration table numbers: %1").arg(item));
             controller.destroyed.append(value);
         }
     }
@@ -114,8 +115,7 @@ bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* optio
             return check.fail(QStringLiteral("--baud takes one of the controller's rates (300 ... 230400)"));
     }
     options->pace = parser.isSet("pace");
-    if (parser.isSet("turnaround-ms") &&
-        !integer(parser.value("turnaround-ms"), 0, 60000, &options->turnaroundMs))
+    if (parser.isSet("turnaround-ms") && !integer(parser.value("turnaround-ms"), 0, 60000, &options->turnaroundMs))
         return check.fail(QStringLiteral("--turnaround-ms takes 0 to 60000"));
     if (parser.isSet("seed")) {
         bool ok = false;

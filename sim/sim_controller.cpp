@@ -27,7 +27,8 @@ enum Error : std::uint8_t {
 };
 
 // Total frame length of the requests whose body has a fixed size.
-int fixedLength(std::uint8_t function) {
+int fixedLength(std::uint8_t function)
+{
     switch (function) {
     case readCode:
         return 10;
@@ -50,12 +51,14 @@ int fixedLength(std::uint8_t function) {
     }
 }
 
-std::uint8_t byteAt(QByteArrayView bytes, int index) {
+std::uint8_t byteAt(QByteArrayView bytes, int index)
+{
     return index < bytes.size() ? static_cast<std::uint8_t>(bytes[index]) : 0;
 }
 
 // The table a request names, for A[5] of an error reply.
-std::uint8_t requestedTable(std::uint8_t function, QByteArrayView frame) {
+std::uint8_t requestedTable(std::uint8_t function, QByteArrayView frame)
+{
     constexpr int readTableAt = 5, writeTableAt = 21;
     if (function == readCode)
         return byteAt(frame, readTableAt);
@@ -69,25 +72,30 @@ std::uint8_t requestedTable(std::uint8_t function, QByteArrayView frame) {
 SimController::SimController(const SimControllerOptions& options)
     : clock_(options.clock.isValid() ? options.clock : QDateTime::currentDateTime()),
       state_(options.version, options.destroyed), access_(tables_, state_, clock_), history_(options.history),
-      faults_(options.faults), logPath_(options.logFile) {
+      faults_(options.faults), logPath_(options.logFile)
+{
     SimDefaultTables::fill(tables_, options);
     port_ = portTableSettings();
 }
 
-bool SimController::openLog(QString* error) {
+bool SimController::openLog(QString* error)
+{
     return log_.open(logPath_, error);
 }
 
-void SimController::setFaults(const QList<SimFault>& faults) {
+void SimController::setFaults(const QList<SimFault>& faults)
+{
     faults_ = faults;
     requestNumber_ = 0;
 }
 
-int SimController::bitsPerSecond() const {
+int SimController::bitsPerSecond() const
+{
     return SimDefaultTables::baudRate(port_.baudCode);
 }
 
-QByteArray SimController::table(int number) {
+QByteArray SimController::table(int number)
+{
     if (!SimTableMap::exists(number))
         return {};
     access_.refreshComputedTables();
@@ -96,12 +104,14 @@ QByteArray SimController::table(int number) {
     return tables_.table(number);
 }
 
-SimController::PortSettings SimController::portTableSettings() const {
+SimController::PortSettings SimController::portTableSettings() const
+{
     const QByteArray& port = tables_.table(SimTableMap::portTable);
     return {byteAt(port, 0), byteAt(port, 1), byteAt(port, 2)};
 }
 
-std::optional<SimAnswer> SimController::handle(QByteArrayView frame) {
+std::optional<SimAnswer> SimController::handle(QByteArrayView frame)
+{
     if (frame.size() < 6)
         return std::nullopt;
     log_.add(frame.toByteArray());
@@ -115,8 +125,7 @@ std::optional<SimAnswer> SimController::handle(QByteArrayView frame) {
         if (fault.matches(requestNumber_, function))
             faults.append(fault);
     const auto has = [&](SimFault::Kind kind) {
-        return std::find_if(faults.cbegin(), faults.cend(),
-                            [&](const SimFault& f) { return f.kind == kind; });
+        return std::find_if(faults.cbegin(), faults.cend(), [&](const SimFault& f) { return f.kind == kind; });
     };
     if (has(SimFault::Kind::Silence) != faults.cend())
         return std::nullopt;
@@ -125,14 +134,14 @@ std::optional<SimAnswer> SimController::handle(QByteArrayView frame) {
     QByteArray answerFrame;
     bool portChanges = false;
     if (const auto refusal = has(SimFault::Kind::ErrorReply); refusal != faults.cend()) {
-        answerFrame = SimAnswerFrame::error(port_.address, function, refusal->code,
-                                            requestedTable(function, frame), refusal->table);
+        answerFrame = SimAnswerFrame::error(port_.address, function, refusal->code, requestedTable(function, frame),
+                                            refusal->table);
     } else {
         SimOutcome outcome = dispatch(function, frame);
         if (outcome.error == 0 && outcome.body.size() > largestBody)
             outcome = SimOutcome::failure(badParameters);
-        const bool portWritten = outcome.error == 0 && function == writeCode &&
-                                 requestedTable(function, frame) == SimTableMap::portTable;
+        const bool portWritten =
+            outcome.error == 0 && function == writeCode && requestedTable(function, frame) == SimTableMap::portTable;
         const bool restarts = outcome.error == 0 && function == resetCode;
         const bool configured = versionBefore != state_.version() && !state_.configuring();
         // A working controller answers a change of its port from the new address; one that is
@@ -151,7 +160,8 @@ std::optional<SimAnswer> SimController::handle(QByteArrayView frame) {
     return answer;
 }
 
-SimOutcome SimController::dispatch(std::uint8_t function, QByteArrayView frame) {
+SimOutcome SimController::dispatch(std::uint8_t function, QByteArrayView frame)
+{
     const int length = static_cast<int>(frame.size());
     const int expected = fixedLength(function);
     if (expected != 0 && length != expected)
@@ -175,13 +185,15 @@ SimOutcome SimController::dispatch(std::uint8_t function, QByteArrayView frame) 
     return reply.error ? SimOutcome::failure(reply.errorCode) : SimOutcome::success(reply.body);
 }
 
-SimOutcome SimController::readFields(QByteArrayView body) {
+SimOutcome SimController::readFields(QByteArrayView body)
+{
     if (body.size() == 4 && SimTableMap::isHistory(byteAt(body, 1)))
         history_.refreshTables(tables_, clock_.now());
     return access_.read(body);
 }
 
-SimOutcome SimController::checkWriter(QByteArrayView credentials, int highestLevel) const {
+SimOutcome SimController::checkWriter(QByteArrayView credentials, int highestLevel) const
+{
     constexpr std::uint8_t levelTooLow = 26;
     if (state_.isDestroyed(SimTableMap::userTable))
         return SimOutcome::failure(destroyed, SimTableMap::userTable);
@@ -193,7 +205,8 @@ SimOutcome SimController::checkWriter(QByteArrayView credentials, int highestLev
     return {};
 }
 
-SimOutcome SimController::correctClock(QByteArrayView body) {
+SimOutcome SimController::correctClock(QByteArrayView body)
+{
     if (const SimOutcome refusal = checkWriter(body.first(SimUsers::credentialsLength), operatorLevel);
         refusal.error != 0)
         return refusal;
@@ -206,7 +219,8 @@ SimOutcome SimController::correctClock(QByteArrayView body) {
     return SimOutcome::success({});
 }
 
-SimOutcome SimController::reset(QByteArrayView body) {
+SimOutcome SimController::reset(QByteArrayView body)
+{
     // With its user table destroyed nobody could ever reset the controller, so it then trusts anyone.
     if (!state_.isDestroyed(SimTableMap::userTable))
         if (const SimOutcome refusal = checkWriter(body, administrator); refusal.error != 0)
@@ -218,7 +232,8 @@ SimOutcome SimController::reset(QByteArrayView body) {
     return SimOutcome::success({});
 }
 
-SimAnswer SimController::frameAnswer(const QByteArray& frame, const QList<SimFault>& faults) const {
+SimAnswer SimController::frameAnswer(const QByteArray& frame, const QList<SimFault>& faults) const
+{
     QByteArray out = frame;
     QByteArray noise;
     int pauseAfter = -1, pauseMs = 0;

@@ -9,9 +9,8 @@
 
 namespace {
 
-constexpr std::array<int, 22> baudRates{300,   600,   1200,  2400,  3200,   3600,  4800,  5760,
-                                        6400,  7200,  7680,  9600,  11520,  12800, 14400, 19200,
-                                        23040, 28800, 38400, 57600, 115200, 230400};
+constexpr std::array<int, 22> baudRates{300,  600,   1200,  2400,  3200,  3600,  4800,  5760,  6400,  7200,   7680,
+                                        9600, 11520, 12800, 14400, 19200, 23040, 28800, 38400, 57600, 115200, 230400};
 
 constexpr std::uint8_t controllerType = 73;
 constexpr std::uint8_t hardwareVersion = 3;
@@ -34,25 +33,29 @@ constexpr std::array<std::array<float, 5>, 20> setPointDefaults{{
     {4.0f, 32.0f, 40.0f, 30.0f, 40.0f},     {0.0001f, 0.5f, 0.7f, 0.425f, 0.85f},
 }};
 
-void setBytes(QByteArray& table, std::initializer_list<int> bytes) {
+void setBytes(QByteArray& table, std::initializer_list<int> bytes)
+{
     int at = 0;
     for (const int value : bytes)
         table[at++] = static_cast<char>(value);
 }
 
-void putFloat(QByteArray& table, int at, float value) {
+void putFloat(QByteArray& table, int at, float value)
+{
     std::uint32_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
     for (int shift = 0; shift < 4; ++shift)
         table[at + shift] = static_cast<char>((bits >> (8 * shift)) & 0xFF);
 }
 
-void putWord(QByteArray& table, int at, std::uint32_t value) {
+void putWord(QByteArray& table, int at, std::uint32_t value)
+{
     for (int shift = 0; shift < 4; ++shift)
         table[at + shift] = static_cast<char>((value >> (8 * shift)) & 0xFF);
 }
 
-void fillIdentification(QByteArray& table, const SimControllerOptions& options) {
+void fillIdentification(QByteArray& table, const SimControllerOptions& options)
+{
     table[1] = static_cast<char>(controllerType);
     table[2] = static_cast<char>(hardwareVersion);
     table[3] = static_cast<char>(options.version);
@@ -66,7 +69,8 @@ void fillIdentification(QByteArray& table, const SimControllerOptions& options) 
         table[14 + i] = static_cast<char>(protocolVersion[i]);
 }
 
-void fillUsers(QByteArray& table) {
+void fillUsers(QByteArray& table)
+{
     const std::array<QByteArray, 3> records{
         SimUsers::record("MAN", 1, "111111", "0001"),
         SimUsers::record("ADM", 2, "222222", "0002"),
@@ -78,7 +82,8 @@ void fillUsers(QByteArray& table) {
                       slot < static_cast<int>(records.size()) ? records[slot] : freeSlot);
 }
 
-void fillFlowComputers(TableMemory& tables, int count) {
+void fillFlowComputers(TableMemory& tables, int count)
+{
     for (int i = 0; i < count; ++i) {
         const int type = i % 4;
         tables.table(17)[i] = static_cast<char>(type);
@@ -90,7 +95,8 @@ void fillFlowComputers(TableMemory& tables, int count) {
     }
 }
 
-void fillEthernet(QByteArray& table) {
+void fillEthernet(QByteArray& table)
+{
     setBytes(table, {192, 168, 1, 10, 255, 255, 255, 0, 192, 168, 1, 1});
     const std::array<std::uint32_t, 4> ports{502, 503, 4001, 4002};
     for (int i = 0; i < 4; ++i)
@@ -99,7 +105,8 @@ void fillEthernet(QByteArray& table) {
 
 } // namespace
 
-void SimDefaultTables::fill(TableMemory& tables, const SimControllerOptions& options) {
+void SimDefaultTables::fill(TableMemory& tables, const SimControllerOptions& options)
+{
     for (int number = 0; number < SimTableMap::tableCount; ++number)
         tables.table(number) = QByteArray(SimTableMap::size(number), '\0');
 
@@ -122,18 +129,21 @@ void SimDefaultTables::fill(TableMemory& tables, const SimControllerOptions& opt
     fillEthernet(tables.table(29));
 }
 
-int SimDefaultTables::baudCode(int bitsPerSecond) {
+int SimDefaultTables::baudCode(int bitsPerSecond)
+{
     for (int code = 0; code < static_cast<int>(baudRates.size()); ++code)
         if (baudRates[code] == bitsPerSecond)
             return code;
     return -1;
 }
 
-int SimDefaultTables::baudRate(int code) {
+int SimDefaultTables::baudRate(int code)
+{
     return code >= 0 && code < static_cast<int>(baudRates.size()) ? baudRates[code] : 0;
 }
 
-QByteArray SimDefaultTables::nameInCodePage866(const QString& name) {
+QByteArray SimDefaultTables::nameInCodePage866(const QString& name)
+{
     QByteArray bytes(nameLength, ' ');
     for (int i = 0; i < qMin<qsizetype>(name.size(), nameLength); ++i) {
         const char16_t c = name[i].unicode();

@@ -3,10 +3,10 @@
 #include "sim/sim_pty_endpoint.h"
 #include "sim/sim_tcp_listener.h"
 
-SimEndpoints::SimEndpoints(const SimServerOptions& options)
-    : options_(options), controller_(options.controller) {}
+SimEndpoints::SimEndpoints(const SimServerOptions& options) : options_(options), controller_(options.controller) {}
 
-bool SimEndpoints::open(QString* error) {
+bool SimEndpoints::open(QString* error)
+{
     if (!controller_.openLog(error))
         return false;
     if (options_.tcp) {
@@ -24,19 +24,23 @@ bool SimEndpoints::open(QString* error) {
     return true;
 }
 
-quint16 SimEndpoints::tcpPort() const {
+quint16 SimEndpoints::tcpPort() const
+{
     return tcp_ ? tcp_->port() : 0;
 }
 
-QString SimEndpoints::tcpHost() const {
+QString SimEndpoints::tcpHost() const
+{
     return tcp_ ? tcp_->host() : QString();
 }
 
-QString SimEndpoints::ptyPath() const {
+QString SimEndpoints::ptyPath() const
+{
     return pty_ ? pty_->slavePath() : QString();
 }
 
-void SimEndpoints::setModemSettings(const SimModemSettings& settings) {
+void SimEndpoints::setModemSettings(const SimModemSettings& settings)
+{
     if (pty_)
         pty_->setModemSettings(settings);
 }

@@ -4,13 +4,15 @@
 
 namespace {
 
-bool number(const QString& text, int lowest, int highest, int* value) {
+bool number(const QString& text, int lowest, int highest, int* value)
+{
     bool ok = false;
     *value = text.toInt(&ok, 10);
     return ok && *value >= lowest && *value <= highest;
 }
 
-bool hexBytes(const QStringList& words, QByteArray* bytes) {
+bool hexBytes(const QStringList& words, QByteArray* bytes)
+{
     for (const QString& word : words) {
         bool ok = false;
         const int value = word.toInt(&ok, 16);
@@ -23,7 +25,8 @@ bool hexBytes(const QStringList& words, QByteArray* bytes) {
 
 } // namespace
 
-std::optional<SimFault> SimFault::parseLine(const QString& line, QString* error) {
+std::optional<SimFault> SimFault::parseLine(const QString& line, QString* error)
+{
     error->clear();
     const QString text = line.section(QLatin1Char('#'), 0, 0).trimmed();
     if (text.isEmpty())
@@ -48,9 +51,7 @@ std::optional<SimFault> SimFault::parseLine(const QString& line, QString* error)
 
     const QString kind = words[2];
     const QStringList args = words.mid(3);
-    const auto argCount = [&](qsizetype low, qsizetype high) {
-        return args.size() >= low && args.size() <= high;
-    };
+    const auto argCount = [&](qsizetype low, qsizetype high) { return args.size() >= low && args.size() <= high; };
     if (kind == QLatin1String("garbage")) {
         fault.kind = Kind::BytesBefore;
         if (!hexBytes(args, &fault.bytes))
@@ -69,8 +70,7 @@ std::optional<SimFault> SimFault::parseLine(const QString& line, QString* error)
             return fail(QStringLiteral("pause takes a byte count and milliseconds"));
     } else if (kind == QLatin1String("error") && argCount(1, 2)) {
         fault.kind = Kind::ErrorReply;
-        if (!number(args[0], 0, 255, &fault.code) ||
-            (args.size() == 2 && !number(args[1], 0, 255, &fault.table)))
+        if (!number(args[0], 0, 255, &fault.code) || (args.size() == 2 && !number(args[1], 0, 255, &fault.table)))
             return fail(QStringLiteral("error takes a code and optionally a table number"));
     } else if (kind == QLatin1String("address") && argCount(1, 1)) {
         fault.kind = Kind::OtherAddress;
@@ -82,7 +82,8 @@ std::optional<SimFault> SimFault::parseLine(const QString& line, QString* error)
     return fault;
 }
 
-bool SimFault::parseText(const QString& text, QList<SimFault>* faults, QString* error) {
+bool SimFault::parseText(const QString& text, QList<SimFault>* faults, QString* error)
+{
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int index = 0; index < lines.size(); ++index) {
         QString why;

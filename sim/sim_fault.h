@@ -28,7 +28,8 @@ struct SimFault {
     int table = 0;
     int address = 0;
 
-    bool matches(int requestNumber, int function) const {
+    bool matches(int requestNumber, int function) const
+    {
         return key == (match == Match::RequestNumber ? requestNumber : function);
     }
 

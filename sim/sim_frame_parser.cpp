@@ -2,7 +2,8 @@
 
 #include "link/crc16.h"
 
-QList<QByteArray> SimFrameParser::feed(QByteArrayView bytes, qint64 nowMs) {
+QList<QByteArray> SimFrameParser::feed(QByteArrayView bytes, qint64 nowMs)
+{
     if (!pending_.isEmpty() && nowMs - lastByteMs_ > frameGapMs)
         pending_.clear();
     if (!bytes.isEmpty())

@@ -7,16 +7,17 @@ constexpr int bitsPerByte = 10; // start bit, eight data bits, stop bit
 } // namespace
 
 SimLineWriter::SimLineWriter(Sink sink, int turnaroundMs, bool pace, QObject* parent)
-    : QObject(parent), sink_(std::move(sink)), turnaroundMs_(turnaroundMs), pace_(pace) {
+    : QObject(parent), sink_(std::move(sink)), turnaroundMs_(turnaroundMs), pace_(pace)
+{
     clock_.start();
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &SimLineWriter::writeDue);
 }
 
-void SimLineWriter::send(const SimAnswer& answer) {
-    const qint64 byteNs =
-        pace_ && answer.bitsPerSecond > 0 ? bitsPerByte * nsPerSecond / answer.bitsPerSecond : 0;
+void SimLineWriter::send(const SimAnswer& answer)
+{
+    const qint64 byteNs = pace_ && answer.bitsPerSecond > 0 ? bitsPerByte * nsPerSecond / answer.bitsPerSecond : 0;
     qint64 due = qMax(clock_.nsecsElapsed() + turnaroundMs_ * nsPerMs, lineFreeNs_);
     for (int index = 0; index < answer.bytes.size(); ++index) {
         if (index == answer.pauseAt)
@@ -28,7 +29,8 @@ void SimLineWriter::send(const SimAnswer& answer) {
     writeDue();
 }
 
-void SimLineWriter::writeDue() {
+void SimLineWriter::writeDue()
+{
     const qint64 now = clock_.nsecsElapsed();
     QByteArray ready;
     while (!queue_.empty() && queue_.front().dueNs <= now) {

@@ -11,7 +11,8 @@ constexpr int escapeLength = 3;
 constexpr qint64 longAgo = -1000000;
 
 // Numeric forms of the result codes.
-int numericCode(const QByteArray& text) {
+int numericCode(const QByteArray& text)
+{
     static const std::array<std::pair<const char*, int>, 6> codes{
         {{"OK", 0}, {"CONNECT", 1}, {"NO CARRIER", 3}, {"ERROR", 4}, {"NO DIALTONE", 6}, {"BUSY", 7}}};
     for (const auto& [word, code] : codes)
@@ -21,13 +22,15 @@ int numericCode(const QByteArray& text) {
 }
 } // namespace
 
-QByteArray SimModem::result(const QByteArray& text) const {
+QByteArray SimModem::result(const QByteArray& text) const
+{
     if (verbal_)
         return "\r\n" + text + "\r\n";
     return QByteArray::number(numericCode(text)) + carriageReturn;
 }
 
-SimModem::Output SimModem::feed(QByteArrayView bytes, qint64 nowMs) {
+SimModem::Output SimModem::feed(QByteArrayView bytes, qint64 nowMs)
+{
     Output out;
     for (const char byte : bytes) {
         if (online_) {
@@ -50,7 +53,8 @@ SimModem::Output SimModem::feed(QByteArrayView bytes, qint64 nowMs) {
     return out;
 }
 
-void SimModem::feedOnline(char byte, qint64 nowMs, Output& out) {
+void SimModem::feedOnline(char byte, qint64 nowMs, Output& out)
+{
     const qint64 last = lastByteMs_ < 0 ? longAgo : lastByteMs_;
     const bool guardedStart = pluses_ == 0 && nowMs - last >= settings_.guardMs;
     if (byte == escapeCharacter && pluses_ < escapeLength && (pluses_ > 0 || guardedStart)) {
@@ -63,7 +67,8 @@ void SimModem::feedOnline(char byte, qint64 nowMs, Output& out) {
     out.toController.append(byte);
 }
 
-SimModem::Output SimModem::poll(qint64 nowMs) {
+SimModem::Output SimModem::poll(qint64 nowMs)
+{
     Output out;
     if (online_ && pluses_ == escapeLength && nowMs - escapeMs_ >= settings_.guardMs) {
         pluses_ = 0;
@@ -73,11 +78,13 @@ SimModem::Output SimModem::poll(qint64 nowMs) {
     return out;
 }
 
-qint64 SimModem::nextDeadline() const {
+qint64 SimModem::nextDeadline() const
+{
     return online_ && pluses_ == escapeLength ? escapeMs_ + settings_.guardMs : -1;
 }
 
-void SimModem::command(QByteArray line, Output& out) {
+void SimModem::command(QByteArray line, Output& out)
+{
     const qsizetype start = line.indexOf("AT");
     if (start < 0)
         return; // noise, or the escape sent to a modem already in command mode
@@ -105,8 +112,7 @@ void SimModem::command(QByteArray line, Output& out) {
         if (letter == '&' && rest.size() > 1)
             next = 2;
         int value = 0;
-        while (next < rest.size() &&
-               (std::isdigit(static_cast<unsigned char>(rest[next])) || rest[next] == '=')) {
+        while (next < rest.size() && (std::isdigit(static_cast<unsigned char>(rest[next])) || rest[next] == '=')) {
             if (rest[next] != '=')
                 value = value * 10 + (rest[next] - '0');
             ++next;

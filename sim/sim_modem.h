@@ -20,8 +20,7 @@ public:
         QByteArray toController; // protocol bytes for the controller
     };
 
-    explicit SimModem(const SimModemSettings& settings)
-        : settings_(settings), verbal_(!settings.numericAtStart) {}
+    explicit SimModem(const SimModemSettings& settings) : settings_(settings), verbal_(!settings.numericAtStart) {}
 
     Output feed(QByteArrayView bytes, qint64 nowMs);
     // Completes an escape whose trailing guard time has passed.

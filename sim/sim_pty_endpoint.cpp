@@ -16,7 +16,8 @@ constexpr int writeWaitMs = 1000; // longest wait for room in the terminal's buf
 }
 
 SimPtyEndpoint::SimPtyEndpoint(SimController& controller, int turnaroundMs, bool pace, QObject* parent)
-    : QObject(parent), controller_(controller) {
+    : QObject(parent), controller_(controller)
+{
     line_ = new SimProtocolLine(
         controller_, [this](QByteArrayView bytes) { writeMaster(bytes); }, turnaroundMs, pace, this);
     modemTimer_.setSingleShot(true);
@@ -24,7 +25,8 @@ SimPtyEndpoint::SimPtyEndpoint(SimController& controller, int turnaroundMs, bool
     clock_.start();
 }
 
-SimPtyEndpoint::~SimPtyEndpoint() {
+SimPtyEndpoint::~SimPtyEndpoint()
+{
     notifier_.reset();
     if (!link_.isEmpty() && QFileInfo(link_).isSymLink())
         QFile::remove(link_);
@@ -34,11 +36,11 @@ SimPtyEndpoint::~SimPtyEndpoint() {
         ::close(masterFd_);
 }
 
-bool SimPtyEndpoint::open(const QString& link, QString* error) {
+bool SimPtyEndpoint::open(const QString& link, QString* error)
+{
     char name[256] = {};
     if (::openpty(&masterFd_, &slaveFd_, name, nullptr, nullptr) != 0) {
-        *error =
-            QStringLiteral("cannot make a pseudo-terminal: %1").arg(QString::fromLocal8Bit(strerror(errno)));
+        *error = QStringLiteral("cannot make a pseudo-terminal: %1").arg(QString::fromLocal8Bit(strerror(errno)));
         return false;
     }
     termios raw{};
@@ -52,8 +54,7 @@ bool SimPtyEndpoint::open(const QString& link, QString* error) {
         if (QFileInfo(link).isSymLink())
             QFile::remove(link);
         if (::symlink(name, QFile::encodeName(link).constData()) != 0) {
-            *error = QStringLiteral("cannot make the link %1: %2")
-                         .arg(link, QString::fromLocal8Bit(strerror(errno)));
+            *error = QStringLiteral("cannot make the link %1: %2").arg(link, QString::fromLocal8Bit(strerror(errno)));
             return false;
         }
         link_ = link;
@@ -63,16 +64,19 @@ bool SimPtyEndpoint::open(const QString& link, QString* error) {
     return true;
 }
 
-void SimPtyEndpoint::useModem(const SimModemSettings& settings) {
+void SimPtyEndpoint::useModem(const SimModemSettings& settings)
+{
     modem_ = std::make_unique<SimModem>(settings);
 }
 
-void SimPtyEndpoint::setModemSettings(const SimModemSettings& settings) {
+void SimPtyEndpoint::setModemSettings(const SimModemSettings& settings)
+{
     if (modem_)
         modem_->setSettings(settings);
 }
 
-void SimPtyEndpoint::readMaster() {
+void SimPtyEndpoint::readMaster()
+{
     char buffer[4096];
     const ssize_t count = ::read(masterFd_, buffer, sizeof buffer);
     if (count <= 0)
@@ -84,11 +88,13 @@ void SimPtyEndpoint::readMaster() {
         line_->receive(bytes);
 }
 
-void SimPtyEndpoint::pollModem() {
+void SimPtyEndpoint::pollModem()
+{
     deliver(modem_->poll(clock_.elapsed()));
 }
 
-void SimPtyEndpoint::deliver(const SimModem::Output& output) {
+void SimPtyEndpoint::deliver(const SimModem::Output& output)
+{
     if (!output.toLine.isEmpty())
         writeMaster(output.toLine);
     if (!output.toController.isEmpty())
@@ -98,11 +104,11 @@ void SimPtyEndpoint::deliver(const SimModem::Output& output) {
         modemTimer_.start(static_cast<int>(qMax<qint64>(0, deadline - clock_.elapsed())));
 }
 
-void SimPtyEndpoint::writeMaster(QByteArrayView bytes) {
+void SimPtyEndpoint::writeMaster(QByteArrayView bytes)
+{
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t count =
-            ::write(masterFd_, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
+        const ssize_t count = ::write(masterFd_, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
         if (count > 0) {
             done += count;
             continue;

@@ -2,7 +2,8 @@
 
 #include <QDateTime>
 
-bool SimRequestLog::open(const QString& path, QString* error) {
+bool SimRequestLog::open(const QString& path, QString* error)
+{
     if (path.isEmpty())
         return true;
     file_.setFileName(path);
@@ -12,7 +13,8 @@ bool SimRequestLog::open(const QString& path, QString* error) {
     return false;
 }
 
-void SimRequestLog::add(const QByteArray& frame) {
+void SimRequestLog::add(const QByteArray& frame)
+{
     frames_.append(frame);
     if (file_.isOpen()) {
         file_.write(line(QDateTime::currentDateTime(), frame));
@@ -20,7 +22,7 @@ void SimRequestLog::add(const QByteArray& frame) {
     }
 }
 
-QByteArray SimRequestLog::line(const QDateTime& at, const QByteArray& frame) {
-    return at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toLatin1() + ' ' +
-           frame.toHex(' ').toUpper() + '\n';
+QByteArray SimRequestLog::line(const QDateTime& at, const QByteArray& frame)
+{
+    return at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toLatin1() + ' ' + frame.toHex(' ').toUpper() + '\n';
 }

@@ -5,16 +5,19 @@ constexpr std::uint8_t weekdayRuleBit = 0x80;
 constexpr std::uint8_t fromEndBit = 0x40;
 
 // Qt counts Monday as 1 and Sunday as 7; the controller counts Sunday as 1.
-int qtDayOfWeek(int controllerWeekday) {
+int qtDayOfWeek(int controllerWeekday)
+{
     return controllerWeekday == 1 ? 7 : controllerWeekday - 1;
 }
 } // namespace
 
-int SimSeason::weekday(const QDate& date) {
+int SimSeason::weekday(const QDate& date)
+{
     return date.dayOfWeek() % 7 + 1;
 }
 
-QDate SimSeason::switchDay(int year, std::uint8_t month, std::uint8_t day) {
+QDate SimSeason::switchDay(int year, std::uint8_t month, std::uint8_t day)
+{
     const QDate first(year, month, 1);
     if (!first.isValid())
         return {};
@@ -36,7 +39,8 @@ QDate SimSeason::switchDay(int year, std::uint8_t month, std::uint8_t day) {
     return result.month() == month ? result : QDate();
 }
 
-std::uint8_t SimSeason::timeType(QByteArrayView systemTable, const QDateTime& moment) {
+std::uint8_t SimSeason::timeType(QByteArrayView systemTable, const QDateTime& moment)
+{
     if (systemTable.size() < 6)
         return winter;
     const auto byte = [&](int index) { return static_cast<std::uint8_t>(systemTable[index]); };

@@ -2,11 +2,13 @@
 
 #include "sim/sim_endpoints.h"
 
-SimServer::SimServer(const SimServerOptions& options) : options_(options) {
+SimServer::SimServer(const SimServerOptions& options) : options_(options)
+{
     thread_.setObjectName(QStringLiteral("gqc_sim"));
 }
 
-SimServer::~SimServer() {
+SimServer::~SimServer()
+{
     if (anchor_) {
         inSimThread([this] {
             delete endpoints_;
@@ -18,7 +20,8 @@ SimServer::~SimServer() {
     thread_.wait();
 }
 
-bool SimServer::start(QString* error) {
+bool SimServer::start(QString* error)
+{
     anchor_ = new QObject;
     anchor_->moveToThread(&thread_);
     thread_.start();
@@ -33,49 +36,59 @@ bool SimServer::start(QString* error) {
     return opened;
 }
 
-template <typename Result, typename Read> Result SimServer::readController(Read read) {
+template <typename Result, typename Read> Result SimServer::readController(Read read)
+{
     Result result{};
     inSimThread([&] { result = read(endpoints_->controller()); });
     return result;
 }
 
-void SimServer::setFaults(const QList<SimFault>& faults) {
+void SimServer::setFaults(const QList<SimFault>& faults)
+{
     inSimThread([&] { endpoints_->controller().setFaults(faults); });
 }
 
-void SimServer::setDestroyed(const QList<int>& tables) {
+void SimServer::setDestroyed(const QList<int>& tables)
+{
     inSimThread([&] { endpoints_->controller().setDestroyed(tables); });
 }
 
-void SimServer::setClock(const QDateTime& moment) {
+void SimServer::setClock(const QDateTime& moment)
+{
     inSimThread([&] { endpoints_->controller().setClock(moment); });
 }
 
-QDateTime SimServer::clock() {
+QDateTime SimServer::clock()
+{
     return readController<QDateTime>([](SimController& controller) { return controller.clock(); });
 }
 
-QList<QByteArray> SimServer::requests() {
+QList<QByteArray> SimServer::requests()
+{
     return readController<QList<QByteArray>>([](SimController& controller) { return controller.requests(); });
 }
 
-void SimServer::clearRequests() {
+void SimServer::clearRequests()
+{
     inSimThread([&] { endpoints_->controller().clearRequests(); });
 }
 
-QByteArray SimServer::table(int number) {
-    return readController<QByteArray>(
-        [number](SimController& controller) { return controller.table(number); });
+QByteArray SimServer::table(int number)
+{
+    return readController<QByteArray>([number](SimController& controller) { return controller.table(number); });
 }
 
-int SimServer::address() {
+int SimServer::address()
+{
     return readController<int>([](SimController& controller) { return controller.address(); });
 }
 
-int SimServer::version() {
+int SimServer::version()
+{
     return readController<int>([](SimController& controller) { return controller.version(); });
 }
 
-void SimServer::setModemSettings(const SimModemSettings& settings) {
+void SimServer::setModemSettings(const SimModemSettings& settings)
+{
     inSimThread([&] { endpoints_->setModemSettings(settings); });
 }

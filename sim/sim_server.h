@@ -39,7 +39,8 @@ public:
     void setModemSettings(const SimModemSettings& settings);
 
 private:
-    template <typename Work> void inSimThread(Work work) {
+    template <typename Work> void inSimThread(Work work)
+    {
         QMetaObject::invokeMethod(anchor_, work, Qt::BlockingQueuedConnection);
     }
     template <typename Result, typename Read> Result readController(Read read);

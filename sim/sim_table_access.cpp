@@ -27,11 +27,13 @@ constexpr int largestAddress = 254;
 constexpr int largestBaudCode = 21;
 constexpr int mostFlowComputers = 16;
 
-std::uint8_t at(QByteArrayView bytes, int index) {
+std::uint8_t at(QByteArrayView bytes, int index)
+{
     return static_cast<std::uint8_t>(bytes[index]);
 }
 
-QDateTime dateTableMoment(const QByteArray& table) {
+QDateTime dateTableMoment(const QByteArray& table)
+{
     const QDate date(2000 + at(table, 0), at(table, 1), at(table, 2));
     const QTime time(at(table, 3), at(table, 4), at(table, 5));
     if (!date.isValid() || !time.isValid())
@@ -42,13 +44,17 @@ QDateTime dateTableMoment(const QByteArray& table) {
 } // namespace
 
 SimTableAccess::SimTableAccess(TableMemory& tables, SimConfigState& state, SimClock& clock)
-    : tables_(tables), state_(state), clock_(clock) {}
+    : tables_(tables), state_(state), clock_(clock)
+{
+}
 
-int SimTableAccess::flowComputers() const {
+int SimTableAccess::flowComputers() const
+{
     return at(tables_.table(SimTableMap::flowPortTable), 0);
 }
 
-void SimTableAccess::refreshComputedTables() {
+void SimTableAccess::refreshComputedTables()
+{
     QByteArray& identification = tables_.table(0);
     identification[0] = static_cast<char>(state_.firstDestroyed());
     identification[3] = static_cast<char>(state_.version());
@@ -70,15 +76,15 @@ void SimTableAccess::refreshComputedTables() {
         dateTable[i] = static_cast<char>(fields[i]);
 }
 
-SimOutcome SimTableAccess::read(QByteArrayView body) {
+SimOutcome SimTableAccess::read(QByteArrayView body)
+{
     if (body.size() != 4)
         return SimOutcome::failure(badLength);
     const int table = at(body, 1), first = at(body, 2), count = at(body, 3);
     if (!SimTableMap::exists(table))
         return SimOutcome::failure(noTable);
     const int length = SimTableMap::fieldLength(table);
-    if (first + count > SimTableMap::fieldCount(table) ||
-        (count > 0 && first >= SimTableMap::fieldCount(table)))
+    if (first + count > SimTableMap::fieldCount(table) || (count > 0 && first >= SimTableMap::fieldCount(table)))
         return SimOutcome::failure(noField);
     if (count * length > largestReadData)
         return SimOutcome::failure(badParameters);
@@ -90,7 +96,8 @@ SimOutcome SimTableAccess::read(QByteArrayView body) {
     return SimOutcome::success(body.toByteArray() + tables_.table(table).mid(first * length, count * length));
 }
 
-SimOutcome SimTableAccess::write(QByteArrayView body) {
+SimOutcome SimTableAccess::write(QByteArrayView body)
+{
     if (body.size() < writeHeader)
         return SimOutcome::failure(badLength);
     const QByteArrayView credentials = body.first(SimUsers::credentialsLength);
@@ -136,19 +143,18 @@ SimOutcome SimTableAccess::write(QByteArrayView body) {
     tables_.table(table) = candidate;
     if (table == SimTableMap::dateTable)
         clock_.set(dateTableMoment(candidate));
-    const int needed =
-        SimTableMap::isPerFlowComputer(table) ? flowComputers() : SimTableMap::fieldCount(table);
+    const int needed = SimTableMap::isPerFlowComputer(table) ? flowComputers() : SimTableMap::fieldCount(table);
     state_.noteWritten(table, first, count, needed);
     return SimOutcome::success(echo.toByteArray());
 }
 
-std::uint8_t SimTableAccess::checkValues(int table, const QByteArray& candidate) const {
+std::uint8_t SimTableAccess::checkValues(int table, const QByteArray& candidate) const
+{
     switch (table) {
     case SimTableMap::dateTable:
         return dateTableMoment(candidate).isValid() ? 0 : badParameters;
     case SimTableMap::portTable:
-        return at(candidate, 0) >= 1 && at(candidate, 0) <= largestAddress &&
-                       at(candidate, 1) <= largestBaudCode
+        return at(candidate, 0) >= 1 && at(candidate, 0) <= largestAddress && at(candidate, 1) <= largestBaudCode
                    ? 0
                    : badParameters;
     case SimTableMap::flowPortTable:

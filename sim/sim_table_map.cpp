@@ -55,28 +55,34 @@ constexpr std::array<int, 6> flowComputerRestoreOrder{9, 17, 18, 19, 20, 13};
 
 } // namespace
 
-int SimTableMap::fieldCount(int table) {
+int SimTableMap::fieldCount(int table)
+{
     return exists(table) ? shapes[table].fieldCount : 0;
 }
 
-int SimTableMap::fieldLength(int table) {
+int SimTableMap::fieldLength(int table)
+{
     return exists(table) ? shapes[table].fieldLength : 0;
 }
 
-bool SimTableMap::isConfiguration(int table) {
+bool SimTableMap::isConfiguration(int table)
+{
     return exists(table) && shapes[table].configuration;
 }
 
-bool SimTableMap::isHistory(int table) {
+bool SimTableMap::isHistory(int table)
+{
     return table == 8 || table == 10 || table == 11 || table == 16 || table == 27 || table == 30 ||
            (table >= 32 && table <= 37);
 }
 
-bool SimTableMap::isPerFlowComputer(int table) {
+bool SimTableMap::isPerFlowComputer(int table)
+{
     return table == flowPasswordTable || (table >= 17 && table <= 20);
 }
 
-int SimTableMap::restoreRank(int table) {
+int SimTableMap::restoreRank(int table)
+{
     if (!isConfiguration(table) || table == userTable || table == dateTable)
         return -1;
     for (int place = 0; place < static_cast<int>(flowComputerRestoreOrder.size()); ++place)
@@ -85,7 +91,8 @@ int SimTableMap::restoreRank(int table) {
     return static_cast<int>(flowComputerRestoreOrder.size()) + table;
 }
 
-int SimTableMap::writeLevel(int table) {
+int SimTableMap::writeLevel(int table)
+{
     constexpr int administrator = 2, engineer = 3, operatorLevel = 4;
     if (table == userTable)
         return administrator;

@@ -5,11 +5,13 @@
 #include <QTcpSocket>
 
 SimTcpListener::SimTcpListener(SimController& controller, int turnaroundMs, bool pace, QObject* parent)
-    : QObject(parent), controller_(controller), turnaroundMs_(turnaroundMs), pace_(pace) {
+    : QObject(parent), controller_(controller), turnaroundMs_(turnaroundMs), pace_(pace)
+{
     connect(&server_, &QTcpServer::newConnection, this, &SimTcpListener::accept);
 }
 
-bool SimTcpListener::listen(const QString& host, quint16 port, QString* error) {
+bool SimTcpListener::listen(const QString& host, quint16 port, QString* error)
+{
     const QHostAddress address(host == QLatin1String("localhost") ? QStringLiteral("127.0.0.1") : host);
     if (address.isNull()) {
         *error = QStringLiteral("not an IP address: %1").arg(host);
@@ -21,11 +23,12 @@ bool SimTcpListener::listen(const QString& host, quint16 port, QString* error) {
     return false;
 }
 
-void SimTcpListener::accept() {
+void SimTcpListener::accept()
+{
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
         auto* line = new SimProtocolLine(
-            controller_, [socket](QByteArrayView bytes) { socket->write(bytes.data(), bytes.size()); },
-            turnaroundMs_, pace_, socket);
+            controller_, [socket](QByteArrayView bytes) { socket->write(bytes.data(), bytes.size()); }, turnaroundMs_,
+            pace_, socket);
         connect(socket, &QTcpSocket::readyRead, line, [socket, line] { line->receive(socket->readAll()); });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     }

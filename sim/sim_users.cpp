@@ -27,18 +27,21 @@ struct User {
     QByteArrayView code() const { return bytes.sliced(codeOffset, codeLength); }
 };
 
-QList<User> users(QByteArrayView table) {
+QList<User> users(QByteArrayView table)
+{
     QList<User> result;
     for (qsizetype at = 0; at + SimUsers::recordLength <= table.size(); at += SimUsers::recordLength)
         result.append(User{table.sliced(at, SimUsers::recordLength)});
     return result;
 }
 
-bool blank(QByteArrayView text) {
+bool blank(QByteArrayView text)
+{
     return text.toByteArray().trimmed().isEmpty();
 }
 
-int countLevel(const QList<User>& list, int level) {
+int countLevel(const QList<User>& list, int level)
+{
     int count = 0;
     for (const User& user : list)
         count += user.level() == level ? 1 : 0;
@@ -46,7 +49,8 @@ int countLevel(const QList<User>& list, int level) {
 }
 } // namespace
 
-SimUsers::Check SimUsers::check(QByteArrayView userTable, QByteArrayView credentials) {
+SimUsers::Check SimUsers::check(QByteArrayView userTable, QByteArrayView credentials)
+{
     constexpr std::uint8_t wrongPassword = 3, notRegistered = 34;
     if (credentials.size() != credentialsLength)
         return {0, notRegistered};
@@ -62,8 +66,8 @@ SimUsers::Check SimUsers::check(QByteArrayView userTable, QByteArrayView credent
     return {0, notRegistered};
 }
 
-std::uint8_t SimUsers::validateWrite(QByteArrayView userTable, int first, QByteArrayView records,
-                                     bool tableIntact) {
+std::uint8_t SimUsers::validateWrite(QByteArrayView userTable, int first, QByteArrayView records, bool tableIntact)
+{
     const QList<User> before = users(userTable);
     QByteArray resultBytes = tableIntact ? userTable.toByteArray() : QByteArray(userTable.size(), '\0');
     resultBytes.replace(first * recordLength, records.size(), records.toByteArray());
@@ -93,14 +97,13 @@ std::uint8_t SimUsers::validateWrite(QByteArrayView userTable, int first, QByteA
     return 0;
 }
 
-QByteArray SimUsers::record(const QByteArray& name, int level, const QByteArray& password,
-                            const QByteArray& code) {
+QByteArray SimUsers::record(const QByteArray& name, int level, const QByteArray& password, const QByteArray& code)
+{
     QByteArray bytes(recordLength, ' ');
     bytes.replace(nameOffset, qMin<qsizetype>(name.size(), nameLength), name.left(nameLength));
     bytes[levelOffset] = static_cast<char>(level);
     bytes[levelOffset + 1] = 0;
-    bytes.replace(passwordOffset, qMin<qsizetype>(password.size(), passwordLength),
-                  password.left(passwordLength));
+    bytes.replace(passwordOffset, qMin<qsizetype>(password.size(), passwordLength), password.left(passwordLength));
     bytes.replace(codeOffset, qMin<qsizetype>(code.size(), codeLength), code.left(codeLength));
     return bytes;
 }

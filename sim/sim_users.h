@@ -20,9 +20,7 @@ public:
 
     // Error code for storing `records` from record `first` on, 0 when the write is acceptable.
     // While the table is destroyed only the new records themselves are judged.
-    static std::uint8_t validateWrite(QByteArrayView userTable, int first, QByteArrayView records,
-                                      bool tableIntact);
+    static std::uint8_t validateWrite(QByteArrayView userTable, int first, QByteArrayView records, bool tableIntact);
 
-    static QByteArray record(const QByteArray& name, int level, const QByteArray& password,
-                             const QByteArray& code);
+    static QByteArray record(const QByteArray& name, int level, const QByteArray& password, const QByteArray& code);
 };

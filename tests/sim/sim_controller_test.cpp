@@ -12,31 +12,36 @@ using namespace SimTestFrames;
 
 namespace {
 
-int at(const QByteArray& bytes, int index) {
+int at(const QByteArray& bytes, int index)
+{
     return index < bytes.size() ? static_cast<std::uint8_t>(bytes[index]) : -1;
 }
 
 class SimControllerTest : public ::testing::Test {
 protected:
-    SimControllerOptions options() {
+    SimControllerOptions options()
+    {
         SimControllerOptions result;
         result.clock = QDateTime(QDate(2024, 3, 31), QTime(10, 0, 0), Qt::UTC);
         return result;
     }
 
-    QByteArray ask(SimController& controller, const QByteArray& request) {
+    QByteArray ask(SimController& controller, const QByteArray& request)
+    {
         return answerFrame(controller.handle(request));
     }
 
     // The field values of a read answer.
-    QByteArray readValues(SimController& controller, int table, int first, int count, int address = 1) {
+    QByteArray readValues(SimController& controller, int table, int first, int count, int address = 1)
+    {
         const QByteArray frame = ask(controller, readRequest(table, first, count, address));
         EXPECT_EQ(errorCode(frame), 0) << "reading table " << table;
         return frame.mid(8, frame.size() - 10);
     }
 };
 
-TEST_F(SimControllerTest, IdentificationAnswerHasChecksumEchoAndLayout) {
+TEST_F(SimControllerTest, IdentificationAnswerHasChecksumEchoAndLayout)
+{
     SimController controller(options());
     const std::optional<SimAnswer> answer = controller.handle(readRequest(0, 0, 18));
     ASSERT_TRUE(answer);
@@ -62,7 +67,8 @@ TEST_F(SimControllerTest, IdentificationAnswerHasChecksumEchoAndLayout) {
     EXPECT_EQ(at(readValues(controller, 9, 0, 1), 0), 2) << "two flow computers";
 }
 
-TEST_F(SimControllerTest, RefusesFaultyRequestsWithTheirErrorCodes) {
+TEST_F(SimControllerTest, RefusesFaultyRequestsWithTheirErrorCodes)
+{
     SimController controller(options());
     const QByteArray six(10, '\1');
     struct Case {
@@ -73,8 +79,8 @@ TEST_F(SimControllerTest, RefusesFaultyRequestsWithTheirErrorCodes) {
     const Case cases[] = {
         {"unknown function", request(1, 40, QByteArray(4, '\0')), 1},
         {"read with a body too long", request(1, 1, QByteArray(5, '\0')), 2},
-        {"write whose values do not fill its fields",
-         request(1, 2, adjuster() + QByteArray::fromHex("0006000301 02")), 2},
+        {"write whose values do not fill its fields", request(1, 2, adjuster() + QByteArray::fromHex("0006000301 02")),
+         2},
         {"wrong password", writeRequest(credentials("999999", "0001"), 6, 6, "\x0a"), 3},
         {"unknown user", writeRequest(credentials("111111", "0009"), 6, 6, "\x0a"), 34},
         {"answer too long for a frame", readRequest(4, 0, 12), 4},
@@ -96,7 +102,8 @@ TEST_F(SimControllerTest, RefusesFaultyRequestsWithTheirErrorCodes) {
     EXPECT_EQ(at(readValues(controller, 6, 6, 1), 0), 9) << "refused writes change nothing";
 }
 
-TEST_F(SimControllerTest, WriteIsEchoedAndKept) {
+TEST_F(SimControllerTest, WriteIsEchoedAndKept)
+{
     SimController controller(options());
     const QByteArray frame = ask(controller, writeRequest(adjuster(), 6, 6, "\x0a\x01"));
     ASSERT_EQ(frame.size(), 10);
@@ -106,7 +113,8 @@ TEST_F(SimControllerTest, WriteIsEchoedAndKept) {
     EXPECT_EQ(readValues(controller, 6, 6, 2), QByteArray::fromHex("0a01"));
 }
 
-TEST_F(SimControllerTest, DestroyedTablesAreReportedWithTheirNumbersUntilWritten) {
+TEST_F(SimControllerTest, DestroyedTablesAreReportedWithTheirNumbersUntilWritten)
+{
     SimControllerOptions start = options();
     start.destroyed = {6, 21};
     SimController controller(start);
@@ -118,14 +126,14 @@ TEST_F(SimControllerTest, DestroyedTablesAreReportedWithTheirNumbersUntilWritten
     for (int table = 0; table < 38; ++table)
         EXPECT_EQ(at(states, table), table == 6 || table == 21 ? 1 : 0) << "table " << table;
 
-    ASSERT_EQ(errorCode(ask(controller,
-                            writeRequest(adjuster(), 6, 0, QByteArray::fromHex("03c9030ac904090100 00")))),
+    ASSERT_EQ(errorCode(ask(controller, writeRequest(adjuster(), 6, 0, QByteArray::fromHex("03c9030ac904090100 00")))),
               0);
     EXPECT_EQ(at(readValues(controller, 0, 0, 1), 0), 21) << "the next destroyed table";
     EXPECT_EQ(at(readValues(controller, 6, 8, 1), 0), 0);
 }
 
-TEST_F(SimControllerTest, ClockRunsFromItsStartAndCorrectionShiftsIt) {
+TEST_F(SimControllerTest, ClockRunsFromItsStartAndCorrectionShiftsIt)
+{
     SimController controller(options());
     const QByteArray date = readValues(controller, 2, 0, 8);
     EXPECT_EQ(date.left(5), QByteArray::fromHex("18031f0a00"));
@@ -144,25 +152,24 @@ TEST_F(SimControllerTest, ClockRunsFromItsStartAndCorrectionShiftsIt) {
     controller.setClock(QDateTime(QDate(2024, 10, 27), QTime(3, 59, 0), Qt::UTC));
     EXPECT_EQ(at(readValues(controller, 2, 7, 1), 0), 0);
     controller.setClock(QDateTime(QDate(2024, 10, 27), QTime(4, 0, 0), Qt::UTC));
-    EXPECT_EQ(at(readValues(controller, 2, 7, 1), 0), 128)
-        << "winter from 4:00 of the last Sunday of October";
+    EXPECT_EQ(at(readValues(controller, 2, 7, 1), 0), 128) << "winter from 4:00 of the last Sunday of October";
 }
 
-TEST_F(SimControllerTest, WritingTheDateTableSetsTheClock) {
+TEST_F(SimControllerTest, WritingTheDateTableSetsTheClock)
+{
     SimController controller(options());
-    ASSERT_EQ(errorCode(ask(controller,
-                            writeRequest(operatorLevel(), 2, 0, QByteArray::fromHex("1901020304050080")))),
+    ASSERT_EQ(errorCode(ask(controller, writeRequest(operatorLevel(), 2, 0, QByteArray::fromHex("1901020304050080")))),
               0);
     const QByteArray date = readValues(controller, 2, 0, 8);
     EXPECT_EQ(date.left(5), QByteArray::fromHex("1901020304"));
     EXPECT_EQ(at(date, 6), 5) << "2 January 2025 is a Thursday";
     EXPECT_EQ(at(date, 7), 128);
-    EXPECT_EQ(errorCode(ask(controller,
-                            writeRequest(operatorLevel(), 2, 0, QByteArray::fromHex("190d020304050080")))),
+    EXPECT_EQ(errorCode(ask(controller, writeRequest(operatorLevel(), 2, 0, QByteArray::fromHex("190d020304050080")))),
               4);
 }
 
-TEST_F(SimControllerTest, PortTableWriteAnswersFromTheNewAddress) {
+TEST_F(SimControllerTest, PortTableWriteAnswersFromTheNewAddress)
+{
     SimController controller(options());
     const QByteArray frame = ask(controller, writeRequest(adjuster(), 3, 0, "\x09"));
     EXPECT_EQ(errorCode(frame), 0);
@@ -173,7 +180,8 @@ TEST_F(SimControllerTest, PortTableWriteAnswersFromTheNewAddress) {
     EXPECT_EQ(controller.requests().size(), 4) << "every frame is logged, heard or not";
 }
 
-TEST_F(SimControllerTest, UserTableKeepsItsAdjusterAndUniqueNames) {
+TEST_F(SimControllerTest, UserTableKeepsItsAdjusterAndUniqueNames)
+{
     SimController controller(options());
     const auto user = [](const QByteArray& name, char level, const QByteArray& code) {
         return name.leftJustified(4, ' ') + level + '\0' + QByteArray("555555").leftJustified(12, ' ') + code;
@@ -186,7 +194,8 @@ TEST_F(SimControllerTest, UserTableKeepsItsAdjusterAndUniqueNames) {
         << "the new engineer may write";
 }
 
-TEST_F(SimControllerTest, ResetMakesAVersion14ControllerAtAddress1) {
+TEST_F(SimControllerTest, ResetMakesAVersion14ControllerAtAddress1)
+{
     SimControllerOptions start = options();
     start.address = 7;
     SimController controller(start);
@@ -210,7 +219,8 @@ TEST_F(SimControllerTest, ResetMakesAVersion14ControllerAtAddress1) {
 
 class SimVersion14Test : public SimControllerTest {
 protected:
-    SimVersion14Test() {
+    SimVersion14Test()
+    {
         SimControllerOptions start = options();
         start.version = 14;
         start.flowComputers = 1;
@@ -218,7 +228,8 @@ protected:
     }
 
     // Writes a whole table (the first flow computer only of the per-flow-computer tables).
-    int writeTable(int table) {
+    int writeTable(int table)
+    {
         const int length = SimTableMap::fieldLength(table);
         const int fields = SimTableMap::isPerFlowComputer(table) ? 1 : SimTableMap::fieldCount(table);
         QByteArray values(fields * length, '\0');
@@ -232,7 +243,8 @@ protected:
     }
 
     // The user table is written first, in two parts, with blank credentials.
-    void restoreUsers() {
+    void restoreUsers()
+    {
         QByteArray users = SimUsers::record("MAN", 1, "111111", "0001");
         for (int slot = 1; slot < 16; ++slot)
             users += SimUsers::record("", 0, "", "");
@@ -244,7 +256,8 @@ protected:
     std::unique_ptr<SimController> controller;
 };
 
-TEST_F(SimVersion14Test, RefusesTablesWrittenOutOfOrder) {
+TEST_F(SimVersion14Test, RefusesTablesWrittenOutOfOrder)
+{
     const QByteArray refusal = ask(*controller, writeRequest(adjuster(), 6, 0, QByteArray(10, '\0')));
     EXPECT_EQ(errorCode(refusal), 60) << "nothing can be written before the user table";
     EXPECT_EQ(at(refusal, 6), 4);
@@ -256,7 +269,8 @@ TEST_F(SimVersion14Test, RefusesTablesWrittenOutOfOrder) {
     EXPECT_EQ(writeTable(20), 7);
 }
 
-TEST_F(SimVersion14Test, AllTablesInOrderMakeItAVersion4ControllerAtItsNewAddress) {
+TEST_F(SimVersion14Test, AllTablesInOrderMakeItAVersion4ControllerAtItsNewAddress)
+{
     restoreUsers();
     ASSERT_EQ(writeTable(2), 0);
     for (const int table : {9, 17, 18, 19, 20, 13, 3, 5, 6, 14, 15, 21, 22, 23, 24, 25, 26, 28}) {

@@ -10,33 +10,36 @@ using namespace SimTestFrames;
 
 namespace {
 
-QList<SimFault> faultsFrom(const char* text) {
+QList<SimFault> faultsFrom(const char* text)
+{
     QList<SimFault> faults;
     QString error;
     EXPECT_TRUE(SimFault::parseText(QString::fromLatin1(text), &faults, &error)) << error.toStdString();
     return faults;
 }
 
-SimController controllerWith(const char* faultText) {
+SimController controllerWith(const char* faultText)
+{
     SimControllerOptions options;
     options.faults = faultsFrom(faultText);
     return SimController(options);
 }
 
-TEST(SimFaultFile, RefusesBadLinesNamingTheLine) {
+TEST(SimFaultFile, RefusesBadLinesNamingTheLine)
+{
     const char* bad[] = {"request x silence", "sometimes 3 silence", "code 1 cut",  "code 1 garbage zz",
                          "code 1 pause 5",    "request 2 explode",   "code 1 crc 5"};
     for (const char* line : bad) {
         QList<SimFault> faults;
         QString error;
-        EXPECT_FALSE(
-            SimFault::parseText(QStringLiteral("# comment\n\n") + QString::fromLatin1(line), &faults, &error))
+        EXPECT_FALSE(SimFault::parseText(QStringLiteral("# comment\n\n") + QString::fromLatin1(line), &faults, &error))
             << line;
         EXPECT_TRUE(error.startsWith(QStringLiteral("line 3:"))) << error.toStdString();
     }
 }
 
-TEST(SimFaultFile, EachFaultDoesWhatItSays) {
+TEST(SimFaultFile, EachFaultDoesWhatItSays)
+{
     SimController controller = controllerWith("request 1 garbage 00 12 FE  # noise first\n"
                                               "request 2 crc\n"
                                               "request 3 silence\n"
@@ -82,7 +85,8 @@ TEST(SimFaultFile, EachFaultDoesWhatItSays) {
     EXPECT_EQ(answerFrame(controller.handle(request)), clean) << "request 8 has no fault";
 }
 
-TEST(SimFaultFile, FunctionCodeFaultsHitEveryRequestWithThatCode) {
+TEST(SimFaultFile, FunctionCodeFaultsHitEveryRequestWithThatCode)
+{
     SimController controller = controllerWith("code 12 error 10\n");
     EXPECT_EQ(errorCode(answerFrame(controller.handle(readRequest(0, 0, 1)))), 0);
     for (int round = 0; round < 2; ++round)

@@ -23,12 +23,14 @@ namespace {
 constexpr int answerWaitMs = 3000;
 
 // Whether `line` holds a complete answer frame after its start symbol.
-bool holdsFrame(const QByteArray& line) {
+bool holdsFrame(const QByteArray& line)
+{
     const QByteArray frame = answerFrame(line);
     return frame.size() >= 3 && frame.size() >= static_cast<std::uint8_t>(frame[2]);
 }
 
-QByteArray readFrame(QTcpSocket& socket, int waitMs = answerWaitMs) {
+QByteArray readFrame(QTcpSocket& socket, int waitMs = answerWaitMs)
+{
     QByteArray line;
     QDeadlineTimer deadline(waitMs);
     while (!holdsFrame(line) && !deadline.hasExpired())
@@ -38,7 +40,8 @@ QByteArray readFrame(QTcpSocket& socket, int waitMs = answerWaitMs) {
 }
 
 // Reads from a terminal until `enough` says so or the wait is over.
-template <typename Enough> QByteArray readTerminal(int fd, Enough enough, int waitMs = answerWaitMs) {
+template <typename Enough> QByteArray readTerminal(int fd, Enough enough, int waitMs = answerWaitMs)
+{
     QByteArray line;
     QDeadlineTimer deadline(waitMs);
     while (!enough(line) && !deadline.hasExpired()) {
@@ -53,7 +56,8 @@ template <typename Enough> QByteArray readTerminal(int fd, Enough enough, int wa
     return line;
 }
 
-int openTerminal(const QString& path) {
+int openTerminal(const QString& path)
+{
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY);
     if (fd >= 0) {
         termios raw{};
@@ -64,11 +68,13 @@ int openTerminal(const QString& path) {
     return fd;
 }
 
-void send(int fd, const QByteArray& bytes) {
+void send(int fd, const QByteArray& bytes)
+{
     ASSERT_EQ(::write(fd, bytes.constData(), bytes.size()), bytes.size());
 }
 
-TEST(SimLines, TcpDeliversFramesSkippingPreamblesAndSplitWrites) {
+TEST(SimLines, TcpDeliversFramesSkippingPreamblesAndSplitWrites)
+{
     SimServerOptions options;
     options.tcp = true;
     SimServer server(options);
@@ -97,7 +103,8 @@ TEST(SimLines, TcpDeliversFramesSkippingPreamblesAndSplitWrites) {
     EXPECT_EQ(requests[0], readRequest(0, 0, 18)) << "the log holds the frame without its preambles";
 }
 
-TEST(SimLines, PseudoTerminalDeliversFramesThroughItsLink) {
+TEST(SimLines, PseudoTerminalDeliversFramesThroughItsLink)
+{
     TempWorkdir dir;
     SimServerOptions options;
     options.pty = true;
@@ -126,7 +133,8 @@ TEST(SimLines, PseudoTerminalDeliversFramesThroughItsLink) {
     EXPECT_TRUE(lines[0].endsWith(readRequest(2, 0, 8).toHex(' ').toUpper())) << lines[0].toStdString();
 }
 
-TEST(SimLines, ModemDialogueThenProtocolUntilEscape) {
+TEST(SimLines, ModemDialogueThenProtocolUntilEscape)
+{
     TempWorkdir dir;
     SimServerOptions options;
     options.pty = true;
@@ -139,8 +147,7 @@ TEST(SimLines, ModemDialogueThenProtocolUntilEscape) {
     ASSERT_GE(fd, 0);
     const auto exchange = [&](const QByteArray& command, const QByteArray& expected) {
         send(fd, command);
-        const QByteArray reply =
-            readTerminal(fd, [&](const QByteArray& got) { return got.size() >= expected.size(); });
+        const QByteArray reply = readTerminal(fd, [&](const QByteArray& got) { return got.size() >= expected.size(); });
         EXPECT_EQ(reply, expected) << command.toStdString();
     };
     exchange("ATE0\r", "ATE0\r\r\nOK\r\n");
@@ -166,7 +173,8 @@ TEST(SimLines, ModemDialogueThenProtocolUntilEscape) {
     ::close(fd);
 }
 
-TEST(SimLines, ExecutablePrintsItsPortObeysItsFaultFileAndStopsOnTerminate) {
+TEST(SimLines, ExecutablePrintsItsPortObeysItsFaultFileAndStopsOnTerminate)
+{
     TempWorkdir dir;
     const QString faults = dir.file(QStringLiteral("faults.txt"));
     QFile file(faults);

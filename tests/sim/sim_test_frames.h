@@ -18,8 +18,8 @@ QByteArray credentials(const QByteArray& password, const QByteArray& code);
 QByteArray adjuster();      // the level-1 user of the running configuration
 QByteArray operatorLevel(); // the level-4 user
 
-QByteArray writeRequest(const QByteArray& who, std::uint8_t table, std::uint8_t first,
-                        const QByteArray& values, std::uint8_t address = 1, int fieldLength = 1);
+QByteArray writeRequest(const QByteArray& who, std::uint8_t table, std::uint8_t first, const QByteArray& values,
+                        std::uint8_t address = 1, int fieldLength = 1);
 QByteArray correctionRequest(const QByteArray& who, std::int16_t seconds, std::uint8_t address = 1);
 QByteArray resetRequest(const QByteArray& who, std::uint8_t address = 1);
 
