@@ -111,7 +111,8 @@ void SimDefaultTables::fill(TableMemory& tables, const SimControllerOptions& opt
         tables.table(number) = QByteArray(SimTableMap::size(number), '\0');
 
     fillIdentification(tables.table(0), options);
-    setBytes(tables.table(3), {options.address, qMax(0, baudCode(options.baud)), 3, 0});
+    const int code = baudCode(options.baud);
+    setBytes(tables.table(3), {options.address, code < 0 ? baudCode(9600) : code, 3, 0});
     fillUsers(tables.table(4));
     tables.table(5) = nameInCodePage866(options.name);
     setBytes(tables.table(6), {3, 201, 3, 10, 201, 4, 9, 1, options.history.moistureMeter ? 1 : 0, 0});

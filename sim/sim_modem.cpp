@@ -9,6 +9,7 @@ constexpr char carriageReturn = '\r';
 constexpr char escapeCharacter = '+';
 constexpr int escapeLength = 3;
 constexpr qint64 longAgo = -1000000;
+constexpr qsizetype longestCommandLine = 255; // the rest of a longer line is dropped
 
 // Numeric forms of the result codes.
 int numericCode(const QByteArray& text)
@@ -46,7 +47,7 @@ SimModem::Output SimModem::feed(QByteArrayView bytes, qint64 nowMs)
         if (byte == carriageReturn) {
             command(commandLine_.trimmed().toUpper(), out);
             commandLine_.clear();
-        } else {
+        } else if (commandLine_.size() < longestCommandLine) {
             commandLine_.append(byte);
         }
     }
