@@ -26,15 +26,6 @@ QDateTime moment(const QString& text)
     return date.isValid() && time.isValid() ? QDateTime(date, time, Qt::UTC) : QDateTime();
 }
 
-struct Checked {
-    QString* error;
-    bool fail(const QString& why)
-    {
-        *error = why;
-        return false;
-    }
-};
-
 } // namespace
 
 QString SimCommandLine::usage()
@@ -43,14 +34,17 @@ QString SimCommandLine::usage()
         "usage: gqc_sim [--tcp HOST:PORT] [--pty LINK] [--modem] [--modem-dial RESULT] [--no-gsm]\n"
         "               [--modem-numeric] [--address N] [--version 4|14] [--no-moisture-meter]\n"
         "               [--flow-computers N] [--destroyed T,...] [--baud N] [--pace] [--turnaround-ms N]\n"
-        "               [--seed N] [--clock \"YYYY-MM-DD HH:MM:SS\"] [--damaged-record \"YYYY-MM-DD "
-        "HH:MM:SS\"]\n"
+        "               [--seed N] [--clock \"YYYY-MM-DD HH:MM:SS\"]\n"
+        "               [--damaged-record \"YYYY-MM-DD HH:MM:SS\"]...\n"
         "               [--faults FILE] [--log FILE]\n");
 }
 
 bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* options, QString* error)
 {
-    Checked check{error};
+    const auto fail = [error](const QString& why) {
+        *error = why;
+        return false;
+    };
     QCommandLineParser parser;
     const auto valued = [&](const char* name) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
@@ -61,9 +55,9 @@ bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* optio
     for (const char* name : {"modem", "no-gsm", "modem-numeric", "no-moisture-meter", "pace"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
     if (!parser.parse(arguments))
-        return check.fail(parser.errorText());
+        return fail(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return check.fail(QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first()));
+        return fail(QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first()));
 
     SimControllerOptions& controller = options->controller;
     int value = 0;
@@ -71,7 +65,7 @@ bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* optio
         const QString where = parser.value("tcp");
         const qsizetype colon = where.lastIndexOf(QLatin1Char(':'));
         if (colon <= 0 || !integer(where.mid(colon + 1), 0, 65535, &value))
-            return check.fail(QStringLiteral("--tcp takes HOST:PORT"));
+            return fail(QStringLiteral("--tcp takes HOST:PORT"));
         options->tcp = true;
         options->tcpHost = where.left(colon);
         options->tcpPort = static_cast<quint16>(value);
@@ -84,7 +78,7 @@ bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* optio
         options->tcp = true; // a free loopback port
     options->modem = parser.isSet("modem");
     if (options->modem && !options->pty)
-        return check.fail(QStringLiteral("--modem works on the pseudo-terminal: give --pty LINK"));
+        return fail(QStringLiteral("--modem works on the pseudo-terminal: give --pty LINK"));
     if (parser.isSet("modem-dial"))
         options->modemSettings.dialResult = parser.value("modem-dial").toLatin1();
     options->modemSettings.gsmReady = !parser.isSet("no-gsm");
@@ -92,56 +86,56 @@ bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* optio
 
     if (parser.isSet("address")) {
         if (!integer(parser.value("address"), 1, 254, &controller.address))
-            return check.fail(QStringLiteral("--address takes 1 to 254"));
+            return fail(QStringLiteral("--address takes 1 to 254"));
     }
     if (parser.isSet("version")) {
         if (!integer(parser.value("version"), 4, 14, &controller.version) ||
             (controller.version != 4 && controller.version != 14))
-            return check.fail(QStringLiteral("--version takes 4 or 14"));
+            return fail(QStringLiteral("--version takes 4 or 14"));
     }
     controller.history.moistureMeter = !parser.isSet("no-moisture-meter");
     if (parser.isSet("flow-computers") && !integer(parser.value("flow-computers"), 1, 16, &controller.flowComputers))
-        return check.fail(QStringLiteral("--flow-computers takes 1 to 16"));
+        return fail(QStringLiteral("--flow-computers takes 1 to 16"));
     if (parser.isSet("destroyed")) {
         for (const QString& item : parser.value("destroyed").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             if (!integer(item, 0, SimTableMap::tableCount - 1, &value) || !SimTableMap::isConfiguration(value))
-                return check.fail(QStringLiteral("--destroyed takes configuration table numbers: %1").arg(item));
+                return fail(QStringLiteral("--destroyed takes configuration table numbers: %1").arg(item));
             controller.destroyed.append(value);
         }
     }
     if (parser.isSet("baud")) {
         if (!integer(parser.value("baud"), 1, 1000000, &controller.baud) ||
             SimDefaultTables::baudCode(controller.baud) < 0)
-            return check.fail(QStringLiteral("--baud takes one of the controller's rates (300 ... 230400)"));
+            return fail(QStringLiteral("--baud takes one of the controller's rates (300 ... 230400)"));
     }
     options->pace = parser.isSet("pace");
     if (parser.isSet("turnaround-ms") && !integer(parser.value("turnaround-ms"), 0, 60000, &options->turnaroundMs))
-        return check.fail(QStringLiteral("--turnaround-ms takes 0 to 60000"));
+        return fail(QStringLiteral("--turnaround-ms takes 0 to 60000"));
     if (parser.isSet("seed")) {
         bool ok = false;
         controller.history.seed = parser.value("seed").toUInt(&ok);
         if (!ok)
-            return check.fail(QStringLiteral("--seed takes an unsigned number"));
+            return fail(QStringLiteral("--seed takes an unsigned number"));
     }
     if (parser.isSet("clock")) {
         controller.clock = moment(parser.value("clock"));
         if (!controller.clock.isValid() || controller.clock.date().year() < 2000 ||
             controller.clock.date().year() > 2099)
-            return check.fail(QStringLiteral("--clock takes \"YYYY-MM-DD HH:MM:SS\" in 2000 to 2099"));
+            return fail(QStringLiteral("--clock takes \"YYYY-MM-DD HH:MM:SS\" in 2000 to 2099"));
     }
     for (const QString& text : parser.values("damaged-record")) {
         const QDateTime stamp = moment(text);
         if (!stamp.isValid())
-            return check.fail(QStringLiteral("--damaged-record takes \"YYYY-MM-DD HH:MM:SS\""));
+            return fail(QStringLiteral("--damaged-record takes \"YYYY-MM-DD HH:MM:SS\""));
         controller.history.damagedRecords.append(stamp);
     }
     if (parser.isSet("faults")) {
         QFile file(parser.value("faults"));
         if (!file.open(QIODevice::ReadOnly))
-            return check.fail(QStringLiteral("cannot read the fault file %1").arg(file.fileName()));
+            return fail(QStringLiteral("cannot read the fault file %1").arg(file.fileName()));
         QString why;
         if (!SimFault::parseText(QString::fromUtf8(file.readAll()), &controller.faults, &why))
-            return check.fail(QStringLiteral("%1: %2").arg(file.fileName(), why));
+            return fail(QStringLiteral("%1: %2").arg(file.fileName(), why));
     }
     controller.logFile = parser.value("log");
     return true;

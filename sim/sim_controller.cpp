@@ -56,6 +56,13 @@ std::uint8_t byteAt(QByteArrayView bytes, int index)
     return index < bytes.size() ? static_cast<std::uint8_t>(bytes[index]) : 0;
 }
 
+const SimFault* findFault(const QList<SimFault>& faults, SimFault::Kind kind)
+{
+    const auto found =
+        std::find_if(faults.cbegin(), faults.cend(), [kind](const SimFault& fault) { return fault.kind == kind; });
+    return found == faults.cend() ? nullptr : &*found;
+}
+
 // The table a request names, for A[5] of an error reply.
 std::uint8_t requestedTable(std::uint8_t function, QByteArrayView frame)
 {
@@ -124,40 +131,42 @@ std::optional<SimAnswer> SimController::handle(QByteArrayView frame)
     for (const SimFault& fault : faults_)
         if (fault.matches(requestNumber_, function))
             faults.append(fault);
-    const auto has = [&](SimFault::Kind kind) {
-        return std::find_if(faults.cbegin(), faults.cend(), [&](const SimFault& f) { return f.kind == kind; });
-    };
-    if (has(SimFault::Kind::Silence) != faults.cend())
+    if (findFault(faults, SimFault::Kind::Silence))
         return std::nullopt;
 
-    const int versionBefore = state_.version();
-    QByteArray answerFrame;
-    bool portChanges = false;
-    if (const auto refusal = has(SimFault::Kind::ErrorReply); refusal != faults.cend()) {
-        answerFrame = SimAnswerFrame::error(port_.address, function, refusal->code, requestedTable(function, frame),
-                                            refusal->table);
-    } else {
-        SimOutcome outcome = dispatch(function, frame);
-        if (outcome.error == 0 && outcome.body.size() > largestBody)
-            outcome = SimOutcome::failure(badParameters);
-        const bool portWritten =
-            outcome.error == 0 && function == writeCode && requestedTable(function, frame) == SimTableMap::portTable;
-        const bool restarts = outcome.error == 0 && function == resetCode;
-        const bool configured = versionBefore != state_.version() && !state_.configuring();
-        // A working controller answers a change of its port from the new address; one that is
-        // being configured takes its port settings, like a reset, at its next start.
-        if (portWritten && !state_.configuring() && !configured)
-            port_.address = portTableSettings().address;
-        portChanges = (portWritten && !state_.configuring()) || restarts || configured;
-        answerFrame = outcome.error != 0
-                          ? SimAnswerFrame::error(port_.address, function, outcome.error,
-                                                  requestedTable(function, frame), outcome.destroyedTable)
-                          : SimAnswerFrame::success(port_.address, function, outcome.body);
-    }
+    bool restarts = false;
+    const SimFault* refusal = findFault(faults, SimFault::Kind::ErrorReply);
+    const QByteArray answerFrame =
+        refusal ? SimAnswerFrame::error(port_.address, function, static_cast<std::uint8_t>(refusal->code),
+                                        requestedTable(function, frame), static_cast<std::uint8_t>(refusal->table))
+                : carryOut(function, frame, &restarts);
     SimAnswer answer = frameAnswer(answerFrame, faults);
-    if (portChanges)
+    if (restarts)
         port_ = portTableSettings();
     return answer;
+}
+
+QByteArray SimController::carryOut(std::uint8_t function, QByteArrayView frame, bool* restarts)
+{
+    const int versionBefore = state_.version();
+    SimOutcome outcome = dispatch(function, frame);
+    if (outcome.error == 0 && outcome.body.size() > largestBody)
+        outcome = SimOutcome::failure(badParameters);
+    const bool succeeded = outcome.error == 0;
+    const bool portWritten =
+        succeeded && function == writeCode && requestedTable(function, frame) == SimTableMap::portTable;
+    const bool configured = versionBefore != state_.version() && !state_.configuring();
+    // A working controller answers a change of its port from the new address and takes the new
+    // rate and preambles after the answer; one that is being configured takes its port settings,
+    // like a reset, when it starts again.
+    const bool working = !state_.configuring() && !configured;
+    if (portWritten && working)
+        port_.address = portTableSettings().address;
+    *restarts = (portWritten && working) || (succeeded && function == resetCode) || configured;
+    if (!succeeded)
+        return SimAnswerFrame::error(port_.address, function, outcome.error, requestedTable(function, frame),
+                                     outcome.destroyedTable);
+    return SimAnswerFrame::success(port_.address, function, outcome.body);
 }
 
 SimOutcome SimController::dispatch(std::uint8_t function, QByteArrayView frame)

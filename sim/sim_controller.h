@@ -54,6 +54,9 @@ private:
         int preambles = 0;
     };
 
+    // The answer frame of a request carried out; `restarts` tells that the port settings
+    // change once the answer is out.
+    QByteArray carryOut(std::uint8_t function, QByteArrayView frame, bool* restarts);
     SimOutcome dispatch(std::uint8_t function, QByteArrayView frame);
     SimOutcome readFields(QByteArrayView body);
     SimOutcome correctClock(QByteArrayView body);
