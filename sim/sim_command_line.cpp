@@ -36,7 +36,8 @@ QString SimCommandLine::usage()
         "               [--flow-computers N] [--destroyed T,...] [--baud N] [--pace] [--turnaround-ms N]\n"
         "               [--seed N] [--clock \"YYYY-MM-DD HH:MM:SS\"]\n"
         "               [--damaged-record \"YYYY-MM-DD HH:MM:SS\"]...\n"
-        "               [--faults FILE] [--log FILE]\n");
+        "               [--chromatograph-link-lost \"YYYY-MM-DD HH:MM:SS\"] [--moisture-link-lost \"...\"]\n"
+        "               [--flow-computer-links HEXMASK] [--faults FILE] [--log FILE]\n");
 }
 
 bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* options, QString* error)
@@ -50,7 +51,8 @@ bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* optio
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
     };
     for (const char* name : {"tcp", "pty", "modem-dial", "address", "version", "flow-computers", "destroyed", "baud",
-                             "turnaround-ms", "seed", "clock", "damaged-record", "faults", "log"})
+                             "turnaround-ms", "seed", "clock", "damaged-record", "faults", "log",
+                             "chromatograph-link-lost", "moisture-link-lost", "flow-computer-links"})
         valued(name);
     for (const char* name : {"modem", "no-gsm", "modem-numeric", "no-moisture-meter", "pace"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
@@ -128,6 +130,21 @@ bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* optio
         if (!stamp.isValid())
             return fail(QStringLiteral("--damaged-record takes \"YYYY-MM-DD HH:MM:SS\""));
         controller.history.damagedRecords.append(stamp);
+    }
+    for (const auto& [option, lost] : {std::pair{"chromatograph-link-lost", &controller.history.chromatographLinkCut},
+                                       std::pair{"moisture-link-lost", &controller.history.moistureMeterLinkCut}}) {
+        if (!parser.isSet(option))
+            continue;
+        *lost = moment(parser.value(option));
+        if (!lost->isValid())
+            return fail(QStringLiteral("--%1 takes \"YYYY-MM-DD HH:MM:SS\"").arg(QLatin1String(option)));
+    }
+    if (parser.isSet("flow-computer-links")) {
+        bool ok = false;
+        const uint mask = parser.value("flow-computer-links").toUInt(&ok, 16);
+        if (!ok || mask > 0xFFFF)
+            return fail(QStringLiteral("--flow-computer-links takes a hexadecimal mask 0 to FFFF"));
+        controller.history.flowComputerLinks = static_cast<std::uint16_t>(mask);
     }
     if (parser.isSet("faults")) {
         QFile file(parser.value("faults"));

@@ -72,7 +72,7 @@ bool SimTableMap::isConfiguration(int table)
 
 bool SimTableMap::isHistory(int table)
 {
-    return table == 8 || table == 10 || table == 11 || table == 16 || table == 27 || table == 30 ||
+    return table == 8 || (table >= 10 && table <= 12) || table == 16 || table == 27 || table == 30 ||
            (table >= 32 && table <= 37);
 }
 
