@@ -1,0 +1,27 @@
+#include "sim/sim_clock.h"
+
+SimClock::SimClock(const QDateTime& start)
+{
+    set(start);
+}
+
+QDateTime SimClock::now() const
+{
+    return base_.addMSecs(sinceBase_.elapsed());
+}
+
+void SimClock::set(const QDateTime& moment)
+{
+    base_ = wallTime(moment);
+    sinceBase_.start();
+}
+
+void SimClock::shift(int seconds)
+{
+    base_ = base_.addSecs(seconds);
+}
+
+QDateTime SimClock::wallTime(const QDateTime& moment)
+{
+    return QDateTime(moment.date(), moment.time(), Qt::UTC);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "sim/sim_controller.h"
+
+#include <QByteArrayView>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+// Puts answers on the line: after the turnaround delay, and with pacing one byte every
+// ten bit times of the controller's line rate, so that the time an answer takes is that
+// of a real serial line; a pause fault holds the line silent in the middle of an answer.
+class SimLineWriter : public QObject {
+    Q_OBJECT
+public:
+    using Sink = std::function<void(QByteArrayView)>;
+
+    SimLineWriter(Sink sink, int turnaroundMs, bool pace, QObject* parent = nullptr);
+
+    void send(const SimAnswer& answer);
+
+private:
+    struct DueByte {
+        qint64 dueNs;
+        char byte;
+    };
+
+    void writeDue();
+
+    Sink sink_;
+    int turnaroundMs_;
+    bool pace_;
+    QElapsedTimer clock_;
+    QTimer timer_;
+    std::deque<DueByte> queue_;
+    qint64 lineFreeNs_ = 0;
+};
