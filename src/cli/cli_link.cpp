@@ -1,6 +1,7 @@
 #include "cli/cli_link.h"
 
 #include "link/com_port_names.h"
+#include "link/engine_loading.h"
 #include "link/ethernet_connect.h"
 #include "link/serial_port_opener.h"
 
@@ -23,15 +24,6 @@ LinkRecord withOptions(LinkRecord link, const CliOptions& options)
     return link;
 }
 
-void loadExchangeSettings(hgcbox& engine, const LinkRecord& link)
-{
-    engine.address = link.address;
-    engine.preambles = link.preambles;
-    engine.attempts = link.attempts;
-    engine.inter_byte_ms = link.interByteMs;
-    engine.answer_timeout_ms = link.answerTimeoutS * 1000;
-}
-
 int connectSerial(const CliOptions& options, const Settings& settings, QMap<int, QString> comPorts, hgcbox& engine,
                   QTextStream& errors)
 {
@@ -43,13 +35,9 @@ int connectSerial(const CliOptions& options, const Settings& settings, QMap<int,
     // A device without a port number of its own is opened as port 0.
     comPorts.insert(port->number, port->device);
 
-    const LinkRecord link = withOptions(settings.direct, options);
-    loadExchangeSettings(engine, link);
-    engine.link_kind = LinkKind::Direct;
-    engine.com_port = static_cast<std::uint8_t>(port->number);
-    engine.baud = link.bitRate;
-    engine.port_open_wait_s = settings.current.portOpenWaitS;
-    engine.open_per_request = settings.current.openPortPerRequest;
+    LinkRecord link = withOptions(settings.direct, options);
+    link.port = static_cast<std::uint8_t>(port->number);
+    loadSerialLink(engine, link, LinkKind::Direct, settings.current);
     engine.setPortOpener(serialPortOpener(ComPortNames(comPorts)));
     if (engine.open_per_request)
         return 0;

@@ -1,5 +1,7 @@
 #include "link/ethernet_connect.h"
 
+#include "link/engine_loading.h"
+
 #include "link/socket_address.h"
 #include "link/tcp_transport.h"
 
@@ -69,12 +71,9 @@ bool ConnectEthernetHost(const QString& host, const QString& service, std::uint8
     std::this_thread::sleep_for(ConnectSettle);
 
     engine.setTransport(std::make_unique<TcpTransport>(std::move(socket)));
-    engine.address = controllerAddress;
+    loadExchangeSettings(engine, settings.link);
+    engine.address = controllerAddress; // the subscriber's, whatever the Ethernet settings hold
     engine.link_kind = LinkKind::Ethernet;
     engine.open_per_request = false;
-    engine.answer_timeout_ms = settings.link.answerTimeoutS * 1000;
-    engine.inter_byte_ms = settings.link.interByteMs;
-    engine.preambles = settings.link.preambles;
-    engine.attempts = settings.link.attempts;
     return true;
 }
