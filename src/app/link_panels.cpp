@@ -44,3 +44,11 @@ LinkPanelTexts linkPanelTexts(const SettingsBlock& block)
     }
     return texts;
 }
+
+void showLinkPanels(const SettingsBlock& block, Operator& person)
+{
+    const LinkPanelTexts texts = linkPanelTexts(block);
+    person.setPanel(StatusPanel::Link, texts.port);
+    person.setPanel(StatusPanel::Address, texts.address);
+    person.setPanel(StatusPanel::Subscriber, texts.subscriber);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/operator.h"
 #include "app/settings_block.h"
 
 #include <QString>
@@ -13,3 +14,6 @@ struct LinkPanelTexts {
 };
 
 LinkPanelTexts linkPanelTexts(const SettingsBlock& block);
+
+// Puts the link panel texts into the status bars.
+void showLinkPanels(const SettingsBlock& block, Operator& person);

@@ -48,7 +48,7 @@ struct Settings {
     PhoneSettings phone;
     EthernetSettings ethernet;
     // Section "COM_PORTS": the device of a port number on this machine
-    // (COM7=/dev/ttyUSB0). Read only; the program never writes it.
+    // (COM7=/dev/ttyUSB0); a device path chosen as a port is added here.
     QMap<int, QString> comPorts;
 
     bool operator==(const Settings&) const = default;

@@ -71,6 +71,12 @@ QMap<int, QString> readComPorts(const IniFile& ini)
     return devices;
 }
 
+void writeComPorts(IniFile& ini, const QMap<int, QString>& devices)
+{
+    for (auto device = devices.cbegin(); device != devices.cend(); ++device)
+        ini.writeString(comPortSection, QStringLiteral("COM%1").arg(device.key()), device.value());
+}
+
 CurrentSettings readCurrent(const IniFile& ini, QSize screen)
 {
     const CurrentSettings defaults;
@@ -183,6 +189,8 @@ bool SettingsBlock::saveSettings(const QString& path)
         writePhone(ini, settings.phone);
     if (!(settings.ethernet == savedSettings_.ethernet))
         writeEthernet(ini, settings.ethernet);
+    if (settings.comPorts != savedSettings_.comPorts)
+        writeComPorts(ini, settings.comPorts);
     if (!ini.save(path))
         return false;
     savedSettings_ = settings;

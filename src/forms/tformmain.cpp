@@ -1,7 +1,6 @@
 #include "forms/tformmain.h"
 
 #include "app/app_state.h"
-#include "app/link_panels.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -84,14 +83,6 @@ void TFormMain::setPanelText(StatusPanel panel, const QString& text)
 }
 
 QString TFormMain::panelText(StatusPanel panel) const { return panels_.value(panel)->text(); }
-
-void TFormMain::showLinkPanels()
-{
-    const LinkPanelTexts texts = linkPanelTexts(state_.settings);
-    setPanelText(StatusPanel::Link, texts.port);
-    setPanelText(StatusPanel::Address, texts.address);
-    setPanelText(StatusPanel::Subscriber, texts.subscriber);
-}
 
 void TFormMain::fitTransientPanel()
 {

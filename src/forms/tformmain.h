@@ -18,9 +18,6 @@ public:
     void setPanelText(StatusPanel panel, const QString& text);
     QString panelText(StatusPanel panel) const;
 
-    // Fills the link panels from the settings of the link kind in use.
-    void showLinkPanels();
-
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -57,6 +57,23 @@ std::optional<int> ComPortNames::numberOf(const QString& device) const
     return std::nullopt;
 }
 
+std::optional<int> ComPortNames::chooseNumber(const QString& text, QMap<int, QString>& overrides)
+{
+    const std::optional<Port> port = ComPortNames(overrides).parse(text.trimmed());
+    if (!port)
+        return std::nullopt;
+    if (port->number != 0)
+        return port->number;
+    const ComPortNames defaults;
+    for (int number = 1; number <= MaxPortNumber; ++number) {
+        if (!overrides.contains(number) && defaults.devicePath(number).isEmpty()) {
+            overrides.insert(number, port->device);
+            return number;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<ComPortNames::Port> ComPortNames::parse(const QString& text) const
 {
     static const QRegularExpression comName(QStringLiteral("^COM([0-9]{1,3})$"),

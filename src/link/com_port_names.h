@@ -26,6 +26,12 @@ public:
     // "COMn" (any letter case, n from 1 to 255) or a device path; nothing for other text.
     std::optional<Port> parse(const QString& text) const;
 
+    // The number of the port the operator typed; a device path that no number
+    // reaches gets the first free number the default mapping leaves unused, and
+    // that mapping is added to `overrides`. Nothing for text that is neither,
+    // or when no number is free.
+    static std::optional<int> chooseNumber(const QString& text, QMap<int, QString>& overrides);
+
 private:
     QMap<int, QString> overrides_;
 };

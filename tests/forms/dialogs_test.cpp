@@ -1,4 +1,6 @@
 #include "forms/integer_key_filter.h"
+#include "forms/tformabonents_list.h"
+#include "support/scripted_operator.h"
 #include "forms/tformmessage.h"
 #include "forms/tformwait.h"
 
@@ -7,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -59,6 +62,55 @@ TEST(IntegerField, TypedCharactersOtherThanDigitsAreDropped)
     EXPECT_EQ(field.text(), "123%'");
     QTest::keyClick(&field, Qt::Key_Backspace);
     EXPECT_EQ(field.text(), "123%");
+}
+
+} // namespace
+
+namespace {
+
+class SubscriberListWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        list.count = 3;
+        list.entries[0] = {"Альфа", 1, 1, "111"};
+        list.entries[1] = {"Бета", 2, 1, "222"};
+        list.entries[2] = {"Гамма", 3, 1, "333"};
+    }
+
+    static void click(QWidget& dialog, const QString& text)
+    {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            if (button->text() == text)
+                button->click();
+    }
+
+    PhoneList list;
+    ScriptedOperator person;
+};
+
+TEST_F(SubscriberListWindow, CancelDropsTheEditedCopy)
+{
+    TFormAbonents_List editor(list, person);
+    editor.findChild<QTableView*>()->selectRow(0);
+    person.answerYes();
+    click(editor, "Удалить");
+    EXPECT_EQ(person.messages().last().line2, "удалить этот абонент?");
+    click(editor, "Отменить");
+    EXPECT_EQ(list.count, 3);
+    EXPECT_EQ(list.entries[0].name, "Альфа");
+}
+
+TEST_F(SubscriberListWindow, AcceptedDeletionMovesTheFollowingEntriesUp)
+{
+    TFormAbonents_List editor(list, person);
+    editor.findChild<QTableView*>()->selectRow(0);
+    person.answerYes();
+    click(editor, "Удалить");
+    click(editor, "Принять");
+    EXPECT_EQ(list.count, 2);
+    EXPECT_EQ(list.entries[0].name, "Бета");
+    EXPECT_EQ(list.entries[1].name, "Гамма");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/app_state.h"
+#include "app/link_panels.h"
 #include "forms/qt_operator.h"
 #include "forms/tformmain.h"
 #include "support/temp_workdir.h"
@@ -36,7 +37,7 @@ TEST_F(MainWindow, LinkPanelsShowTheDirectLineAndTheOperatorWritesThePanels)
     TFormMain window(state);
     QtOperator person(window);
     window.show();
-    window.showLinkPanels();
+    showLinkPanels(state.settings, person);
     EXPECT_EQ(window.panelText(StatusPanel::Link), " COM3,   19200 бит/с");
     EXPECT_EQ(window.panelText(StatusPanel::Address), " Адр. 5");
 

@@ -1,0 +1,146 @@
+#include "forms/tformconn_par.h"
+
+#include "app/app_state.h"
+#include "app/link_parameter_rules.h"
+#include "forms/integer_key_filter.h"
+#include "link/address_search.h"
+#include "link/bit_rate_codes.h"
+#include "link/com_port_names.h"
+#include "link/serial_port_opener.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int dialogWidth = 606;
+constexpr int highestPort = 255;
+} // namespace
+
+TFormConn_Par::TFormConn_Par(AppState& state, Operator& person, LinkKind kind, QWidget* parent)
+    : QDialog(parent), state_(state), person_(person), kind_(kind)
+{
+    setWindowTitle(linkParametersCaption(kind));
+    setFixedWidth(dialogWidth);
+    const Settings& settings = state.settings.settings;
+    const LinkParameterFields fields = linkParameterFields(settings, kind);
+    auto* form = new QFormLayout(this);
+
+    if (kind != LinkKind::Ethernet) {
+        // Ports that exist on this machine; a device path may be typed instead.
+        port_ = new QComboBox(this);
+        port_->setObjectName(QStringLiteral("port"));
+        port_->setEditable(true);
+        const ComPortNames names(settings.comPorts);
+        for (int number = 1; number <= highestPort; ++number)
+            if (port_exists(number, names))
+                port_->addItem(QStringLiteral("COM%1").arg(number));
+        port_->setCurrentText(QStringLiteral("COM%1").arg(fields.port));
+        form->addRow(QStringLiteral("Коммуникационный порт"), port_);
+
+        bitRate_ = new QComboBox(this);
+        bitRate_->setObjectName(QStringLiteral("bitRate"));
+        for (int code = 0; code < BitRateCodes::Count; ++code)
+            bitRate_->addItem(QString::number(*bitRateOfCode(code)), *bitRateOfCode(code));
+        bitRate_->setCurrentIndex(std::max(bitRateCode(fields.bitRate), 0));
+        form->addRow(QStringLiteral("Скорость обмена, бит/с"), bitRate_);
+    }
+    preambles_ = addField(QStringLiteral("Количество преамбул в запросе"), fields.preambles, 3);
+    answerWait_ = addField(QStringLiteral("Время ожидания первого байта ответа, с"), fields.answerWaitS, 3);
+    interByte_ = addField(QStringLiteral("Время ожидания следующих байтов ответа, мс"), fields.interByteMs, 4);
+    attempts_ = addField(QStringLiteral("Количество попыток запроса"), fields.attempts, 3);
+
+    if (kind == LinkKind::Direct) {
+        releasePort_ = new QCheckBox(QStringLiteral("Освобождать порт после\nкаждого сеанса связи"), this);
+        releasePort_->setChecked(fields.closePortAfterSession);
+        form->addRow(releasePort_);
+        portWait_ = addField(QStringLiteral("Время ожидания освобождения СОМ порта, с"), fields.portOpenWaitS, 2);
+        portWait_->setEnabled(fields.closePortAfterSession);
+        connect(releasePort_, &QCheckBox::toggled, portWait_, &QWidget::setEnabled);
+    } else {
+        if (kind == LinkKind::Modem) {
+            modemCommand_ = new QLineEdit(fields.modemCommand, this);
+            modemCommand_->setObjectName(QStringLiteral("modemCommand"));
+            form->addRow(QStringLiteral("Команда модему"), modemCommand_);
+        }
+        connectWait_ = addField(QStringLiteral("Ожидание соединения, с"), fields.connectWaitS, 3);
+        connectAttempts_ = addField(QStringLiteral("Кол. попыток соединения"), fields.connectAttempts, 2);
+    }
+
+    auto* row = new QHBoxLayout;
+    if (kind == LinkKind::Direct) {
+        auto* search = new QPushButton(QStringLiteral("Поиск адреса устройства"), this);
+        connect(search, &QPushButton::clicked, this, &TFormConn_Par::searchAddress);
+        row->addWidget(search);
+        buttons_ << search;
+    }
+    row->addStretch();
+    auto* accept = new QPushButton(QStringLiteral("Принять"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Отменить"), this);
+    row->addWidget(accept);
+    row->addWidget(cancel);
+    buttons_ << accept << cancel;
+    form->addRow(row);
+    connect(accept, &QPushButton::clicked, this, [this] {
+        if (store())
+            QDialog::accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QLineEdit* TFormConn_Par::addField(const QString& label, const QString& value, int digits)
+{
+    auto* field = new QLineEdit(value, this);
+    field->setMaxLength(digits);
+    IntegerKeyFilter::install(field);
+    static_cast<QFormLayout*>(layout())->addRow(label, field);
+    return field;
+}
+
+bool TFormConn_Par::store()
+{
+    Settings edited = state_.settings.settings;
+    LinkParameterFields fields;
+    if (port_) {
+        const std::optional<int> port = ComPortNames::chooseNumber(port_->currentText(), edited.comPorts);
+        if (!port) {
+            person_.message(MessageKind::InputError, QStringLiteral("Введены не все параметры"));
+            return false;
+        }
+        fields.port = *port;
+        fields.bitRate = bitRate_->currentData().toInt();
+    }
+    const auto text = [](const QLineEdit* field) { return field ? field->text() : QString(); };
+    fields.preambles = text(preambles_);
+    fields.answerWaitS = text(answerWait_);
+    fields.interByteMs = text(interByte_);
+    fields.attempts = text(attempts_);
+    fields.closePortAfterSession = releasePort_ && releasePort_->isChecked();
+    fields.portOpenWaitS = text(portWait_);
+    fields.modemCommand = text(modemCommand_);
+    fields.connectWaitS = text(connectWait_);
+    fields.connectAttempts = text(connectAttempts_);
+
+    if (const InputCheck problem = applyLinkParameters(fields, kind_, edited)) {
+        person_.message(MessageKind::InputError, problem->line1, problem->line2);
+        return false;
+    }
+    state_.settings.settings = edited;
+    return true;
+}
+
+void TFormConn_Par::searchAddress()
+{
+    if (!store())
+        return;
+    for (QPushButton* button : buttons_)
+        button->setEnabled(false);
+    const bool found = searchDeviceAddress(state_, person_);
+    for (QPushButton* button : buttons_)
+        button->setEnabled(true);
+    if (found)
+        QDialog::accept();
+}
