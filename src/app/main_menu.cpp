@@ -1,0 +1,36 @@
+#include "app/main_menu.h"
+
+#include <QSet>
+
+namespace {
+
+const QSet<QString> needConnection = {
+    "NWorkPar",       "NContrDt",        "NRepCreate",      "Nexcreport",     "NSit",          "NFun",
+    "NChrom_MomData", "NChrom_MeanData", "NChrom_Read5min", "NChrom_ReadHour", "NChrom_ReadDay", "NWmt_MomData",
+    "NWmt_MeanData",  "NWmt_Read5min",   "NWmt_ReadHour",   "NWmt_ReadDay",   "NAudInd",       "NAudPer",
+    "NAlaInd",        "NAlaPer",         "Nrdcnf"};
+const QSet<QString> moistureMeterItems = {"NConnWMT", "NWmt_Data"};
+const QSet<QString> neverShown = {"NChrom_MeanData", "NWmt_MeanData", "NRep", "NFormate"};
+
+} // namespace
+
+const std::vector<MenuEntry>& mainMenuEntries()
+{
+    static const std::vector<MenuEntry> entries = {
+        {"NLink", "Связь", ""},
+        {"Nconnect", "Связь с другим устройством", "NLink"},
+        {"NUser", "Идентификация пользователя программы", "NLink"},
+        {"NWorkPar", "Параметры", ""},
+        {"NAccess", "Доступ пользователей к таблицам параметров", "NWorkPar"},
+        {"NContrDt", "Дата и время", ""},
+        {"NHelp", "Помощь", ""},
+        {"NVersion", "Версия", "NHelp"},
+    };
+    return entries;
+}
+
+bool menuItemHidden(const QString& name, bool connected, bool moistureMeter)
+{
+    return neverShown.contains(name) || (!connected && needConnection.contains(name)) ||
+           (connected && !moistureMeter && moistureMeterItems.contains(name));
+}
