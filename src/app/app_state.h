@@ -4,6 +4,7 @@
 #include "app/work_directory.h"
 #include "archives/archive_reading_choices.h"
 #include "link/hgcbox.h"
+#include "link/request_context.h"
 #include "reports/report_settings.h"
 #include "tables/param_image.h"
 
@@ -22,6 +23,11 @@ public:
 
     // The person the engine pumps and reports to while it waits.
     void setOperator(Operator& person) { engine.setOperator(&person); }
+    // What the table transfers work on, with `person` to watch and answer them.
+    RequestContext requestContext(Operator& person)
+    {
+        return {engine, person, image, settings, moistureMeter, writeAndDisconnect};
+    }
 
     // Writes the changed settings regions and the archive-reading choices.
     void saveState();

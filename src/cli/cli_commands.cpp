@@ -1,96 +1,97 @@
 #include "cli/cli_commands.h"
 
 #include "cli/identification_lines.h"
-#include "link/request_frame.h"
+#include "link/configuration_transfer.h"
+#include "link/controller_reset.h"
 #include "tables/identification.h"
 #include "tables/table_catalogue.h"
+#include "tables/table_transfer.h"
 
 namespace {
 
-constexpr std::uint8_t ReadFields = 1;
-constexpr std::uint8_t WriteFields = 2;
-constexpr int IdentificationTable = 0;
-constexpr int IdentificationFields = Identification::Size;
-constexpr int AnswerOverhead = FrameOffset::FieldValues + 2; // header, echoed range, checksum
+constexpr FieldRange IdentificationFields{0, 0, Identification::Size};
 
-QByteArray fieldRange(int table, int first, int count)
+FieldRange rangeOf(int table, int first, int count)
 {
-    QByteArray range;
-    range.append(static_cast<char>(table));
-    range.append(static_cast<char>(first));
-    range.append(static_cast<char>(count));
-    return range;
+    return {static_cast<std::uint8_t>(table), static_cast<std::uint8_t>(first), static_cast<std::uint8_t>(count)};
 }
 
-// The field values of a successful read.
-QByteArray readValues(const hgcbox& engine)
+int failed(const RequestLayer& layer, QTextStream& errors)
 {
-    const int length = engine.answer_frame[FrameOffset::Length];
-    if (length <= AnswerOverhead)
-        return {};
-    return QByteArray(reinterpret_cast<const char*>(engine.answer_frame.data()) + FrameOffset::FieldValues,
-                      length - AnswerOverhead);
-}
-
-int failed(const hgcbox& engine, QTextStream& errors)
-{
-    errors << engine.error_message() << '\n';
+    errors << layer.failure() << '\n';
     return 1;
 }
 
-int identify(hgcbox& engine, QTextStream& out, QTextStream& errors)
+// One field a line in hex digits, after `indent`.
+void printFields(const ParamImage& image, const FieldRange& range, QTextStream& out, const char* indent = "")
 {
-    if (!engine.request(ReadFields, fieldRange(IdentificationTable, 0, IdentificationFields)))
-        return failed(engine, errors);
-    const QStringList lines = identificationLines(readValues(engine));
-    if (lines.isEmpty()) {
-        errors << "the controller sent fewer than " << IdentificationFields << " identification fields\n";
-        return 1;
-    }
-    for (const QString& line : lines)
+    for (int field = range.first; field < range.first + range.count; ++field)
+        out << indent << image.copyOf(rangeOf(range.table, field, 1)).toHex() << '\n';
+}
+
+int identify(RequestLayer& layer, QTextStream& out, QTextStream& errors)
+{
+    if (!layer.ReadFields(IdentificationFields, false))
+        return failed(layer, errors);
+    for (const QString& line : identificationLines(layer.context().image.copyOf(IdentificationFields)))
         out << line << '\n';
     return 0;
 }
 
-// The catalogue's field length, or the whole answer as one field for a table it does not know.
-qsizetype fieldLengthOf(int table, qsizetype answered)
+// In requests as large as an answer allows.
+int read(const CliOptions& options, RequestLayer& layer, QTextStream& out, QTextStream& errors)
 {
-    const int length = TableCatalogue::descriptor(table).fieldLength;
-    return length > 0 ? length : answered;
-}
-
-int read(const CliOptions& options, hgcbox& engine, QTextStream& out, QTextStream& errors)
-{
-    if (!engine.request(ReadFields, fieldRange(options.table, options.first, options.count)))
-        return failed(engine, errors);
-    const QByteArray values = readValues(engine);
-    const qsizetype fieldLength = fieldLengthOf(options.table, values.size());
-    for (qsizetype at = 0; at < values.size(); at += fieldLength)
-        out << values.mid(at, fieldLength).toHex() << '\n';
+    const int perRead = TableTransfer::fieldsPerRead(options.table);
+    for (int first = options.first; first < options.first + options.count; first += perRead) {
+        const int count = std::min(perRead, options.first + options.count - first);
+        if (!layer.ReadFields(rangeOf(options.table, first, count), false))
+            return failed(layer, errors);
+    }
+    printFields(layer.context().image, rangeOf(options.table, options.first, options.count), out);
     return 0;
 }
 
-int write(const CliOptions& options, hgcbox& engine, QTextStream& errors)
+int write(const CliOptions& options, RequestLayer& layer, QTextStream& errors)
 {
-    // The options checked that the values are whole fields.
+    // The options checked that the values are whole fields of the table.
     const int fieldLength = TableCatalogue::descriptor(options.table).fieldLength;
-    const auto count = static_cast<int>(options.values.size() / fieldLength);
-    if (!engine.request(WriteFields, fieldRange(options.table, options.first, count) + options.values))
-        return failed(engine, errors);
+    const FieldRange range =
+        rangeOf(options.table, options.first, static_cast<int>(options.values.size() / fieldLength));
+    layer.context().image.assign(range, options.values);
+    if (!layer.WriteFields(range, false))
+        return failed(layer, errors);
+    return 0;
+}
+
+// The name in table 5 needs the identification's word on its character set.
+int readConfiguration(RequestLayer& layer, QTextStream& out, QTextStream& errors)
+{
+    if (!layer.ReadFields(IdentificationFields, false) || !ReadConfigurationTables(layer))
+        return failed(layer, errors);
+    const ParamImage& image = layer.context().image;
+    for (int table : TableTransfer::configurationReadOrder()) {
+        out << QStringLiteral("Табл. %1. %2").arg(table).arg(TableCatalogue::name(table).trimmed()) << '\n';
+        printFields(image, rangeOf(table, 0, TableTransfer::transferredFieldCount(table, image)), out, "  ");
+    }
     return 0;
 }
 
 } // namespace
 
-int runCommand(const CliOptions& options, hgcbox& engine, QTextStream& out, QTextStream& errors)
+int runCommand(const CliOptions& options, RequestLayer& layer, QTextStream& out, QTextStream& errors)
 {
     switch (options.command) {
     case CliOptions::Command::Identify:
-        return identify(engine, out, errors);
+        return identify(layer, out, errors);
     case CliOptions::Command::Read:
-        return read(options, engine, out, errors);
+        return read(options, layer, out, errors);
     case CliOptions::Command::Write:
-        return write(options, engine, errors);
+        return write(options, layer, errors);
+    case CliOptions::Command::ReadConfig:
+        return readConfiguration(layer, out, errors);
+    case CliOptions::Command::Reset:
+        // The operator was told why it failed.
+        return ResetNonVolatileData(layer.context()) ? 0 : 1;
     }
     return 2;
 }

@@ -5,13 +5,16 @@
 
 #include <limits>
 
-const char* const CliUsage = "usage: gqc_cli [--workdir DIR] (--tcp HOST:PORT | --serial PORT) [--address N] "
-                             "[--baud N] [--preambles N]\n"
-                             "               [--attempts N] [--inter-byte-ms N] [--answer-timeout-s N] "
-                             "[--user CODE] [--password TEXT]\n"
-                             "               COMMAND ...\n"
-                             "COMMAND: identify | read TABLE FIRST COUNT | write TABLE FIRST HEXBYTES\n"
-                             "PORT: COMn or a device path\n";
+const char* const CliUsage =
+    "usage: gqc_cli [--workdir DIR] (--tcp HOST:PORT | --serial PORT) [--address N] [--baud N] [--preambles N]\n"
+    "               [--attempts N] [--inter-byte-ms N] [--answer-timeout-s N] [--user CODE] [--password TEXT]\n"
+    "               [--yes] COMMAND ...\n"
+    "COMMAND: identify | read TABLE FIRST COUNT | write TABLE FIRST HEXBYTES | read-config | reset\n"
+    "  read         the fields, one a line in hex digits\n"
+    "  write        whole fields, at most 229 bytes\n"
+    "  read-config  every configuration table: its name, then its fields one a line\n"
+    "  reset        clears all non-volatile data of the controller (address 1, 9600 bit/s after); needs --yes\n"
+    "PORT: COMn or a device path\n";
 
 namespace {
 
@@ -74,6 +77,19 @@ std::optional<QByteArray> hexBytes(const QString& text)
     return QByteArray::fromHex(text.toLatin1());
 }
 
+// The fields must lie within a table the program knows.
+std::optional<QString> outsideTable(int table, int first, int count, const char* command)
+{
+    if (TableCatalogue::contains(FieldRange{static_cast<std::uint8_t>(table), static_cast<std::uint8_t>(first),
+                                            static_cast<std::uint8_t>(count)}))
+        return std::nullopt;
+    return QStringLiteral("%1: table %2 has no fields %3 to %4")
+        .arg(QLatin1String(command))
+        .arg(table)
+        .arg(first)
+        .arg(first + count - 1);
+}
+
 bool splitHostAndService(const QString& text, CliOptions& options)
 {
     const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
@@ -97,6 +113,8 @@ std::optional<QString> parseCommand(const QStringList& words, CliOptions& option
         const auto table = field(1, 0), first = field(2, 0), count = field(3, 1);
         if (!table || !first || !count)
             return QStringLiteral("read: TABLE and FIRST are 0 to 255, COUNT 1 to 255");
+        if (const auto outside = outsideTable(*table, *first, *count, "read"))
+            return outside;
         options.command = CliOptions::Command::Read;
         options.table = *table;
         options.first = *first;
@@ -111,10 +129,22 @@ std::optional<QString> parseCommand(const QStringList& words, CliOptions& option
         const int fieldLength = TableCatalogue::descriptor(*table).fieldLength;
         if (fieldLength == 0 || values->size() % fieldLength != 0)
             return QStringLiteral("write: HEXBYTES must be whole fields of table %1").arg(*table);
+        if (const auto outside = outsideTable(*table, *first, static_cast<int>(values->size() / fieldLength), "write"))
+            return outside;
         options.command = CliOptions::Command::Write;
         options.table = *table;
         options.first = *first;
         options.values = *values;
+        return std::nullopt;
+    }
+    if (command == QLatin1String("read-config") && words.size() == 1) {
+        options.command = CliOptions::Command::ReadConfig;
+        return std::nullopt;
+    }
+    if (command == QLatin1String("reset") && words.size() == 1) {
+        if (!options.confirmed)
+            return QStringLiteral("reset clears all non-volatile data of the controller: give --yes to confirm");
+        options.command = CliOptions::Command::Reset;
         return std::nullopt;
     }
     return QStringLiteral("unknown command or wrong number of arguments: %1").arg(words.join(QLatin1Char(' ')));
@@ -127,11 +157,15 @@ std::variant<CliOptions, QString> parseCliOptions(const QStringList& arguments)
     CliOptions options;
     bool linkGiven = false;
     int at = 0;
-    for (; at < arguments.size() && arguments[at].startsWith(QLatin1String("--")); at += 2) {
-        const QString& name = arguments[at];
-        if (at + 1 >= arguments.size())
+    while (at < arguments.size() && arguments[at].startsWith(QLatin1String("--"))) {
+        const QString& name = arguments[at++];
+        if (name == QLatin1String("--yes")) {
+            options.confirmed = true;
+            continue;
+        }
+        if (at >= arguments.size())
             return QStringLiteral("%1 needs a value").arg(name);
-        const QString& value = arguments[at + 1];
+        const QString& value = arguments[at++];
         if (const NumberOption* option = numberOption(name)) {
             options.*option->field = number(value, option->minimum, option->maximum);
             if (!(options.*option->field))

@@ -9,7 +9,7 @@
 // What gqc_cli was asked to do. Link options left out take the defaults of the
 // link's section of gqc.ini.
 struct CliOptions {
-    enum class Command { Identify, Read, Write };
+    enum class Command { Identify, Read, Write, ReadConfig, Reset };
 
     QString workdir; // empty: the program's usual working directory
     bool tcp = false;
@@ -25,6 +25,7 @@ struct CliOptions {
     std::optional<int> answerTimeoutS;
     std::optional<QByteArray> userCode; // Windows-1251 bytes, at most 4
     std::optional<QByteArray> password; // Windows-1251 bytes, at most 12
+    bool confirmed = false;             // --yes: what cannot be undone may be done
 
     Command command = Command::Identify;
     int table = 0;

@@ -5,6 +5,7 @@
 #include "cli/cli_options.h"
 #include "cli/console_operator.h"
 #include "link/hgcbox.h"
+#include "link/request_layer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -64,9 +65,11 @@ int main(int argc, char* argv[])
     hgcbox engine(0);
     engine.setOperator(&person);
     putCredentials(options, engine);
-    const int connected =
-        connectEngine(options, settings.settings, settings.settings.comPorts, engine, person, errors);
+    const int connected = connectEngine(options, settings.settings, settings.settings.comPorts, engine, person, errors);
     if (connected != 0)
         return connected;
-    return runCommand(options, engine, out, errors);
+    ParamImage image;
+    std::uint8_t moistureMeter = 0;
+    RequestLayer layer({engine, person, image, settings, moistureMeter});
+    return runCommand(options, layer, out, errors);
 }

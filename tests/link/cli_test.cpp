@@ -1,11 +1,14 @@
+#include "app/windows1251.h"
 #include "controller_peer.h"
 #include "frames.h"
 #include "loopback_listener.h"
+#include "sim/sim_server.h"
 #include "support/temp_workdir.h"
 
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
@@ -212,6 +215,67 @@ TEST_F(GqcCli, UnavailablePortIsAFailedExchange)
     EXPECT_EQ(result.errors, QStringLiteral("Коммуникационный порт /dev/gqc-no-such-port недоступен\n"));
 }
 
+// The simulated controller on a pseudo-terminal: a serial line for gqc_cli.
+class GqcCliWithSimulator : public GqcCli {
+protected:
+    void SetUp() override
+    {
+        SimServerOptions options;
+        options.pty = true;
+        server = std::make_unique<SimServer>(options);
+        QString error;
+        ASSERT_TRUE(server->start(&error)) << error.toStdString();
+    }
+    CliRun runOnSimulator(const QStringList& arguments)
+    {
+        return run(QStringList{QStringLiteral("--serial"), server->ptyPath()} + arguments);
+    }
+
+    std::unique_ptr<SimServer> server;
+};
+
+TEST_F(GqcCliWithSimulator, ReadConfigPrintsEveryConfigurationTableButThePasswords)
+{
+    const CliRun result = runOnSimulator({QStringLiteral("read-config")});
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    const QStringList lines = result.out.split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("^Табл\\. "))).size(), 20);
+    EXPECT_FALSE(result.out.contains(QStringLiteral("Табл. 13.")));
+
+    const qsizetype name = lines.indexOf(QStringLiteral("Табл. 5. Наименование контроллера"));
+    ASSERT_GE(name, 0);
+    EXPECT_EQ(lines[name + 1],
+              "  " + QString::fromLatin1(toWindows1251(QStringLiteral("ГРС Северная")).leftJustified(20, ' ').toHex()));
+    const qsizetype users = lines.indexOf(QStringLiteral("Табл. 4. Доступ к таблицам параметров конфигурации"));
+    ASSERT_GE(users, 0);
+    EXPECT_EQ(lines[users + 1], "  " + QString::fromLatin1(server->table(4).left(22).toHex()));
+    EXPECT_EQ(lines[users + 17], lines[name]);
+    // Two flow computers: two fields of their tables.
+    const qsizetype types = lines.indexOf(QStringLiteral("Табл. 17. Тип вычислителя (корректора) расхода газа"));
+    ASSERT_GE(types, 0);
+    EXPECT_EQ(lines[types + 3], QStringLiteral("Табл. 18. Адреса подключенных ВРГ"));
+}
+
+TEST_F(GqcCliWithSimulator, ResetIsSentWithTheCredentials)
+{
+    const CliRun result =
+        runOnSimulator({QStringLiteral("--user"), QStringLiteral("0002"), QStringLiteral("--password"),
+                        QStringLiteral("222222"), QStringLiteral("--yes"), QStringLiteral("reset")});
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_EQ(server->version(), 14);
+}
+
+TEST_F(GqcCliWithSimulator, ARefusedResetSaysWhy)
+{
+    const CliRun result =
+        runOnSimulator({QStringLiteral("--user"), QStringLiteral("0004"), QStringLiteral("--password"),
+                        QStringLiteral("444444"), QStringLiteral("--yes"), QStringLiteral("reset")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errors,
+              QStringLiteral("Команда не может быть выполнена. Команда 25.  Недостаточный уровень доступа\n"));
+    EXPECT_EQ(server->version(), 4);
+}
+
 TEST_F(GqcCli, UsageErrorsExitWith2)
 {
     const QList<QStringList> wrong = {
@@ -238,6 +302,12 @@ TEST_F(GqcCli, UsageErrorsExitWith2)
          QStringLiteral("0"), QStringLiteral("00")},
         {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("write"), QStringLiteral("4"),
          QStringLiteral("0"), QString(460, QLatin1Char('0'))},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("write"), QStringLiteral("3"),
+         QStringLiteral("3"), QStringLiteral("0101")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("read"), QStringLiteral("5"),
+         QStringLiteral("0"), QStringLiteral("2")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("read"), QStringLiteral("38"),
+         QStringLiteral("0"), QStringLiteral("1")},
     };
     for (const QStringList& arguments : wrong) {
         const CliRun result = run(arguments);

@@ -20,8 +20,9 @@ void ScriptedOperator::setPanel(StatusPanel panel, const QString& text)
     panelHistory_[panel].append(text);
 }
 
-void ScriptedOperator::beginProgress(WaitMode, int maximum)
+void ScriptedOperator::beginProgress(WaitMode mode, int maximum)
 {
+    progressMode_ = mode;
     progressMaximum_ = maximum;
     progressShown_ = true;
     progressPositions_.clear();

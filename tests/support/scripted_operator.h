@@ -30,6 +30,7 @@ public:
     QStringList panelHistory(StatusPanel panel) const { return panelHistory_.value(panel); }
     const QList<int>& progressPositions() const { return progressPositions_; }
     int progressMaximum() const { return progressMaximum_; }
+    WaitMode progressMode() const { return progressMode_; }
     bool progressShown() const { return progressShown_; }
     int pumpCount() const { return pumps_; }
     bool busy() const { return busy_; }
@@ -53,6 +54,7 @@ private:
     QMap<StatusPanel, QStringList> panelHistory_;
     QList<int> progressPositions_;
     int progressMaximum_ = 0;
+    WaitMode progressMode_ = WaitMode::CheckingConfiguration;
     bool progressShown_ = false;
     bool busy_ = false;
     int pumps_ = 0;

@@ -1,0 +1,51 @@
+#include "tables/controller_name.h"
+
+#include "app/controller_charset.h"
+#include "app/windows1251.h"
+#include "tables/identification.h"
+
+#include <algorithm>
+
+namespace {
+
+QByteArrayView bytesOf(std::span<const std::uint8_t> bytes)
+{
+    return QByteArrayView(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+template <typename Convert> void convert(ParamImage& image, Convert conversion)
+{
+    if (!Identification(image.table(0)).nameInCodePage866())
+        return;
+    const std::span<std::uint8_t> name = image.table(ControllerName::Table);
+    const QByteArray converted = conversion(bytesOf(name));
+    std::copy(converted.begin(), converted.end(), name.begin());
+}
+
+} // namespace
+
+namespace ControllerName {
+
+void fromController(ParamImage& image)
+{
+    convert(image, FromControllerCharset);
+}
+
+void toController(ParamImage& image)
+{
+    convert(image, ToControllerCharset);
+}
+
+QString shown(const ParamImage& image)
+{
+    // Only blanks pad the field; other characters belong to the name.
+    const QString name = fromWindows1251(bytesOf(image.table(Table)));
+    qsizetype begin = 0, end = name.size();
+    while (begin < end && name[begin] == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && name[end - 1] == QLatin1Char(' '))
+        --end;
+    return name.sliced(begin, end - begin);
+}
+
+} // namespace ControllerName
