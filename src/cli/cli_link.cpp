@@ -3,6 +3,8 @@
 #include "link/com_port_names.h"
 #include "link/engine_loading.h"
 #include "link/ethernet_connect.h"
+#include "link/modem_dialler.h"
+#include "link/modem_results.h"
 #include "link/serial_port_opener.h"
 
 #include <chrono>
@@ -24,8 +26,24 @@ LinkRecord withOptions(LinkRecord link, const CliOptions& options)
     return link;
 }
 
+// Dials the controller over the modem on the engine's open port; a failed
+// dialling closes the port.
+int dialModem(const CliOptions& options, const PhoneSettings& phone, hgcbox& engine, Operator& person,
+              QTextStream& errors)
+{
+    ModemDialler modem(*engine.transport(), person, StatusPanel::Modem);
+    const int result = modem.Dial(*options.phone, options.modemInit.value_or(phone.command),
+                                  options.dialAttempts.value_or(phone.dialAttempts),
+                                  options.connectWaitS.value_or(phone.connectWaitS));
+    if (result == DialResult::Connected)
+        return 0;
+    errors << dialResultText(result) << '\n';
+    engine.closeLink();
+    return 1;
+}
+
 int connectSerial(const CliOptions& options, const Settings& settings, QMap<int, QString> comPorts, hgcbox& engine,
-                  QTextStream& errors)
+                  Operator& person, QTextStream& errors)
 {
     const std::optional<ComPortNames::Port> port = ComPortNames(comPorts).parse(options.port);
     if (!port || port->device.isEmpty()) {
@@ -35,9 +53,12 @@ int connectSerial(const CliOptions& options, const Settings& settings, QMap<int,
     // A device without a port number of its own is opened as port 0.
     comPorts.insert(port->number, port->device);
 
-    LinkRecord link = withOptions(settings.direct, options);
+    // Behind a modem the line stays open from the dialling to the hang-up, and
+    // the PC has no transmitter to switch.
+    const bool dialled = options.phone.has_value();
+    LinkRecord link = withOptions(dialled ? settings.phone.link : settings.direct, options);
     link.port = static_cast<std::uint8_t>(port->number);
-    loadSerialLink(engine, link, LinkKind::Direct, settings.current);
+    loadSerialLink(engine, link, dialled ? LinkKind::Modem : LinkKind::Direct, settings.current);
     engine.setPortOpener(serialPortOpener(ComPortNames(comPorts)));
     if (engine.open_per_request)
         return 0;
@@ -48,7 +69,7 @@ int connectSerial(const CliOptions& options, const Settings& settings, QMap<int,
         return 1;
     }
     std::this_thread::sleep_for(LineSettle);
-    return 0;
+    return dialled ? dialModem(options, settings.phone, engine, person, errors) : 0;
 }
 
 } // namespace
@@ -57,9 +78,16 @@ int connectEngine(const CliOptions& options, const Settings& settings, const QMa
                   hgcbox& engine, Operator& person, QTextStream& errors)
 {
     if (!options.tcp)
-        return connectSerial(options, settings, comPorts, engine, errors);
+        return connectSerial(options, settings, comPorts, engine, person, errors);
     EthernetConnectSettings ethernet;
     ethernet.link = withOptions(settings.ethernet.link, options);
     ethernet.connectWaitS = settings.ethernet.connectWaitS;
     return ConnectEthernetHost(options.host, options.service, ethernet.link.address, ethernet, engine, person) ? 0 : 1;
+}
+
+void disconnectEngine(const CliOptions& options, hgcbox& engine, Operator& person)
+{
+    if (options.phone && engine.linkOpen())
+        ModemDialler(*engine.transport(), person, std::nullopt).HangUp();
+    engine.closeLink();
 }

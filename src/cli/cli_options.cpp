@@ -6,15 +6,19 @@
 #include <limits>
 
 const char* const CliUsage =
-    "usage: gqc_cli [--workdir DIR] (--tcp HOST:PORT | --serial PORT) [--address N] [--baud N] [--preambles N]\n"
-    "               [--attempts N] [--inter-byte-ms N] [--answer-timeout-s N] [--user CODE] [--password TEXT]\n"
-    "               [--yes] COMMAND ...\n"
+    "usage: gqc_cli [--workdir DIR] (--tcp HOST:PORT | --serial PORT [MODEM]) [--address N] [--baud N]\n"
+    "               [--preambles N] [--attempts N] [--inter-byte-ms N] [--answer-timeout-s N]\n"
+    "               [--user CODE] [--password TEXT] [--yes] COMMAND ...\n"
     "COMMAND: identify | read TABLE FIRST COUNT | write TABLE FIRST HEXBYTES | read-config | reset\n"
     "  read         the fields, one a line in hex digits\n"
     "  write        whole fields, at most 229 bytes\n"
     "  read-config  every configuration table: its name, then its fields one a line\n"
     "  reset        clears all non-volatile data of the controller (address 1, 9600 bit/s after); needs --yes\n"
-    "PORT: COMn or a device path\n";
+    "PORT: COMn or a device path\n"
+    "MODEM: --phone NUMBER [--modem-init TEXT] [--dial-attempts N] [--connect-wait-s N]\n"
+    "       dials NUMBER through the modem on PORT before COMMAND and hangs up after it;\n"
+    "       TEXT is \"AT\" commands joined by \"^\". Defaults: Command, Conn_Repeat and\n"
+    "       ConnectWaitTime of [FON_CONN_PAR] in gqc.ini\n";
 
 namespace {
 
@@ -38,6 +42,9 @@ const NumberOption NumberOptions[] = {
     {"--attempts", &CliOptions::attempts, 1, 255},
     {"--inter-byte-ms", &CliOptions::interByteMs, 1, IntMax},
     {"--answer-timeout-s", &CliOptions::answerTimeoutS, 1, IntMax / 1000},
+    // The ranges the link-parameters dialog allows.
+    {"--dial-attempts", &CliOptions::dialAttempts, 1, 10},
+    {"--connect-wait-s", &CliOptions::connectWaitS, 1, 360},
 };
 
 const NumberOption* numberOption(const QString& name)
@@ -181,6 +188,12 @@ std::variant<CliOptions, QString> parseCliOptions(const QStringList& arguments)
                 options.port = value;
             else if (!splitHostAndService(value, options))
                 return QStringLiteral("--tcp: HOST:PORT");
+        } else if (name == QLatin1String("--phone")) {
+            if (value.trimmed().isEmpty())
+                return QStringLiteral("--phone: a number to dial");
+            options.phone = value;
+        } else if (name == QLatin1String("--modem-init")) {
+            options.modemInit = value;
         } else if (name == QLatin1String("--user")) {
             options.userCode = credential(value, UserCodeLength);
             if (!options.userCode)
@@ -195,6 +208,10 @@ std::variant<CliOptions, QString> parseCliOptions(const QStringList& arguments)
     }
     if (!linkGiven)
         return QStringLiteral("give --tcp HOST:PORT or --serial PORT");
+    if (options.phone && options.tcp)
+        return QStringLiteral("--phone dials through a modem on a serial port: give --serial PORT");
+    if (!options.phone && (options.modemInit || options.dialAttempts || options.connectWaitS))
+        return QStringLiteral("--modem-init, --dial-attempts and --connect-wait-s go with --phone");
     if (const std::optional<QString> error = parseCommand(arguments.mid(at), options))
         return *error;
     return options;

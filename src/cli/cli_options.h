@@ -17,6 +17,14 @@ struct CliOptions {
     QString service;
     QString port; // --serial COMn or a device path
 
+    // --phone: the controller is dialled through the modem on the serial port.
+    // Left out, the modem items take "Command", "Conn_Repeat" and
+    // "ConnectWaitTime" of the telephone section of gqc.ini.
+    std::optional<QString> phone;
+    std::optional<QString> modemInit;
+    std::optional<int> dialAttempts;
+    std::optional<int> connectWaitS;
+
     std::optional<int> address;
     std::optional<int> baud;
     std::optional<int> preambles;

@@ -71,5 +71,7 @@ int main(int argc, char* argv[])
     ParamImage image;
     std::uint8_t moistureMeter = 0;
     RequestLayer layer({engine, person, image, settings, moistureMeter});
-    return runCommand(options, layer, out, errors);
+    const int result = runCommand(options, layer, out, errors);
+    disconnectEngine(options, engine, person);
+    return result;
 }

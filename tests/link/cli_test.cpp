@@ -1,8 +1,11 @@
 #include "app/windows1251.h"
 #include "controller_peer.h"
 #include "frames.h"
+#include "link/modem_dialler.h"
+#include "link/serial_transport.h"
 #include "loopback_listener.h"
 #include "sim/sim_server.h"
+#include "support/scripted_operator.h"
 #include "support/temp_workdir.h"
 
 #include <gtest/gtest.h>
@@ -308,10 +311,74 @@ TEST_F(GqcCli, UsageErrorsExitWith2)
          QStringLiteral("0"), QStringLiteral("2")},
         {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("read"), QStringLiteral("38"),
          QStringLiteral("0"), QStringLiteral("1")},
+        {QStringLiteral("--tcp"), QStringLiteral("h:1"), QStringLiteral("--phone"), QStringLiteral("1"),
+         QStringLiteral("identify")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("--modem-init"), QStringLiteral("ATZ"),
+         QStringLiteral("identify")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("--phone"), QStringLiteral(" "),
+         QStringLiteral("identify")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("--phone"), QStringLiteral("1"),
+         QStringLiteral("--dial-attempts"), QStringLiteral("11"), QStringLiteral("identify")},
     };
     for (const QStringList& arguments : wrong) {
         const CliRun result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_FALSE(result.errors.isEmpty());
     }
+}
+
+namespace {
+
+// The simulated controller behind its modem on a pseudo-terminal.
+std::unique_ptr<SimServer> controllerBehindModem(const SimModemSettings& modem = {})
+{
+    SimServerOptions options;
+    options.pty = true;
+    options.modem = true;
+    options.modemSettings = modem;
+    auto server = std::make_unique<SimServer>(options);
+    QString error;
+    EXPECT_TRUE(server->start(&error)) << error.toStdString();
+    return server;
+}
+
+} // namespace
+
+TEST_F(GqcCli, DialsTheControllerRunsTheCommandAndHangsUp)
+{
+    const std::unique_ptr<SimServer> server = controllerBehindModem();
+    const CliRun result = run({QStringLiteral("--serial"), server->ptyPath(), QStringLiteral("--phone"),
+                               QStringLiteral("8 (812) 555-12-34"), QStringLiteral("--modem-init"),
+                               QStringLiteral("ATZ^ATS0=0"), QStringLiteral("identify")});
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_TRUE(result.out.startsWith(QStringLiteral("Код типа контроллера: 73\n"))) << result.out.toStdString();
+    EXPECT_EQ(server->requests().size(), 1);
+
+    // Hung up: the modem takes commands again instead of passing them to the controller.
+    std::unique_ptr<SerialTransport> line = SerialTransport::open(server->ptyPath(), SerialLineSettings{});
+    ASSERT_TRUE(line);
+    ScriptedOperator person;
+    const ModemReply reply = ModemDialler(*line, person, std::nullopt).ModemCommand("AT\r", 2000);
+    EXPECT_TRUE(reply.text.contains("OK")) << reply.text.toStdString();
+}
+
+TEST_F(GqcCli, FailedDiallingExitsWithTheResultText)
+{
+    SimModemSettings modem;
+    modem.gsmReady = false;
+    const std::unique_ptr<SimServer> server = controllerBehindModem(modem);
+    // The initialisation comes from the settings unless given: an "AT+CPAS" that
+    // an unready GSM modem answers with ERROR fails it before the GSM check does.
+    workdir.write(QStringLiteral("INI/gqc.ini"), "[FON_CONN_PAR]\r\nCommand=AT+CPAS\r\n");
+    const QStringList dial{QStringLiteral("--serial"), server->ptyPath(), QStringLiteral("--phone"),
+                           QStringLiteral("1")};
+    CliRun result = run(dial + QStringList{QStringLiteral("identify")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errors, QStringLiteral("Нет гудка в линии\n"));
+
+    result = run(dial + QStringList{QStringLiteral("--modem-init"), QString(), QStringLiteral("identify")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errors, QStringLiteral("Нет готовности GSM\n"));
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_TRUE(server->requests().isEmpty());
 }
