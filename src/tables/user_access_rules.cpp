@@ -30,6 +30,32 @@ UserRecord userAt(QByteArrayView table, int slot) {
     return UserRecord(table.sliced(offset));
 }
 
+UserChangeOutcome withPasswordAndCode(UserRecord record, const QString& password, const QString& passwordAgain,
+                                      const QString& code, const QString& codeAgain)
+{
+    using Clear = UserChangeOutcome::Clear;
+    if (password != passwordAgain)
+        return refused(InputProblem{QStringLiteral("Несовпадение введенных паролей"), repeatFromStart},
+                       Clear::Passwords);
+    if (code != codeAgain)
+        return refused(InputProblem{QStringLiteral("Несовпадение введенных кодов"), repeatFromStart}, Clear::Codes);
+    if (code.isEmpty())
+        return refused(InputProblem{noCode, {}});
+    record.setPassword(password);
+    record.setCode(code);
+    return {std::nullopt, Clear::Nothing, record};
+}
+
+UserRecord editedRow(const UserRecord& row, std::uint8_t level, const QString& name)
+{
+    if (level == UserRecord::NoAccess)
+        return UserRecord();
+    UserRecord edited = row;
+    edited.setName(name);
+    edited.setLevel(level);
+    return edited;
+}
+
 UserChangeOutcome checkUserChange(QByteArrayView table, int slot, const UserChangeFields& fields) {
     using Clear = UserChangeOutcome::Clear;
     const UserRecord current = userAt(table, slot);
@@ -47,23 +73,16 @@ UserChangeOutcome checkUserChange(QByteArrayView table, int slot, const UserChan
                                     QStringLiteral("с уровнем доступа \"Администратор\"")});
     if (fields.level == UserRecord::NoAccess)
         return {std::nullopt, Clear::Nothing, UserRecord()};
-    if (fields.password != fields.passwordAgain)
-        return refused(InputProblem{QStringLiteral("Несовпадение введенных паролей"), repeatFromStart},
-                       Clear::Passwords);
-    if (fields.code != fields.codeAgain)
-        return refused(InputProblem{QStringLiteral("Несовпадение введенных кодов"), repeatFromStart},
-                       Clear::Codes);
-    if (fields.code.isEmpty())
-        return refused(InputProblem{noCode, {}});
+    const UserChangeOutcome entered = withPasswordAndCode(editedRow(UserRecord(), fields.level, fields.name),
+                                                         fields.password, fields.passwordAgain, fields.code,
+                                                         fields.codeAgain);
+    if (entered.problem)
+        return entered;
     if (fields.name.trimmed().isEmpty())
         return refused(InputProblem{QString::asprintf("Номер пользователя в таблице - %d.", slot + 1),
                                     QStringLiteral("Не задано имя пользователя")});
 
-    UserRecord record;
-    record.setName(fields.name);
-    record.setLevel(fields.level);
-    record.setPassword(fields.password);
-    record.setCode(fields.code);
+    const UserRecord& record = entered.record;
     for (int other = 0; other < userSlots; ++other)
         if (other != slot && userAt(table, other).name() == record.name())
             return refused(

@@ -29,6 +29,17 @@ struct UserChangeOutcome {
     UserRecord record; // what slot gets, when there is no problem
 };
 
+// The password and the code, each typed twice: the passwords must match, then
+// the codes, and a code must be given. On success the outcome's record is
+// `record` with that password (twelve blanks when none) and code.
+UserChangeOutcome withPasswordAndCode(UserRecord record, const QString& password, const QString& passwordAgain,
+                                      const QString& code, const QString& codeAgain);
+
+// One row of the whole-table editor as typed: at "Нет доступа" the slot is free
+// (name, password and code blank); otherwise the name and level change and the
+// row keeps its password and code.
+UserRecord editedRow(const UserRecord& row, std::uint8_t level, const QString& name);
+
 // The checks of changing one user of a working controller, in their order.
 // Codes of other users are not compared: the controller checks them itself.
 UserChangeOutcome checkUserChange(QByteArrayView table, int slot, const UserChangeFields& fields);

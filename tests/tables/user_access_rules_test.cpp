@@ -126,3 +126,25 @@ TEST(OperatorCredentials, ACodeIsRequiredAndAnEmptyPasswordIsTwelveBlanks)
 }
 
 } // namespace
+
+namespace {
+
+TEST(UserTableRow, PasswordAndCodeAreTypedTwiceAndAFreeRowIsBlank)
+{
+    UserRecord row = user("ENG", UserRecord::Engineer, "0005", "old");
+    EXPECT_EQ(withPasswordAndCode(row, "a", "b", "0007", "0007").clear, UserChangeOutcome::Clear::Passwords);
+    EXPECT_EQ(withPasswordAndCode(row, "a", "a", "0007", "0008").clear, UserChangeOutcome::Clear::Codes);
+    const UserChangeOutcome entered = withPasswordAndCode(row, "", "", "0007", "0007");
+    ASSERT_FALSE(entered.problem);
+    EXPECT_EQ(entered.record.password(), QByteArray(12, ' '));
+    EXPECT_EQ(entered.record.code(), "0007");
+    EXPECT_EQ(entered.record.name(), "ENG ");
+
+    EXPECT_EQ(editedRow(entered.record, UserRecord::NoAccess, "ENG").bytes(), UserRecord().bytes());
+    const UserRecord renamed = editedRow(entered.record, UserRecord::Operator, "OP");
+    EXPECT_EQ(renamed.name(), "OP  ");
+    EXPECT_EQ(renamed.level(), UserRecord::Operator);
+    EXPECT_EQ(renamed.code(), "0007");
+}
+
+} // namespace
