@@ -1,5 +1,7 @@
 #include "tables/user_access_rules.h"
 
+#include "app/windows1251.h"
+
 namespace {
 
 const QString repeatFromStart = QStringLiteral("Повторите процесс сначала");
@@ -54,6 +56,16 @@ UserRecord editedRow(const UserRecord& row, std::uint8_t level, const QString& n
     edited.setName(name);
     edited.setLevel(level);
     return edited;
+}
+
+QString shownName(const UserRecord& user)
+{
+    if (!user.registered())
+        return {};
+    QString name = fromWindows1251(user.name());
+    while (name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    return name;
 }
 
 UserChangeOutcome checkUserChange(QByteArrayView table, int slot, const UserChangeFields& fields) {

@@ -40,6 +40,9 @@ UserChangeOutcome withPasswordAndCode(UserRecord record, const QString& password
 // row keeps its password and code.
 UserRecord editedRow(const UserRecord& row, std::uint8_t level, const QString& name);
 
+// A user's name as the dialogs show it: trailing blanks dropped, empty for a free slot.
+QString shownName(const UserRecord& user);
+
 // The checks of changing one user of a working controller, in their order.
 // Codes of other users are not compared: the controller checks them itself.
 UserChangeOutcome checkUserChange(QByteArrayView table, int slot, const UserChangeFields& fields);

@@ -1,0 +1,22 @@
+#include "forms/user_level_list.h"
+
+#include "app/common_texts.h"
+
+#include <QComboBox>
+
+namespace {
+constexpr int levelCount = 5;
+}
+
+QComboBox* userLevelList(QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    for (int i = 0; i < levelCount; ++i)
+        list->addItem(CommonText(CommonTextBase::UserLevels + i));
+    return list;
+}
+
+void showUserLevel(QComboBox* list, std::uint8_t level)
+{
+    list->setCurrentIndex(level < levelCount ? level : -1);
+}
