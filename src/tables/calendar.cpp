@@ -64,6 +64,10 @@ std::uint8_t timeType(const DateStamp& moment, QByteArrayView switchRules)
     if (switchRules.size() < 6)
         return winterTime;
     const auto rule = [&switchRules](int i) { return static_cast<std::uint8_t>(switchRules[i]); };
+    // Month 0 means the switch is forbidden: the clock stays on standard (winter) time.
+    const auto validMonth = [](std::uint8_t month) { return month >= 1 && month <= 12; };
+    if (!validMonth(rule(0)) || !validMonth(rule(3)))
+        return winterTime;
     const int year = centuryBase + moment.year;
     const int today = dayOfYear(year, moment.month, moment.day);
     const int summerStart = switchDayOfYear(rule(0), rule(1), year);

@@ -25,6 +25,7 @@ int switchDayOfYear(std::uint8_t month, std::uint8_t dayRule, int fullYear);
 
 // Summer or winter time of a moment under the switch rules of table 6 (its
 // bytes 0 to 5: summer switch month, day rule, hour; winter switch the same).
+// Without switching (a month of 0) it is always winter time.
 std::uint8_t timeType(const DateStamp& moment, QByteArrayView switchRules);
 
 // One hour, day or month back or forward, borrowing into the larger fields. A

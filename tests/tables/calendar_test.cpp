@@ -41,6 +41,11 @@ TEST(Calendar, SummerStartsOnTheLastSundayOfMarchAtItsHour)
     EXPECT_EQ(timeType(at(2002, 12, 1), europeanRules), winterTime);
 }
 
+TEST(Calendar, AForbiddenSwitchKeepsWinterTimeAllYear)
+{
+    EXPECT_EQ(timeType(at(2026, 7, 1, 12), QByteArray::fromHex("00c903" "0ac904")), winterTime);
+}
+
 TEST(Calendar, SwitchRulesFromTheMonthsStartAndFixedDays)
 {
     // Second Sunday of March 2026 is the 8th: 0x80 | Sunday << 3 | 2.

@@ -1,0 +1,229 @@
+#include "app/connection_start.h"
+
+#include "app/app_state.h"
+#include "app/link_panels.h"
+#include "link/configuration_transfer.h"
+#include "link/clock_commands.h"
+#include "link/request_layer.h"
+#include "link/table_effects.h"
+#include "tables/controller_name.h"
+#include "tables/destroyed_tables.h"
+#include "tables/identification.h"
+
+#include <QDateTime>
+
+namespace {
+
+constexpr std::uint8_t identificationTable = 0;
+constexpr std::uint8_t clockTable = 2;
+constexpr std::uint8_t userTable = 4;
+constexpr std::uint8_t nameTable = 5;
+constexpr std::uint8_t systemTable = 6;
+constexpr std::uint8_t stateTable = 7;
+constexpr std::uint8_t chromatographPortTable = 14;
+constexpr std::uint8_t moistureMeterPortTable = 15;
+constexpr std::uint8_t instrumentTypeField = 6;
+constexpr std::uint8_t anyController = 255;
+
+const QString tablesNotWritable = QStringLiteral("Запись в таблицы параметров конфигурации недопустима");
+
+bool onlyTablesChosen(const TableStateSet& states, std::initializer_list<int> allowed)
+{
+    for (int table = 0; table < TableCatalogue::TableCount; ++table)
+        if (states.isToWrite(table) && std::find(allowed.begin(), allowed.end(), table) == allowed.end())
+            return false;
+    return true;
+}
+
+} // namespace
+
+ConnectionStart::ConnectionStart(AppState& state, Operator& person, ConnectionWindows& windows)
+    : state_(state), person_(person), windows_(windows)
+{
+}
+
+bool ConnectionStart::run()
+{
+    {
+        const BusyCursor busy(person_);
+        showLinkPanels(state_.settings, person_);
+        person_.setPanel(StatusPanel::Address, {});
+        disconnect();
+    }
+    if (!windows_.chooseLink()) {
+        windows_.connectionChanged();
+        return false;
+    }
+    state_.saveState();
+
+    RequestLayer layer(state_.requestContext(person_));
+    const bool telephone = state_.settings.settings.current.linkKind == LinkKind::Modem;
+    if (telephone) {
+        windows_.identifyUser();
+        modemConnected_ = windows_.dialModem();
+    }
+    if (!telephone || modemConnected_) {
+        if (identify(layer) == Identified::Accepted) {
+            const Identification identification(state_.image.table(identificationTable));
+            if (!telephone)
+                windows_.identifyUser();
+            checkTables(layer, identification.softwareVersion(), identification.destroyedTable() != 0);
+        }
+    }
+    if (!state_.connected) {
+        const BusyCursor busy(person_);
+        disconnect();
+    }
+    windows_.connectionChanged();
+    return state_.connected;
+}
+
+ConnectionStart::Identified ConnectionStart::identify(RequestLayer& layer)
+{
+    if (!layer.ReadFields({identificationTable, 0, Identification::Size}))
+        return Identified::Refused;
+    const Identification identification(state_.image.table(identificationTable));
+    if (identification.typeCode() != Identification::ServedTypeCode) {
+        person_.message(MessageKind::Information,
+                        QStringLiteral("Код типа подключенного контроллера  %1").arg(identification.typeCode()),
+                        QStringLiteral("Программа обслуживает контроллеры ККГ_04"));
+        return Identified::Refused;
+    }
+    const int version = identification.softwareVersion();
+    if (version != Identification::ServedSoftwareVersion && version != Identification::UnconfiguredSoftwareVersion) {
+        person_.message(MessageKind::Information, QStringLiteral("Версия ПО подключенного контроллера %1").arg(version),
+                        QStringLiteral("Программа обслуживает контроллеры ККГ только с версией ПО 4"));
+        return Identified::Refused;
+    }
+    LinkRecord& link = state_.settings.settings.currentLink();
+    if (link.address == anyController)
+        link.address = state_.engine.address;
+    state_.connected = true;
+    return Identified::Accepted;
+}
+
+void ConnectionStart::checkTables(RequestLayer& layer, int softwareVersion, bool tablesReportedBad)
+{
+    const bool unconfigured = softwareVersion == Identification::UnconfiguredSoftwareVersion;
+    if (!tablesReportedBad && !unconfigured) {
+        state_.connected = readBasicData();
+        return;
+    }
+    DestroyedTables destroyed = DestroyedTables::everyTable();
+    if (!unconfigured) {
+        if (!layer.ReadFields({stateTable, 0, DestroyedTables::Size})) {
+            state_.connected = readBasicData();
+            return;
+        }
+        destroyed = DestroyedTables(state_.image.table(stateTable));
+    }
+    TableStateSet states(destroyed);
+    switch (windows_.showTableStates(states, softwareVersion)) {
+    case TableInfo::Exit:
+        state_.connected = !unconfigured && readBasicData();
+        return;
+    case TableInfo::WriteChosen:
+        repair(layer, states);
+        state_.connected = readBasicData();
+        return;
+    case TableInfo::WriteAll:
+        if (!unconfigured) {
+            state_.connected = readBasicData();
+            return;
+        }
+        // The controller takes its new port settings once every table is written:
+        // it must be connected again.
+        state_.writeAndDisconnect = true;
+        layer.context().writeAndDisconnect = true;
+        repair(layer, states);
+        state_.writeAndDisconnect = false;
+        state_.connected = false;
+        return;
+    case TableInfo::Reset:
+        state_.connected = false;
+        return;
+    }
+}
+
+bool ConnectionStart::repair(RequestLayer& layer, TableStateSet& states)
+{
+    if (onlyTablesChosen(states, {clockTable}))
+        return !states.isToWrite(clockTable) || writeClockFromPc(layer, states);
+    if (!onlyTablesChosen(states, {clockTable, userTable})) {
+        // The other tables come from a configuration file, which this program
+        // does not read yet.
+        person_.message(MessageKind::Information, QStringLiteral("Запись таблиц не выполнена"));
+        return false;
+    }
+    if (states.isToWrite(userTable) && !restoreUserTable(layer))
+        return false;
+    return !states.isToWrite(clockTable) || writeClockFromPc(layer, states);
+}
+
+bool ConnectionStart::restoreUserTable(RequestLayer& layer)
+{
+    if (!windows_.rebuildUserTable(state_.image.table(userTable))) {
+        person_.message(MessageKind::Information, QStringLiteral("Таблица доступа к записи в контроллер не восстановлена"),
+                        tablesNotWritable);
+        return false;
+    }
+    // A controller whose user table is destroyed takes only blank credentials.
+    hgcbox& engine = state_.engine;
+    const auto password = engine.write_password;
+    const auto code = engine.user_code;
+    engine.write_password.fill(' ');
+    engine.user_code.fill(' ');
+    const bool written = layer.WriteFields({userTable, 0, 10}) && layer.WriteFields({userTable, 10, 6});
+    engine.write_password = password;
+    engine.user_code = code;
+    if (!written)
+        person_.message(MessageKind::Information, QStringLiteral("Таблица зарегистрированных пользователей не восстановлена"),
+                        tablesNotWritable);
+    return written;
+}
+
+bool ConnectionStart::writeClockFromPc(RequestLayer& layer, TableStateSet& states)
+{
+    if (states.isToWrite(systemTable) || states.isDestroyed(systemTable)) {
+        person_.message(MessageKind::SeeControllerState, QStringLiteral("Запись даты и времени невозможна"),
+                        QStringLiteral("при разрушенной таблице системных параметров"));
+        return false;
+    }
+    if (!layer.ReadFields({systemTable, 0, 10}))
+        return false;
+    return WritePcTime(layer, QDateTime::currentDateTime());
+}
+
+bool ConnectionStart::readBasicData()
+{
+    const BusyCursor busy(person_);
+    RequestLayer layer(state_.requestContext(person_));
+    std::ranges::fill(state_.image.table(nameTable), ' ');
+    bool read = layer.ReadFields({nameTable, 0, 1});
+    if (read)
+        TableEffects::nameArrived(layer.context());
+    const bool systemRead = layer.ReadFields({systemTable, 0, 10});
+    read = read && systemRead;
+    if (systemRead) {
+        read = layer.ReadFields({chromatographPortTable, instrumentTypeField, 1}) && read;
+        read = layer.ReadFields({moistureMeterPortTable, instrumentTypeField, 1}) && read;
+    }
+    if (!read)
+        person_.message(MessageKind::ExchangeResult, QStringLiteral("Не прочитаны даннын, для организации"),
+                        QStringLiteral("дальнейшего обмена с устройством"));
+    TableEffects::showControllerName(layer.context());
+    return read;
+}
+
+void ConnectionStart::disconnect()
+{
+    if (modemConnected_ && state_.engine.link_kind == LinkKind::Modem) {
+        windows_.hangUpModem();
+        modemConnected_ = false;
+    }
+    state_.engine.closeLink();
+    state_.connected = false;
+    person_.setPanel(StatusPanel::Subscriber, {});
+    person_.setPanel(StatusPanel::Modem, {});
+    person_.setPanel(StatusPanel::Address, {});
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "tables/table_info_rules.h"
+#include "tables/table_state_set.h"
+
+#include <cstdint>
+#include <span>
+
+class AppState;
+class Operator;
+class RequestLayer;
+
+// What the connection procedure asks of the windows around it.
+class ConnectionWindows {
+public:
+    virtual ~ConnectionWindows() = default;
+
+    // The connection dialog: true when the operator confirmed and the link is open.
+    virtual bool chooseLink() = 0;
+    // The short user dialog: the operator's credentials go into the engine.
+    virtual void identifyUser() = 0;
+    // Dials the chosen telephone subscriber, asking whether to retry after a
+    // failure; true when the modem connection is up.
+    virtual bool dialModem() = 0;
+    virtual void hangUpModem() = 0;
+    // The table-state dialog on the states; the tables to write are left as flags.
+    virtual TableInfo::Result showTableStates(TableStateSet& states, int softwareVersion) = 0;
+    // The whole user table built anew in the access dialog, on the image's bytes.
+    virtual bool rebuildUserTable(std::span<std::uint8_t> userTable) = 0;
+    // The connection state changed: the menu follows it.
+    virtual void connectionChanged() = 0;
+};
+
+// The life of one connection: the link chosen and opened, the controller
+// identified and accepted or refused, destroyed tables offered for repair, the
+// few values every later exchange needs read.
+class ConnectionStart {
+public:
+    ConnectionStart(AppState& state, Operator& person, ConnectionWindows& windows);
+
+    // The whole procedure; true when a controller is connected at its end.
+    bool run();
+    // Reads the controller's name, system parameters and instrument types.
+    bool readBasicData();
+    // Closes the link (hanging up a modem first) and forgets the connection.
+    void disconnect();
+
+private:
+    enum class Identified { Accepted, Refused };
+
+    Identified identify(RequestLayer& layer);
+    void checkTables(RequestLayer& layer, int softwareVersion, bool tablesReportedBad);
+    // Writes what was chosen in the table-state dialog; false when it stopped.
+    bool repair(RequestLayer& layer, TableStateSet& states);
+    bool writeClockFromPc(RequestLayer& layer, TableStateSet& states);
+    bool restoreUserTable(RequestLayer& layer);
+
+    AppState& state_;
+    Operator& person_;
+    ConnectionWindows& windows_;
+    bool modemConnected_ = false;
+};
