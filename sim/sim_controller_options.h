@@ -10,6 +10,7 @@
 // What the simulated controller is at its start.
 struct SimControllerOptions {
     int address = 1;
+    int typeCode = 73;     // another type lets a test see a foreign controller refused
     int version = 4;       // 4 in normal operation; 14 while its configuration must be written
     int flowComputers = 2; // 1 to 16
     QList<int> destroyed;  // configuration tables reported as destroyed

@@ -12,7 +12,6 @@ namespace {
 constexpr std::array<int, 22> baudRates{300,  600,   1200,  2400,  3200,  3600,  4800,  5760,  6400,  7200,   7680,
                                         9600, 11520, 12800, 14400, 19200, 23040, 28800, 38400, 57600, 115200, 230400};
 
-constexpr std::uint8_t controllerType = 73;
 constexpr std::uint8_t hardwareVersion = 3;
 constexpr std::array<std::uint8_t, 6> softwareCreated{21, 6, 15, 10, 30, 0};
 constexpr std::uint8_t littleEndian = 1;
@@ -56,7 +55,7 @@ void putWord(QByteArray& table, int at, std::uint32_t value)
 
 void fillIdentification(QByteArray& table, const SimControllerOptions& options)
 {
-    table[1] = static_cast<char>(controllerType);
+    table[1] = static_cast<char>(options.typeCode);
     table[2] = static_cast<char>(hardwareVersion);
     table[3] = static_cast<char>(options.version);
     for (int i = 0; i < 6; ++i)

@@ -205,6 +205,7 @@ bool ConnectionStart::readBasicData()
     const bool systemRead = layer.ReadFields({systemTable, 0, 10});
     read = read && systemRead;
     if (systemRead) {
+        TableEffects::takeSystemParameters(layer.context());
         read = layer.ReadFields({chromatographPortTable, instrumentTypeField, 1}) && read;
         read = layer.ReadFields({moistureMeterPortTable, instrumentTypeField, 1}) && read;
     }

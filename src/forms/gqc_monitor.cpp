@@ -1,5 +1,4 @@
 #include "app/app_state.h"
-#include "forms/qt_operator.h"
 #include "forms/tformmain.h"
 
 #include <QApplication>
@@ -12,6 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("gqc_Monitor"));
+    application.setApplicationVersion(QStringLiteral("1.0"));
     // Numbers are written with "." whatever the desktop's language.
     std::setlocale(LC_NUMERIC, "C");
 
@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
                                                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     AppState state(directory, application.primaryScreen()->size(), QDateTime::currentDateTime());
     TFormMain window(state);
-    QtOperator person(window);
     window.show();
+    window.startConnection();
     return application.exec();
 }

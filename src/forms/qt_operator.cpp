@@ -1,5 +1,6 @@
 #include "forms/qt_operator.h"
 
+#include "forms/main_status_bars.h"
 #include "forms/tformmain.h"
 #include "forms/tformmessage.h"
 #include "forms/tformwait.h"
@@ -23,7 +24,7 @@ bool QtOperator::message(MessageKind kind, const QString& line1, const QString& 
     return TFormMessage::ask(kind, line1, line2, &window_);
 }
 
-void QtOperator::setPanel(StatusPanel panel, const QString& text) { window_.setPanelText(panel, text); }
+void QtOperator::setPanel(StatusPanel panel, const QString& text) { window_.statusBars().setText(panel, text); }
 
 void QtOperator::setBusy(bool busy)
 {

@@ -1,109 +1,173 @@
 #include "forms/tformmain.h"
 
 #include "app/app_state.h"
+#include "forms/controller_commands.h"
+#include "forms/main_menu_bar.h"
+#include "forms/main_status_bars.h"
+#include "forms/modem_panel.h"
+#include "forms/qt_operator.h"
+#include "forms/tformaccess.h"
+#include "forms/tformconnect.h"
+#include "forms/tformshortuspass.h"
+#include "forms/tformtableinfo.h"
+#include "link/engine_loading.h"
+#include "link/modem_connection.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QHBoxLayout>
-#include <QLabel>
+#include <QCoreApplication>
 #include <QMenuBar>
-#include <QStatusBar>
-#include <QVBoxLayout>
 
 namespace {
-constexpr int linkPanelWidth = 180;
-constexpr int addressPanelWidth = 300;
-constexpr int transientPanelMargin = 55; // room left for the exchange panel
-
-QLabel* makePanel(QWidget* parent)
-{
-    auto* panel = new QLabel(parent);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setMinimumHeight(panel->fontMetrics().height() + 6);
-    return panel;
-}
-
-// A one-panel bar shown above the status bar.
-QWidget* makeBar(QWidget* parent, QLabel*& panel)
-{
-    auto* bar = new QWidget(parent);
-    auto* layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(2, 0, 2, 0);
-    panel = makePanel(bar);
-    layout->addWidget(panel);
-    bar->hide();
-    return bar;
-}
+constexpr int startDelayMs = 100;
+constexpr int transientTextMs = 3000;
+constexpr int modemPanelAboveBars = 8;
+constexpr int modemPanelFromRight = 4;
 } // namespace
 
 TFormMain::TFormMain(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state)
 {
     setWindowTitle(QStringLiteral("gqc_Monitor"));
     setCentralWidget(new QWidget(this));
-    buildStatusBars();
+    bars_ = new MainStatusBars(*this);
+    menu_ = new MainMenuBar(*menuBar());
+    modemPanel_ = new ModemPanel(this);
+    person_ = std::make_unique<QtOperator>(*this);
+    state_.setOperator(*person_);
+    connection_ = std::make_unique<ConnectionStart>(state_, *person_, static_cast<ConnectionWindows&>(*this));
 
     // Until a controller is connected the menu offers nothing.
+    menu_->hideAll();
     menuBar()->hide();
+
+    startTimer_.setSingleShot(true);
+    startTimer_.setInterval(startDelayMs);
+    connect(&startTimer_, &QTimer::timeout, this, &TFormMain::runConnection);
+    messageTimer_.setSingleShot(true);
+    messageTimer_.setInterval(transientTextMs);
+    connect(&messageTimer_, &QTimer::timeout, this, [this] { bars_->setText(StatusPanel::Transient, {}); });
+    connect(modemPanel_, &ModemPanel::disconnectRequested, this, &TFormMain::disconnectOnRequest);
+    connectCommands();
 
     const CurrentSettings& current = state_.settings.settings.current;
     setGeometry(current.windowLeft, current.windowTop, current.windowWidth, current.windowHeight);
 }
 
-void TFormMain::buildStatusBars()
+TFormMain::~TFormMain() = default;
+
+Operator& TFormMain::person() { return *person_; }
+
+void TFormMain::startConnection() { startTimer_.start(); }
+
+void TFormMain::connectCommands()
 {
-    QStatusBar* bar = statusBar();
-    bar->setSizeGripEnabled(false);
-    for (StatusPanel panel : {StatusPanel::Link, StatusPanel::Address, StatusPanel::Transient, StatusPanel::Exchange}) {
-        panels_[panel] = makePanel(bar);
-        bar->addWidget(panels_[panel], panel == StatusPanel::Exchange ? 1 : 0);
+    const auto on = [this](const char* name, auto handler) {
+        connect(menu_->action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    };
+    on("Nconnect", [this] { startConnection(); });
+    on("NUser", [this] { identifyUser(); });
+    on("NContrDt", [this] {
+        if (ControllerCommands::dateAndTime(state_, *person_, this))
+            showTransientText();
+    });
+    on("NAccess", [this] { ControllerCommands::userAccess(state_, *person_, this); });
+    on("NVersion", [this] {
+        person_->message(MessageKind::Information, QStringLiteral("gqc_Monitor"),
+                         QStringLiteral("Версия %1").arg(QCoreApplication::applicationVersion()));
+    });
+}
+
+void TFormMain::runConnection()
+{
+    startTimer_.stop();
+    menu_->hideAll();
+    connection_->run();
+}
+
+void TFormMain::disconnectOnRequest()
+{
+    connection_->disconnect();
+    connectionChanged();
+}
+
+void TFormMain::showTransientText() { messageTimer_.start(); }
+
+bool TFormMain::chooseLink()
+{
+    TFormConnect dialog(state_, *person_, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void TFormMain::identifyUser()
+{
+    OperatorCredentials credentials = engineCredentials(state_.engine);
+    TFormShortUsPass dialog(credentials, *person_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        loadCredentials(state_.engine, credentials);
+}
+
+bool TFormMain::dialModem()
+{
+    if (!DialChosenSubscriber(state_, *person_))
+        return false;
+    modemPanel_->start();
+    placeModemPanel();
+    return true;
+}
+
+void TFormMain::hangUpModem()
+{
+    HangUpModem(state_, *person_);
+    modemPanel_->stop();
+}
+
+TableInfo::Result TFormMain::showTableStates(TableStateSet& states, int softwareVersion)
+{
+    TFormTableInfo dialog(states, softwareVersion, state_.requestContext(*person_), this);
+    return static_cast<TableInfo::Result>(dialog.exec());
+}
+
+bool TFormMain::rebuildUserTable(std::span<std::uint8_t> userTable)
+{
+    TFormAccess dialog(userTable, QStringLiteral("Записать в устройство"), *person_, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void TFormMain::connectionChanged()
+{
+    menu_->rebuild(state_.connected, state_.moistureMeter != 0);
+    if (!state_.connected) {
+        modemPanel_->stop();
+        bars_->setText(StatusPanel::Link, {});
+        bars_->setText(StatusPanel::Address, {});
     }
-    panels_[StatusPanel::Link]->setFixedWidth(linkPanelWidth);
-    panels_[StatusPanel::Address]->setFixedWidth(addressPanelWidth);
-
-    modemClock_ = makePanel(bar);
-    modemClock_->hide();
-    bar->addWidget(modemClock_);
-
-    auto* central = centralWidget();
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch();
-    secondBar_ = makeBar(central, panels_[StatusPanel::Subscriber]);
-    thirdBar_ = makeBar(central, panels_[StatusPanel::Modem]);
-    layout->addWidget(secondBar_);
-    layout->addWidget(thirdBar_);
 }
 
-void TFormMain::setPanelText(StatusPanel panel, const QString& text)
+void TFormMain::placeModemPanel()
 {
-    panels_.value(panel)->setText(text);
-    if (panel == StatusPanel::Subscriber)
-        secondBar_->setVisible(!text.isEmpty());
-    else if (panel == StatusPanel::Modem)
-        thirdBar_->setVisible(!text.isEmpty());
-}
-
-QString TFormMain::panelText(StatusPanel panel) const { return panels_.value(panel)->text(); }
-
-void TFormMain::fitTransientPanel()
-{
-    const int width = statusBar()->width() - linkPanelWidth - addressPanelWidth - transientPanelMargin;
-    panels_[StatusPanel::Transient]->setFixedWidth(std::max(width, 0));
+    modemPanel_->move(width() - modemPanel_->width() - modemPanelFromRight,
+                      bars_->top() - modemPanel_->height() - modemPanelAboveBars);
 }
 
 void TFormMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    fitTransientPanel();
+    bars_->fitTransientPanel();
 }
 
 void TFormMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    fitTransientPanel();
+    bars_->fitTransientPanel();
+    placeModemPanel();
 }
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
-    state_.closeDown();
+    {
+        const BusyCursor busy(*person_);
+        connection_->disconnect();
+        state_.closeDown();
+    }
     event->accept();
 }

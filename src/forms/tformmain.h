@@ -1,22 +1,34 @@
 #pragma once
 
+#include "app/connection_start.h"
 #include "app/operator.h"
 
 #include <QMainWindow>
-#include <QMap>
+#include <QTimer>
+#include <memory>
 
 class AppState;
-class QLabel;
+class MainMenuBar;
+class MainStatusBars;
+class ModemPanel;
+class QtOperator;
 
-// The main window: menu, the status bar with its four panels, the second bar
-// (the subscriber) and the third bar (modem progress).
-class TFormMain : public QMainWindow {
+// The main window: the menu that fits the connection, the status bars, the
+// modem panel, and the timers that start a connection and clear transient texts.
+// It is the window side of the connection procedure.
+class TFormMain : public QMainWindow, private ConnectionWindows {
     Q_OBJECT
 public:
     explicit TFormMain(AppState& state, QWidget* parent = nullptr);
+    ~TFormMain() override;
 
-    void setPanelText(StatusPanel panel, const QString& text);
-    QString panelText(StatusPanel panel) const;
+    Operator& person();
+    MainStatusBars& statusBars() { return *bars_; }
+    MainMenuBar& menu() { return *menu_; }
+    ModemPanel& modemPanel() { return *modemPanel_; }
+
+    // Arms the one-shot start timer that runs the connection procedure.
+    void startConnection();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -24,12 +36,26 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildStatusBars();
-    void fitTransientPanel();
+    void connectCommands();
+    void runConnection();
+    void disconnectOnRequest();
+    void placeModemPanel();
+    void showTransientText();
+
+    bool chooseLink() override;
+    void identifyUser() override;
+    bool dialModem() override;
+    void hangUpModem() override;
+    TableInfo::Result showTableStates(TableStateSet& states, int softwareVersion) override;
+    bool rebuildUserTable(std::span<std::uint8_t> userTable) override;
+    void connectionChanged() override;
 
     AppState& state_;
-    QMap<StatusPanel, QLabel*> panels_;
-    QWidget* secondBar_ = nullptr;
-    QWidget* thirdBar_ = nullptr;
-    QLabel* modemClock_ = nullptr;
+    MainStatusBars* bars_ = nullptr;
+    MainMenuBar* menu_ = nullptr;
+    ModemPanel* modemPanel_ = nullptr;
+    std::unique_ptr<QtOperator> person_;
+    std::unique_ptr<ConnectionStart> connection_;
+    QTimer startTimer_;
+    QTimer messageTimer_;
 };

@@ -1,6 +1,6 @@
 #include "app/app_state.h"
 #include "app/link_panels.h"
-#include "forms/qt_operator.h"
+#include "forms/main_status_bars.h"
 #include "forms/tformmain.h"
 #include "support/temp_workdir.h"
 
@@ -35,21 +35,21 @@ TEST_F(MainWindow, LinkPanelsShowTheDirectLineAndTheOperatorWritesThePanels)
     dir.write("INI/gqc.ini", "[DIR_CONN_PAR]\r\nCOMPort=3\r\nRate=19200\r\nAdr=5\r\n");
     AppState state = start();
     TFormMain window(state);
-    QtOperator person(window);
+    Operator& person = window.person();
     window.show();
     showLinkPanels(state.settings, person);
-    EXPECT_EQ(window.panelText(StatusPanel::Link), " COM3,   19200 бит/с");
-    EXPECT_EQ(window.panelText(StatusPanel::Address), " Адр. 5");
+    EXPECT_EQ(window.statusBars().text(StatusPanel::Link), " COM3,   19200 бит/с");
+    EXPECT_EQ(window.statusBars().text(StatusPanel::Address), " Адр. 5");
 
     person.setPanel(StatusPanel::Exchange, "Обмен...");
-    EXPECT_EQ(window.panelText(StatusPanel::Exchange), "Обмен...");
+    EXPECT_EQ(window.statusBars().text(StatusPanel::Exchange), "Обмен...");
 }
 
 TEST_F(MainWindow, EscapeCountsOnlyWhileALongReadAllowsIt)
 {
     AppState state = start();
     TFormMain window(state);
-    QtOperator person(window);
+    Operator& person = window.person();
     window.show();
 
     QTest::keyClick(&window, Qt::Key_Escape);
@@ -64,7 +64,7 @@ TEST_F(MainWindow, ProgressWindowDisablesTheMainWindowWhileShown)
 {
     AppState state = start();
     TFormMain window(state);
-    QtOperator person(window);
+    Operator& person = window.person();
     window.show();
     person.beginProgress(WaitMode::ReadingData, 10);
     EXPECT_FALSE(window.isEnabled());
