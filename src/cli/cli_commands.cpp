@@ -2,7 +2,9 @@
 
 #include "cli/identification_lines.h"
 #include "link/configuration_transfer.h"
+#include "link/clock_commands.h"
 #include "link/controller_reset.h"
+#include "tables/clock_comparison.h"
 #include "tables/identification.h"
 #include "tables/table_catalogue.h"
 #include "tables/table_transfer.h"
@@ -76,6 +78,34 @@ int readConfiguration(RequestLayer& layer, QTextStream& out, QTextStream& errors
     return 0;
 }
 
+// The controller's clock beside the PC's, as the date-and-time window shows them;
+// with `synchronise` the correction is sent as well.
+int clock(RequestLayer& layer, bool synchronise, QTextStream& out, QTextStream& errors)
+{
+    constexpr FieldRange clockTable{2, 0, 8};
+    constexpr FieldRange systemTable{6, 0, 10};
+    if (!layer.ReadFields(systemTable, false) || !layer.ReadFields(clockTable, false))
+        return failed(layer, errors);
+    const ParamImage& image = layer.context().image;
+    const ClockComparison clocks =
+        compareClocks(image.copyOf(clockTable), image.copyOf(systemTable), QDateTime::currentDateTime());
+    const auto print = [&out](const char* label, const ClockColumn& column) {
+        out << label << column.date << ' ' << column.time << ' ' << column.dayName << ' ' << column.timeType << '\n';
+    };
+    print("В контроллере: ", clocks.controller);
+    print("В ЭВМ:         ", clocks.pc);
+    out << "Коррекция, с:  " << clocks.correction << '\n';
+    if (!synchronise || clocks.sameSecond)
+        return 0;
+    hgcbox& engine = layer.context().engine;
+    if (!CorrectClock(engine, clocks.correction)) {
+        errors << engine.error_message() << '\n';
+        return 1;
+    }
+    out << "Корректировка времени выполнена\n";
+    return 0;
+}
+
 } // namespace
 
 int runCommand(const CliOptions& options, RequestLayer& layer, QTextStream& out, QTextStream& errors)
@@ -89,6 +119,10 @@ int runCommand(const CliOptions& options, RequestLayer& layer, QTextStream& out,
         return write(options, layer, errors);
     case CliOptions::Command::ReadConfig:
         return readConfiguration(layer, out, errors);
+    case CliOptions::Command::Clock:
+        return clock(layer, false, out, errors);
+    case CliOptions::Command::SyncClock:
+        return clock(layer, true, out, errors);
     case CliOptions::Command::Reset:
         // The operator was told why it failed.
         return ResetNonVolatileData(layer.context()) ? 0 : 1;

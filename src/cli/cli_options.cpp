@@ -9,11 +9,14 @@ const char* const CliUsage =
     "usage: gqc_cli [--workdir DIR] (--tcp HOST:PORT | --serial PORT [MODEM]) [--address N] [--baud N]\n"
     "               [--preambles N] [--attempts N] [--inter-byte-ms N] [--answer-timeout-s N]\n"
     "               [--user CODE] [--password TEXT] [--yes] COMMAND ...\n"
-    "COMMAND: identify | read TABLE FIRST COUNT | write TABLE FIRST HEXBYTES | read-config | reset\n"
+    "COMMAND: identify | read TABLE FIRST COUNT | write TABLE FIRST HEXBYTES | read-config | reset | clock\n"
+    "         | sync-clock\n"
     "  read         the fields, one a line in hex digits\n"
     "  write        whole fields, at most 229 bytes\n"
     "  read-config  every configuration table: its name, then its fields one a line\n"
     "  reset        clears all non-volatile data of the controller (address 1, 9600 bit/s after); needs --yes\n"
+    "  clock        the controller's and the PC's date, time, day and time type, and the correction\n"
+    "  sync-clock   sends that correction to the controller; needs --yes\n"
     "PORT: COMn or a device path\n"
     "MODEM: --phone NUMBER [--modem-init TEXT] [--dial-attempts N] [--connect-wait-s N]\n"
     "       dials NUMBER through the modem on PORT before COMMAND and hangs up after it;\n"
@@ -146,6 +149,16 @@ std::optional<QString> parseCommand(const QStringList& words, CliOptions& option
     }
     if (command == QLatin1String("read-config") && words.size() == 1) {
         options.command = CliOptions::Command::ReadConfig;
+        return std::nullopt;
+    }
+    if (command == QLatin1String("clock") && words.size() == 1) {
+        options.command = CliOptions::Command::Clock;
+        return std::nullopt;
+    }
+    if (command == QLatin1String("sync-clock") && words.size() == 1) {
+        if (!options.confirmed)
+            return QStringLiteral("sync-clock moves the controller's clock: give --yes to confirm");
+        options.command = CliOptions::Command::SyncClock;
         return std::nullopt;
     }
     if (command == QLatin1String("reset") && words.size() == 1) {

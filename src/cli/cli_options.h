@@ -9,7 +9,7 @@
 // What gqc_cli was asked to do. Link options left out take the defaults of the
 // link's section of gqc.ini.
 struct CliOptions {
-    enum class Command { Identify, Read, Write, ReadConfig, Reset };
+    enum class Command { Identify, Read, Write, ReadConfig, Reset, Clock, SyncClock };
 
     QString workdir; // empty: the program's usual working directory
     bool tcp = false;

@@ -279,6 +279,25 @@ TEST_F(GqcCliWithSimulator, ARefusedResetSaysWhy)
     EXPECT_EQ(server->version(), 4);
 }
 
+TEST_F(GqcCliWithSimulator, SyncClockBringsTheControllerToThePcWithinTheHour)
+{
+    // Ten minutes behind, within the PC's hour unless the test runs at its very start.
+    const QDateTime now = QDateTime::currentDateTime();
+    if (now.time().minute() < 11)
+        GTEST_SKIP() << "too close to the start of the hour";
+    server->setClock(now.addSecs(-600));
+    CliRun result = runOnSimulator({QStringLiteral("clock")});
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_TRUE(result.out.startsWith(QStringLiteral("В контроллере: ") + now.addSecs(-600).toString("dd.MM.yy")));
+    EXPECT_TRUE(result.out.contains(QRegularExpression(QStringLiteral("Коррекция, с:  60[0-9]\n"))));
+
+    result = runOnSimulator({QStringLiteral("--user"), QStringLiteral("0004"), QStringLiteral("--password"),
+                             QStringLiteral("444444"), QStringLiteral("--yes"), QStringLiteral("sync-clock")});
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_TRUE(result.out.endsWith(QStringLiteral("Корректировка времени выполнена\n")));
+    EXPECT_LE(std::abs(server->clock().secsTo(QDateTime::currentDateTime())), 3);
+}
+
 TEST_F(GqcCli, UsageErrorsExitWith2)
 {
     const QList<QStringList> wrong = {
