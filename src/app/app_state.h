@@ -41,6 +41,7 @@ public:
     hgcbox engine{0};
     ParamImage image;
     bool connected = false;
+    bool modemConnected = false;     // a telephone connection is up
     std::uint8_t moistureMeter = 0;  // byte 8 of table 6: 0 when no moisture meter is connected
     bool writeAndDisconnect = false; // a version-14 controller is disconnected after its tables are written
 };

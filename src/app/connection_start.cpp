@@ -60,9 +60,9 @@ bool ConnectionStart::run()
     const bool telephone = state_.settings.settings.current.linkKind == LinkKind::Modem;
     if (telephone) {
         windows_.identifyUser();
-        modemConnected_ = windows_.dialModem();
+        state_.modemConnected = windows_.dialModem();
     }
-    if (!telephone || modemConnected_) {
+    if (!telephone || state_.modemConnected) {
         if (identify(layer) == Identified::Accepted) {
             const Identification identification(state_.image.table(identificationTable));
             if (!telephone)
@@ -218,9 +218,9 @@ bool ConnectionStart::readBasicData()
 
 void ConnectionStart::disconnect()
 {
-    if (modemConnected_ && state_.engine.link_kind == LinkKind::Modem) {
+    if (state_.modemConnected && state_.engine.link_kind == LinkKind::Modem) {
         windows_.hangUpModem();
-        modemConnected_ = false;
+        state_.modemConnected = false;
     }
     state_.engine.closeLink();
     state_.connected = false;

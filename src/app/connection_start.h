@@ -58,5 +58,4 @@ private:
     AppState& state_;
     Operator& person_;
     ConnectionWindows& windows_;
-    bool modemConnected_ = false;
 };

@@ -3,6 +3,7 @@
 #include "app/main_menu.h"
 #include "link/engine_loading.h"
 #include "link/link_connect.h"
+#include "link/modem_connection.h"
 #include "sim/sim_server.h"
 #include "support/scripted_operator.h"
 #include "support/temp_workdir.h"
@@ -29,8 +30,8 @@ public:
         ++userDialogs;
         loadCredentials(state_.engine, {"222222      ", "0002"}); // the simulator's administrator
     }
-    bool dialModem() override { return false; }
-    void hangUpModem() override {}
+    bool dialModem() override { return DialChosenSubscriber(state_, person_); }
+    void hangUpModem() override { HangUpModem(state_, person_); }
     TableInfo::Result showTableStates(TableStateSet& states, int softwareVersion) override
     {
         shownStates = states;
@@ -49,18 +50,20 @@ private:
 
 class ConnectionProcedure : public ::testing::Test {
 protected:
-    void startSimulator(SimControllerOptions controller)
+    void startSimulator(SimControllerOptions controller, bool behindModem = false)
     {
         SimServerOptions options;
         options.controller = std::move(controller);
         options.tcp = true;
         options.pty = true;
+        options.modem = behindModem;
         server = std::make_unique<SimServer>(options);
         QString error;
         ASSERT_TRUE(server->start(&error)) << error.toStdString();
         dir.write("INI/gqc.ini", "[COM_PORTS]\r\nCOM40=" + server->ptyPath().toUtf8() +
                                      "\r\n[DIR_CONN_PAR]\r\nCOMPort=40\r\nRate=9600\r\nTimeOut=300\r\nWaitTime=1\r\n"
-                                     "[ETHERNET_CONN_PAR]\r\nWaitTime=1\r\n");
+                                     "[ETHERNET_CONN_PAR]\r\nWaitTime=1\r\n"
+                                     "[FON_CONN_PAR]\r\nCOMPort=40\r\nRate=9600\r\nWaitTime=2\r\nConnectWaitTime=5\r\n");
         state = std::make_unique<AppState>(WorkDirectory(dir.path()), QSize(1280, 1024), QDateTime::currentDateTime());
         state->setOperator(person);
         state->settings.ethernetList.count = 1;
@@ -106,6 +109,24 @@ TEST_F(ConnectionProcedure, AControllerInGoodOrderIsConnectedAfterTheFourBasicRe
     EXPECT_EQ(person.panel(StatusPanel::Address), "ГРС Северная");
     EXPECT_EQ(state->moistureMeter, 1);
     EXPECT_TRUE(person.messages().isEmpty());
+}
+
+TEST_F(ConnectionProcedure, ATelephoneLinkAsksForTheUserDialsAndIdentifiesThroughTheModem)
+{
+    startSimulator({}, true);
+    state->settings.phoneList.count = 1;
+    state->settings.phoneList.entries[0] = {"ГРС по телефону", 1, 1, "8 (0562) 11-22-33"};
+    windows->choice = {LinkKind::Modem, {}, 0};
+    ASSERT_TRUE(run()) << (person.messages().isEmpty() ? "" : person.messages().last().line1.toStdString());
+    EXPECT_EQ(windows->userDialogs, 1) << "asked before dialling, not again";
+    EXPECT_EQ(state->engine.link_kind, LinkKind::Modem);
+    EXPECT_EQ(requestsSeen().first(), "1:0.0.18");
+    EXPECT_TRUE(person.panel(StatusPanel::Modem).isEmpty()) << "the modem's progress is cleared once connected";
+
+    EXPECT_TRUE(state->modemConnected);
+    ConnectionStart(*state, person, *windows).disconnect();
+    EXPECT_FALSE(state->modemConnected) << "hung up";
+    EXPECT_FALSE(state->engine.linkOpen());
 }
 
 TEST_F(ConnectionProcedure, WithoutAMoistureMeterItsMenusAreHidden)
