@@ -13,8 +13,7 @@ WorkDirectory prepared(const WorkDirectory& directory)
 } // namespace
 
 AppState::AppState(const WorkDirectory& directory, QSize screen, const QDateTime& now)
-    : directory(prepared(directory)),
-      archiveChoices(ArchiveReadingChoices::load(directory.archiveChoicesFile(), now)),
+    : directory(prepared(directory)), archiveChoices(ArchiveReadingChoices::load(directory.archiveChoicesFile(), now)),
       reportSettings(ReportSettings::load(directory.reportSettingsFile()))
 {
     settings.loadSettings(directory.settingsFile(), screen);

@@ -420,7 +420,8 @@ static_assert(std::size(texts) == CommonTextBase::Count);
 
 } // namespace
 
-QString CommonText(int index) {
+QString CommonText(int index)
+{
     if (index < 0 || index >= CommonTextBase::Count)
         return {};
     return QString::fromUtf8(texts[index]);

@@ -2,8 +2,8 @@
 
 #include "app/app_state.h"
 #include "app/link_panels.h"
-#include "link/configuration_transfer.h"
 #include "link/clock_commands.h"
+#include "link/configuration_transfer.h"
 #include "link/request_layer.h"
 #include "link/table_effects.h"
 #include "tables/controller_name.h"
@@ -163,8 +163,8 @@ bool ConnectionStart::repair(RequestLayer& layer, TableStateSet& states)
 bool ConnectionStart::restoreUserTable(RequestLayer& layer)
 {
     if (!windows_.rebuildUserTable(state_.image.table(userTable))) {
-        person_.message(MessageKind::Information, QStringLiteral("Таблица доступа к записи в контроллер не восстановлена"),
-                        tablesNotWritable);
+        person_.message(MessageKind::Information,
+                        QStringLiteral("Таблица доступа к записи в контроллер не восстановлена"), tablesNotWritable);
         return false;
     }
     // A controller whose user table is destroyed takes only blank credentials.
@@ -177,8 +177,8 @@ bool ConnectionStart::restoreUserTable(RequestLayer& layer)
     engine.write_password = password;
     engine.user_code = code;
     if (!written)
-        person_.message(MessageKind::Information, QStringLiteral("Таблица зарегистрированных пользователей не восстановлена"),
-                        tablesNotWritable);
+        person_.message(MessageKind::Information,
+                        QStringLiteral("Таблица зарегистрированных пользователей не восстановлена"), tablesNotWritable);
     return written;
 }
 

@@ -14,9 +14,8 @@ using Pair = std::pair<std::uint8_t, std::uint8_t>;
 // sign, which code page 866 shows for the control codes 20 and 21; and the
 // bullet, whose counterpart is the bullet operator.
 constexpr Pair shared[] = {
-    {0xA8, 0xF0}, {0xB8, 0xF1}, {0xAA, 0xF2}, {0xBA, 0xF3}, {0xAF, 0xF4}, {0xBF, 0xF5},
-    {0xA1, 0xF6}, {0xA2, 0xF7}, {0xB0, 0xF8}, {0xB7, 0xFA}, {0xB9, 0xFC}, {0xA4, 0xFD},
-    {0xA0, 0xFF}, {0xB6, 0x14}, {0xA7, 0x15}, {0x95, 0xF9},
+    {0xA8, 0xF0}, {0xB8, 0xF1}, {0xAA, 0xF2}, {0xBA, 0xF3}, {0xAF, 0xF4}, {0xBF, 0xF5}, {0xA1, 0xF6}, {0xA2, 0xF7},
+    {0xB0, 0xF8}, {0xB7, 0xFA}, {0xB9, 0xFC}, {0xA4, 0xFD}, {0xA0, 0xFF}, {0xB6, 0x14}, {0xA7, 0x15}, {0x95, 0xF9},
 };
 
 // Windows-1251 characters code page 866 lacks, written as the letter or sign they look like:
@@ -34,7 +33,8 @@ constexpr Pair toLookAlikes[] = {
 constexpr Pair fromLookAlikes[] = {{0x0F, 0xA4}, {0xB3, '|'}, {0xBA, '|'}, {0xC4, '-'}, {0xCD, '='}};
 constexpr int boxDrawingFirst = 0xB3, boxDrawingLast = 0xDA; // │ .. ┌ between the shades and the blocks
 
-constexpr Table asciiElseUnderscore() {
+constexpr Table asciiElseUnderscore()
+{
     Table table{};
     for (int b = 0; b < 256; ++b)
         table[b] = static_cast<std::uint8_t>(b < 0x80 ? b : '_');
@@ -42,12 +42,14 @@ constexpr Table asciiElseUnderscore() {
 }
 
 // Cyrillic А..я: Windows-1251 0xC0..0xFF; code page 866 0x80..0xAF (А..п) and 0xE0..0xEF (р..я).
-constexpr int cp866Letter(int windows1251Letter) {
+constexpr int cp866Letter(int windows1251Letter)
+{
     const int index = windows1251Letter - 0xC0;
     return index < 48 ? 0x80 + index : 0xE0 + (index - 48);
 }
 
-constexpr Table makeToController() {
+constexpr Table makeToController()
+{
     Table table = asciiElseUnderscore();
     for (int b = 0xC0; b <= 0xFF; ++b)
         table[b] = static_cast<std::uint8_t>(cp866Letter(b));
@@ -58,7 +60,8 @@ constexpr Table makeToController() {
     return table;
 }
 
-constexpr Table makeFromController() {
+constexpr Table makeFromController()
+{
     Table table = asciiElseUnderscore();
     for (int b = boxDrawingFirst; b <= boxDrawingLast; ++b)
         table[b] = '+';
@@ -74,7 +77,8 @@ constexpr Table makeFromController() {
 constexpr Table toController = makeToController();
 constexpr Table fromController = makeFromController();
 
-QByteArray convert(QByteArrayView text, const Table& table) {
+QByteArray convert(QByteArrayView text, const Table& table)
+{
     QByteArray converted(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i)
         converted[i] = static_cast<char>(table[static_cast<std::uint8_t>(text[i])]);
@@ -83,10 +87,12 @@ QByteArray convert(QByteArrayView text, const Table& table) {
 
 } // namespace
 
-QByteArray ToControllerCharset(QByteArrayView windows1251) {
+QByteArray ToControllerCharset(QByteArrayView windows1251)
+{
     return convert(windows1251, toController);
 }
 
-QByteArray FromControllerCharset(QByteArrayView codePage866) {
+QByteArray FromControllerCharset(QByteArrayView codePage866)
+{
     return convert(codePage866, fromController);
 }

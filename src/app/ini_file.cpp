@@ -7,7 +7,10 @@
 
 namespace {
 
-bool isSectionHeader(const QString& line) { return line.trimmed().startsWith(u'['); }
+bool isSectionHeader(const QString& line)
+{
+    return line.trimmed().startsWith(u'[');
+}
 
 QString sectionName(const QString& line)
 {

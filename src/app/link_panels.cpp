@@ -7,10 +7,12 @@ QString portText(const LinkRecord& link)
     return QStringLiteral(" COM%1,   %2 бит/с").arg(link.port).arg(link.bitRate);
 }
 
-QString addressText(int address) { return QStringLiteral(" Адр. %1").arg(address); }
+QString addressText(int address)
+{
+    return QStringLiteral(" Адр. %1").arg(address);
+}
 
-template <typename Entry>
-const Entry* selectedEntry(const SubscriberList<Entry>& list)
+template <typename Entry> const Entry* selectedEntry(const SubscriberList<Entry>& list)
 {
     if (list.count == 0 || list.selected >= list.count)
         return nullptr;

@@ -12,7 +12,10 @@ struct RangeRule {
     int maximum;
 };
 
-bool serial(LinkKind kind) { return kind != LinkKind::Ethernet; }
+bool serial(LinkKind kind)
+{
+    return kind != LinkKind::Ethernet;
+}
 
 } // namespace
 
@@ -31,10 +34,10 @@ LinkParameterFields linkParameterFields(const Settings& settings, LinkKind kind)
     fields.closePortAfterSession = settings.current.openPortPerRequest;
     fields.portOpenWaitS = QString::number(settings.current.portOpenWaitS);
     fields.modemCommand = settings.phone.command;
-    fields.connectWaitS = QString::number(kind == LinkKind::Ethernet ? settings.ethernet.connectWaitS
-                                                                     : settings.phone.connectWaitS);
-    fields.connectAttempts = QString::number(kind == LinkKind::Ethernet ? settings.ethernet.connectAttempts
-                                                                        : settings.phone.dialAttempts);
+    fields.connectWaitS =
+        QString::number(kind == LinkKind::Ethernet ? settings.ethernet.connectWaitS : settings.phone.connectWaitS);
+    fields.connectAttempts =
+        QString::number(kind == LinkKind::Ethernet ? settings.ethernet.connectAttempts : settings.phone.dialAttempts);
     return fields;
 }
 
@@ -68,7 +71,9 @@ InputCheck applyLinkParameters(const LinkParameterFields& fields, LinkKind kind,
         values.push_back(value);
     }
 
-    LinkRecord& link = direct ? settings.direct : kind == LinkKind::Modem ? settings.phone.link : settings.ethernet.link;
+    LinkRecord& link = direct                    ? settings.direct
+                       : kind == LinkKind::Modem ? settings.phone.link
+                                                 : settings.ethernet.link;
     if (serial(kind)) {
         link.port = static_cast<std::uint8_t>(fields.port);
         link.bitRate = fields.bitRate;

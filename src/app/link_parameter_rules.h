@@ -6,8 +6,8 @@
 // The link-parameters dialog's fields as typed, for the link kind being edited.
 // Fields a kind does not show are ignored.
 struct LinkParameterFields {
-    int port = 1;                       // chosen from the ports that exist (direct line, telephone)
-    int bitRate = 38400;                // chosen from the 22 rates (direct line, telephone)
+    int port = 1;        // chosen from the ports that exist (direct line, telephone)
+    int bitRate = 38400; // chosen from the 22 rates (direct line, telephone)
     QString preambles;
     QString answerWaitS;
     QString interByteMs;

@@ -5,9 +5,9 @@
 namespace {
 
 const QSet<QString> needConnection = {
-    "NWorkPar",       "NContrDt",        "NRepCreate",      "Nexcreport",     "NSit",          "NFun",
+    "NWorkPar",       "NContrDt",        "NRepCreate",      "Nexcreport",      "NSit",           "NFun",
     "NChrom_MomData", "NChrom_MeanData", "NChrom_Read5min", "NChrom_ReadHour", "NChrom_ReadDay", "NWmt_MomData",
-    "NWmt_MeanData",  "NWmt_Read5min",   "NWmt_ReadHour",   "NWmt_ReadDay",   "NAudInd",       "NAudPer",
+    "NWmt_MeanData",  "NWmt_Read5min",   "NWmt_ReadHour",   "NWmt_ReadDay",    "NAudInd",        "NAudPer",
     "NAlaInd",        "NAlaPer",         "Nrdcnf"};
 const QSet<QString> moistureMeterItems = {"NConnWMT", "NWmt_Data"};
 const QSet<QString> neverShown = {"NChrom_MeanData", "NWmt_MeanData", "NRep", "NFormate"};

@@ -6,17 +6,17 @@
 // Kinds of the operator message dialog. The numbers are the dialog kinds the
 // rest of the program is written against; the question kinds return the yes flag.
 enum class MessageKind {
-    Error = 1,                       // caption "Ошибка"
-    InputError = 2,                  // caption "Ошибка ввода параметров"
-    Question = 3,                    // Да/Нет
-    SeeControllerState = 4,          // third line "(см. текущее состояние контроллера)"
-    ExchangeResult = 5,              // caption "Результат обмена с устройством"
-    Information = 6,                 // no caption
-    Retry = 7,                       // third line "Повторить попытку?", Да/Нет
-    CreateDailyReport = 8,           // third line "Создавать суточный отчет?", Да/Нет
-    ArchiveDatesChanged = 9,         // fixed first two lines, caller's line below
-    ArchiveDatesChangedQuestion = 10,// the same, Да/Нет
-    CertificateImpossible = 11,      // third line "Суточный сертификат не может быть создан"
+    Error = 1,                        // caption "Ошибка"
+    InputError = 2,                   // caption "Ошибка ввода параметров"
+    Question = 3,                     // Да/Нет
+    SeeControllerState = 4,           // third line "(см. текущее состояние контроллера)"
+    ExchangeResult = 5,               // caption "Результат обмена с устройством"
+    Information = 6,                  // no caption
+    Retry = 7,                        // third line "Повторить попытку?", Да/Нет
+    CreateDailyReport = 8,            // third line "Создавать суточный отчет?", Да/Нет
+    ArchiveDatesChanged = 9,          // fixed first two lines, caller's line below
+    ArchiveDatesChangedQuestion = 10, // the same, Да/Нет
+    CertificateImpossible = 11, // third line "Суточный сертификат не может быть создан"
 };
 
 // Panels the core may write: the four panels of the main status bar, the
@@ -24,8 +24,14 @@ enum class MessageKind {
 enum class StatusPanel { Link = 0, Address = 1, Transient = 2, Exchange = 3, Subscriber, Modem };
 
 // Text sets of the progress window of long transfers.
-enum class WaitMode { CheckingConfiguration = 0, ReadingData = 1, WritingConfiguration = 2,
-                      ReadingConfiguration = 3, MakingSpreadsheet = 4, AwaitingReconnect = 5 };
+enum class WaitMode {
+    CheckingConfiguration = 0,
+    ReadingData = 1,
+    WritingConfiguration = 2,
+    ReadingConfiguration = 3,
+    MakingSpreadsheet = 4,
+    AwaitingReconnect = 5
+};
 
 struct FileChoice {
     enum class Mode { Open, Save } mode = Mode::Open;

@@ -10,11 +10,11 @@
 // Section "CURR_PAR" of gqc.ini.
 struct CurrentSettings {
     LinkKind linkKind = LinkKind::Direct;
-    std::int32_t portOpenWaitS = 1;   // how long a busy port is retried
-    bool openPortPerRequest = false;  // direct line only: open and close around every request
+    std::int32_t portOpenWaitS = 1;  // how long a busy port is retried
+    bool openPortPerRequest = false; // direct line only: open and close around every request
     std::int32_t windowHeight = 680;
     std::int32_t windowWidth = 1000;
-    std::int32_t windowLeft = 0;      // centred on the screen when the file has no value
+    std::int32_t windowLeft = 0; // centred on the screen when the file has no value
     std::int32_t windowTop = 0;
 
     bool operator==(const CurrentSettings&) const = default;
@@ -23,10 +23,10 @@ struct CurrentSettings {
 // Section "FON_CONN_PAR" of gqc.ini: the modem's port and the dialling items.
 struct PhoneSettings {
     LinkRecord link{1, 1, 38400, 5, 1, 100, 6};
-    bool useDefaultCommand = false;   // the modem's default initialisation instead of `command`
-    QString command;                  // modem initialisation command
-    std::int32_t connectWaitS = 50;   // wait for the modem connection
-    bool autoRepeat = false;          // repeat dialling automatically
+    bool useDefaultCommand = false; // the modem's default initialisation instead of `command`
+    QString command;                // modem initialisation command
+    std::int32_t connectWaitS = 50; // wait for the modem connection
+    bool autoRepeat = false;        // repeat dialling automatically
     std::int32_t dialAttempts = 1;
 
     bool operator==(const PhoneSettings&) const = default;
@@ -35,7 +35,7 @@ struct PhoneSettings {
 // Section "ETHERNET_CONN_PAR" of gqc.ini.
 struct EthernetSettings {
     LinkRecord link{1, 1, 38400, 5, 1, 300, 5};
-    std::int32_t connectWaitS = 10;   // TCP connect time-out
+    std::int32_t connectWaitS = 10; // TCP connect time-out
     std::int32_t connectAttempts = 1;
 
     bool operator==(const EthernetSettings&) const = default;
@@ -75,20 +75,19 @@ struct EthernetSubscriber {
 
     QString name;
     std::uint8_t controllerAddress = 1;
-    std::uint32_t ipAddress = 0;    // first octet in the most significant byte
+    std::uint32_t ipAddress = 0; // first octet in the most significant byte
     std::int32_t port = 0;
 
     bool operator==(const EthernetSubscriber&) const = default;
 };
 
 // A subscriber list: room for 200 entries, of which `count` are in use.
-template <typename Entry>
-struct SubscriberList {
+template <typename Entry> struct SubscriberList {
     static constexpr int capacity = 200;
 
     std::uint8_t count = 0;
-    std::uint8_t selected = 0;   // 0-based index of the chosen entry
-    std::uint8_t sortOrder = 0;  // sort order of the list dialog
+    std::uint8_t selected = 0;  // 0-based index of the chosen entry
+    std::uint8_t sortOrder = 0; // sort order of the list dialog
     std::array<Entry, capacity> entries{};
 
     bool operator==(const SubscriberList&) const = default;

@@ -37,7 +37,8 @@ LinkRecord readLink(const IniFile& ini, const QString& section, const LinkRecord
     LinkRecord link = defaults;
     if (keys == LinkKeys::Serial) {
         link.port = readByte(ini, section, QStringLiteral("COMPort"), defaults.port);
-        link.bitRate = static_cast<std::int32_t>(ini.readInteger(section, QStringLiteral("Rate"), defaults.bitRate, 1, intMax));
+        link.bitRate =
+            static_cast<std::int32_t>(ini.readInteger(section, QStringLiteral("Rate"), defaults.bitRate, 1, intMax));
     }
     link.address = readByte(ini, section, QStringLiteral("Adr"), defaults.address);
     link.preambles = readByte(ini, section, QStringLiteral("Preambles"), defaults.preambles);
@@ -83,7 +84,8 @@ CurrentSettings readCurrent(const IniFile& ini, QSize screen)
     CurrentSettings current;
     const auto kind = ini.readInteger(currentSection, QStringLiteral("Conn_Prz"), 0, 0, 2);
     current.linkKind = static_cast<LinkKind>(kind);
-    current.portOpenWaitS = readNonNegative(ini, currentSection, QStringLiteral("Free_Port_Wait"), defaults.portOpenWaitS);
+    current.portOpenWaitS =
+        readNonNegative(ini, currentSection, QStringLiteral("Free_Port_Wait"), defaults.portOpenWaitS);
     current.openPortPerRequest = ini.readBool(currentSection, QStringLiteral("Do_Close_Port"), false);
     current.windowWidth = readNonNegative(ini, currentSection, QStringLiteral("Form_Width"), defaults.windowWidth);
     current.windowHeight = readNonNegative(ini, currentSection, QStringLiteral("Form_Height"), defaults.windowHeight);
@@ -133,8 +135,10 @@ EthernetSettings readEthernet(const IniFile& ini)
     const EthernetSettings defaults;
     EthernetSettings ethernet;
     ethernet.link = readLink(ini, ethernetSection, defaults.link, LinkKeys::Network);
-    ethernet.connectWaitS = readNonNegative(ini, ethernetSection, QStringLiteral("ConnectWaitTime"), defaults.connectWaitS);
-    ethernet.connectAttempts = readNonNegative(ini, ethernetSection, QStringLiteral("Conn_Repeat"), defaults.connectAttempts);
+    ethernet.connectWaitS =
+        readNonNegative(ini, ethernetSection, QStringLiteral("ConnectWaitTime"), defaults.connectWaitS);
+    ethernet.connectAttempts =
+        readNonNegative(ini, ethernetSection, QStringLiteral("Conn_Repeat"), defaults.connectAttempts);
     return ethernet;
 }
 
@@ -146,8 +150,7 @@ void writeEthernet(IniFile& ini, const EthernetSettings& ethernet)
 }
 
 // The header keys shared by both list files.
-template <typename Entry>
-void readListHeader(const IniFile& ini, const QString& section, SubscriberList<Entry>& list)
+template <typename Entry> void readListHeader(const IniFile& ini, const QString& section, SubscriberList<Entry>& list)
 {
     const auto count = ini.readInteger(section, QStringLiteral("users_num"), 0);
     list.count = static_cast<std::uint8_t>(std::clamp<std::int64_t>(count, 0, SubscriberList<Entry>::capacity));
@@ -155,8 +158,7 @@ void readListHeader(const IniFile& ini, const QString& section, SubscriberList<E
     list.sortOrder = readByte(ini, section, QStringLiteral("sort_prz"), 0);
 }
 
-template <typename Entry>
-void writeListHeader(IniFile& ini, const QString& section, const SubscriberList<Entry>& list)
+template <typename Entry> void writeListHeader(IniFile& ini, const QString& section, const SubscriberList<Entry>& list)
 {
     ini.writeInteger(section, QStringLiteral("users_num"), list.count);
     ini.writeInteger(section, QStringLiteral("user_index"), list.selected);
@@ -245,9 +247,9 @@ void SettingsBlock::loadEthernetList(const QString& path)
         entry.name = ini.readString(section, QStringLiteral("user_name"), {}).left(EthernetSubscriber::maxNameLength);
         entry.controllerAddress = readByte(ini, section, QStringLiteral("contr_adr"), 1);
         // Stored as a signed 32-bit number; addresses from 128.0.0.0 on are negative there.
-        entry.ipAddress = static_cast<std::uint32_t>(ini.readInteger(
-            section, QStringLiteral("ip_adr"), 0, std::numeric_limits<std::int32_t>::min(),
-            std::numeric_limits<std::uint32_t>::max()));
+        entry.ipAddress = static_cast<std::uint32_t>(ini.readInteger(section, QStringLiteral("ip_adr"), 0,
+                                                                     std::numeric_limits<std::int32_t>::min(),
+                                                                     std::numeric_limits<std::uint32_t>::max()));
         entry.port = static_cast<std::int32_t>(ini.readInteger(section, QStringLiteral("port"), 0, 0, 65535));
     }
     savedEthernetList_ = ethernetList;

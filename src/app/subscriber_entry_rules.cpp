@@ -4,7 +4,8 @@ namespace {
 
 const InputProblem notAllEntered{QStringLiteral("Введены не все параметры"), {}};
 const InputProblem addressOutOfRange{QStringLiteral("Адрес вне допустимого диапазона"), QStringLiteral("(1...255)")};
-const InputProblem octetOutOfRange{QStringLiteral("Поле IP-адреса вне допустимого диапазона"), QStringLiteral("(0...255)")};
+const InputProblem octetOutOfRange{QStringLiteral("Поле IP-адреса вне допустимого диапазона"),
+                                   QStringLiteral("(0...255)")};
 // A TCP port has 16 bits; a larger number could never be connected to.
 const InputProblem portOutOfRange{QStringLiteral("Порт вне допустимого диапазона"), QStringLiteral("(0...65535)")};
 
@@ -18,7 +19,10 @@ std::optional<int> numberIn(const QString& field, int minimum, int maximum)
     return number;
 }
 
-bool blank(const QString& field) { return field.trimmed().isEmpty(); }
+bool blank(const QString& field)
+{
+    return field.trimmed().isEmpty();
+}
 
 } // namespace
 

@@ -2,9 +2,15 @@
 
 #include "app/subscriber_entry_rules.h"
 
-QString secondSortKey(const PhoneSubscriber& entry) { return entry.phone; }
+QString secondSortKey(const PhoneSubscriber& entry)
+{
+    return entry.phone;
+}
 
-QString secondSortKey(const EthernetSubscriber& entry) { return addressAndPortText(entry); }
+QString secondSortKey(const EthernetSubscriber& entry)
+{
+    return addressAndPortText(entry);
+}
 
 QStringList subscriberRow(const PhoneSubscriber& entry, int index)
 {

@@ -20,8 +20,7 @@ QStringList subscriberRow(const PhoneSubscriber& entry, int index);
 QStringList subscriberRow(const EthernetSubscriber& entry, int index);
 
 // Appends and selects the entry; false when the list is full.
-template <typename Entry>
-bool appendSubscriber(SubscriberList<Entry>& list, const Entry& entry)
+template <typename Entry> bool appendSubscriber(SubscriberList<Entry>& list, const Entry& entry)
 {
     if (list.count >= SubscriberList<Entry>::capacity)
         return false;
@@ -33,8 +32,7 @@ bool appendSubscriber(SubscriberList<Entry>& list, const Entry& entry)
 
 // Moves the following entries up by one; the selection stays on its subscriber,
 // or on the entry that took the removed one's place.
-template <typename Entry>
-void removeSubscriber(SubscriberList<Entry>& list, int index)
+template <typename Entry> void removeSubscriber(SubscriberList<Entry>& list, int index)
 {
     if (index < 0 || index >= list.count)
         return;
@@ -48,8 +46,7 @@ void removeSubscriber(SubscriberList<Entry>& list, int index)
 
 // Sorts by the chosen key, compared case-insensitively, and records the order;
 // the selected subscriber is found again by its name.
-template <typename Entry>
-void sortSubscribers(SubscriberList<Entry>& list, SubscriberSortOrder order)
+template <typename Entry> void sortSubscribers(SubscriberList<Entry>& list, SubscriberSortOrder order)
 {
     list.sortOrder = static_cast<std::uint8_t>(order);
     const bool hadSelection = list.selected < list.count;

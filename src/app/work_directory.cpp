@@ -16,8 +16,8 @@ QString WorkDirectory::choose(const QStringList& arguments, const QString& progr
 
 void WorkDirectory::ensureFolders() const
 {
-    for (const QString& path : {config(), diagnosticLogs(), interventionLogs(), fiveMinuteData(), hourData(),
-                                dayData(), reports(), ini()})
+    for (const QString& path :
+         {config(), diagnosticLogs(), interventionLogs(), fiveMinuteData(), hourData(), dayData(), reports(), ini()})
         QDir().mkpath(path);
 }
 

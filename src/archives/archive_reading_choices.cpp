@@ -46,10 +46,22 @@ void ArchiveReadingChoices::save(const QString& path) const
         file.commit();
 }
 
-std::int32_t ArchiveReadingChoices::firstChoice() const { return int32At(firstChoiceOffset); }
-std::int32_t ArchiveReadingChoices::secondChoice() const { return int32At(secondChoiceOffset); }
-QDateTime ArchiveReadingChoices::periodStart() const { return dateTimeAt(periodStartOffset); }
-QDateTime ArchiveReadingChoices::periodEnd() const { return dateTimeAt(periodEndOffset); }
+std::int32_t ArchiveReadingChoices::firstChoice() const
+{
+    return int32At(firstChoiceOffset);
+}
+std::int32_t ArchiveReadingChoices::secondChoice() const
+{
+    return int32At(secondChoiceOffset);
+}
+QDateTime ArchiveReadingChoices::periodStart() const
+{
+    return dateTimeAt(periodStartOffset);
+}
+QDateTime ArchiveReadingChoices::periodEnd() const
+{
+    return dateTimeAt(periodEndOffset);
+}
 
 void ArchiveReadingChoices::setPeriod(const QDateTime& start, const QDateTime& end)
 {

@@ -1,8 +1,8 @@
 #include "cli/cli_commands.h"
 
 #include "cli/identification_lines.h"
-#include "link/configuration_transfer.h"
 #include "link/clock_commands.h"
+#include "link/configuration_transfer.h"
 #include "link/controller_reset.h"
 #include "tables/clock_comparison.h"
 #include "tables/identification.h"

@@ -16,7 +16,10 @@ constexpr std::uint8_t systemTable = 6;
 constexpr std::uint8_t stateTable = 7;
 constexpr std::uint8_t destroyed = 1;
 
-bool tableDestroyed(const AppState& state, int table) { return state.image.table(stateTable)[table] == destroyed; }
+bool tableDestroyed(const AppState& state, int table)
+{
+    return state.image.table(stateTable)[table] == destroyed;
+}
 } // namespace
 
 namespace ControllerCommands {

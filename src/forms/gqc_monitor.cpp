@@ -15,8 +15,9 @@ int main(int argc, char* argv[])
     // Numbers are written with "." whatever the desktop's language.
     std::setlocale(LC_NUMERIC, "C");
 
-    const WorkDirectory directory(WorkDirectory::choose(application.arguments(), application.applicationDirPath(),
-                                                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    const WorkDirectory directory(
+        WorkDirectory::choose(application.arguments(), application.applicationDirPath(),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     AppState state(directory, application.primaryScreen()->size(), QDateTime::currentDateTime());
     TFormMain window(state);
     window.show();

@@ -4,7 +4,10 @@
 
 #include <QKeyEvent>
 
-void IntegerKeyFilter::install(QObject* field) { field->installEventFilter(new IntegerKeyFilter(field)); }
+void IntegerKeyFilter::install(QObject* field)
+{
+    field->installEventFilter(new IntegerKeyFilter(field));
+}
 
 bool IntegerKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {

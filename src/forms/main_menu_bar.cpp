@@ -16,11 +16,13 @@ MainMenuBar::MainMenuBar(QMenuBar& bar) : QObject(&bar), bar_(bar)
     for (const MenuEntry& entry : mainMenuEntries()) {
         QAction* action = nullptr;
         if (parents.contains(entry.name)) {
-            QMenu* menu = entry.parent.isEmpty() ? bar_.addMenu(entry.caption) : menus[entry.parent]->addMenu(entry.caption);
+            QMenu* menu =
+                entry.parent.isEmpty() ? bar_.addMenu(entry.caption) : menus[entry.parent]->addMenu(entry.caption);
             menus[entry.name] = menu;
             action = menu->menuAction();
         } else {
-            action = entry.parent.isEmpty() ? bar_.addAction(entry.caption) : menus[entry.parent]->addAction(entry.caption);
+            action =
+                entry.parent.isEmpty() ? bar_.addAction(entry.caption) : menus[entry.parent]->addAction(entry.caption);
         }
         action->setObjectName(entry.name);
         actions_[entry.name] = action;

@@ -61,7 +61,10 @@ void MainStatusBars::setText(StatusPanel panel, const QString& text)
         modemBar_->setVisible(!text.isEmpty());
 }
 
-QString MainStatusBars::text(StatusPanel panel) const { return panels_.value(panel)->text(); }
+QString MainStatusBars::text(StatusPanel panel) const
+{
+    return panels_.value(panel)->text();
+}
 
 void MainStatusBars::fitTransientPanel()
 {

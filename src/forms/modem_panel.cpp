@@ -35,7 +35,10 @@ void ModemPanel::stop()
     hide();
 }
 
-QString ModemPanel::clockText() const { return clock_->text(); }
+QString ModemPanel::clockText() const
+{
+    return clock_->text();
+}
 
 void ModemPanel::tick()
 {

@@ -9,7 +9,10 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 
-QtOperator::QtOperator(TFormMain& window) : window_(window) { qApp->installEventFilter(this); }
+QtOperator::QtOperator(TFormMain& window) : window_(window)
+{
+    qApp->installEventFilter(this);
+}
 
 QtOperator::~QtOperator()
 {
@@ -24,7 +27,10 @@ bool QtOperator::message(MessageKind kind, const QString& line1, const QString& 
     return TFormMessage::ask(kind, line1, line2, &window_);
 }
 
-void QtOperator::setPanel(StatusPanel panel, const QString& text) { window_.statusBars().setText(panel, text); }
+void QtOperator::setPanel(StatusPanel panel, const QString& text)
+{
+    window_.statusBars().setText(panel, text);
+}
 
 void QtOperator::setBusy(bool busy)
 {
@@ -59,7 +65,10 @@ void QtOperator::endProgress()
     window_.setEnabled(true);
 }
 
-void QtOperator::pump() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtOperator::pump()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void QtOperator::setEscapeAllowed(bool allowed)
 {
@@ -79,8 +88,8 @@ std::optional<QString> QtOperator::chooseFile(const FileChoice& choice)
 {
     const QString path = choice.mode == FileChoice::Mode::Open
                              ? QFileDialog::getOpenFileName(&window_, choice.title, choice.directory, choice.filter)
-                             : QFileDialog::getSaveFileName(&window_, choice.title,
-                                                            choice.directory + '/' + choice.proposedName, choice.filter);
+                             : QFileDialog::getSaveFileName(
+                                   &window_, choice.title, choice.directory + '/' + choice.proposedName, choice.filter);
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -88,8 +97,7 @@ std::optional<QString> QtOperator::chooseFile(const FileChoice& choice)
 
 bool QtOperator::eventFilter(QObject* watched, QEvent* event)
 {
-    if (escapeAllowed_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+    if (escapeAllowed_ && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
         escapePressed_ = true;
     return QObject::eventFilter(watched, event);
 }

@@ -78,13 +78,15 @@ void TFormAbonent::addButtons()
     row->addWidget(accept);
     row->addWidget(cancel);
     static_cast<QFormLayout*>(layout())->addRow(row);
-    connect(accept, &QPushButton::clicked, this, phoneEntry_ ? &TFormAbonent::acceptPhone : &TFormAbonent::acceptEthernet);
+    connect(accept, &QPushButton::clicked, this,
+            phoneEntry_ ? &TFormAbonent::acceptPhone : &TFormAbonent::acceptEthernet);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TFormAbonent::acceptPhone()
 {
-    const InputCheck problem = applyEntryFields(PhoneEntryFields{name_->text(), address_->text(), phone_->text()}, *phoneEntry_);
+    const InputCheck problem =
+        applyEntryFields(PhoneEntryFields{name_->text(), address_->text(), phone_->text()}, *phoneEntry_);
     if (problem)
         person_.message(MessageKind::InputError, problem->line1, problem->line2);
     else

@@ -27,8 +27,7 @@ public:
 
 namespace {
 
-template <typename Entry>
-class ListEditing : public TFormAbonents_List::Editing {
+template <typename Entry> class ListEditing : public TFormAbonents_List::Editing {
 public:
     explicit ListEditing(SubscriberList<Entry>& list) : original_(list), copy_(list) {}
 
@@ -83,8 +82,8 @@ void TFormAbonents_List::build(const QString& caption, const QString& secondColu
     setWindowTitle(caption);
     resize(640, 420);
     model_ = new QStandardItemModel(0, 4, this);
-    model_->setHorizontalHeaderLabels({QStringLiteral("№"), QStringLiteral("Наименование"), QStringLiteral("Адрес"),
-                                       secondColumn});
+    model_->setHorizontalHeaderLabels(
+        {QStringLiteral("№"), QStringLiteral("Наименование"), QStringLiteral("Адрес"), secondColumn});
     grid_ = new QTableView(this);
     grid_->setModel(model_);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -12,8 +12,8 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -25,8 +25,7 @@ constexpr int directHeight = 194;
 constexpr int subscriberHeight = 266;
 const QString newSubscriber = QStringLiteral("Новый абонент");
 
-template <typename Entry>
-void fillFrom(QComboBox* selector, const SubscriberList<Entry>& list)
+template <typename Entry> void fillFrom(QComboBox* selector, const SubscriberList<Entry>& list)
 {
     for (int i = 0; i < list.count; ++i)
         selector->addItem(list.entries[i].name);
@@ -37,8 +36,7 @@ void fillFrom(QComboBox* selector, const SubscriberList<Entry>& list)
 
 // Appends a new entry through the entry editor; the list is then sorted as it
 // was last sorted, with the new entry selected.
-template <typename Entry>
-bool appendThroughEditor(SubscriberList<Entry>& list, Operator& person, QWidget* parent)
+template <typename Entry> bool appendThroughEditor(SubscriberList<Entry>& list, Operator& person, QWidget* parent)
 {
     Entry entry;
     TFormAbonent editor(entry, person, parent);
@@ -178,9 +176,9 @@ void TFormConnect::addSubscriber()
 void TFormConnect::editList()
 {
     const bool accepted =
-        (kind_ == LinkKind::Modem ? TFormAbonents_List(state_.settings.phoneList, person_, this).exec()
-                                  : TFormAbonents_List(state_.settings.ethernetList, person_, this).exec()) ==
-        QDialog::Accepted;
+        (kind_ == LinkKind::Modem
+             ? TFormAbonents_List(state_.settings.phoneList, person_, this).exec()
+             : TFormAbonents_List(state_.settings.ethernetList, person_, this).exec()) == QDialog::Accepted;
     if (!accepted)
         return;
     saveCurrentList();

@@ -55,9 +55,15 @@ TFormMain::TFormMain(AppState& state, QWidget* parent) : QMainWindow(parent), st
 
 TFormMain::~TFormMain() = default;
 
-Operator& TFormMain::person() { return *person_; }
+Operator& TFormMain::person()
+{
+    return *person_;
+}
 
-void TFormMain::startConnection() { startTimer_.start(); }
+void TFormMain::startConnection()
+{
+    startTimer_.start();
+}
 
 void TFormMain::connectCommands()
 {
@@ -90,7 +96,10 @@ void TFormMain::disconnectOnRequest()
     connectionChanged();
 }
 
-void TFormMain::showTransientText() { messageTimer_.start(); }
+void TFormMain::showTransientText()
+{
+    messageTimer_.start();
+}
 
 bool TFormMain::chooseLink()
 {

@@ -22,6 +22,12 @@ TFormWait::TFormWait(WaitMode mode, int maximum, QWidget* parent)
     layout->addWidget(bar_);
 }
 
-void TFormWait::setPosition(int position) { bar_->setValue(position); }
+void TFormWait::setPosition(int position)
+{
+    bar_->setValue(position);
+}
 
-int TFormWait::position() const { return bar_->value(); }
+int TFormWait::position() const
+{
+    return bar_->value();
+}

@@ -8,7 +8,8 @@ std::uint16_t crc16(QByteArrayView bytes)
     for (const char byte : bytes) {
         value ^= static_cast<std::uint8_t>(byte);
         for (int bit = 0; bit < 8; ++bit)
-            value = (value & 1) ? static_cast<std::uint16_t>((value >> 1) ^ 0xA001) : static_cast<std::uint16_t>(value >> 1);
+            value = (value & 1) ? static_cast<std::uint16_t>((value >> 1) ^ 0xA001)
+                                : static_cast<std::uint16_t>(value >> 1);
     }
     return value;
 }

@@ -17,8 +17,7 @@ bool refuse(Operator& person, const QString& line1, const QString& line2 = {})
     return false;
 }
 
-template <typename Entry>
-bool subscriberChosen(const SubscriberList<Entry>& list, int position)
+template <typename Entry> bool subscriberChosen(const SubscriberList<Entry>& list, int position)
 {
     return position >= 0 && position < list.count;
 }

@@ -17,13 +17,15 @@ bool DialChosenSubscriber(AppState& state, Operator& person)
         {
             const BusyCursor busy(person);
             ModemDialler modem(*port, person, StatusPanel::Modem);
-            result = modem.Dial(list.entries[list.selected].phone, phone.command, phone.dialAttempts, phone.connectWaitS);
+            result =
+                modem.Dial(list.entries[list.selected].phone, phone.command, phone.dialAttempts, phone.connectWaitS);
         }
         if (result == DialResult::Connected) {
             connected = true;
             break;
         }
-        if (!person.message(MessageKind::Question, dialResultText(result), QStringLiteral("Повторить попытку соединения?")))
+        if (!person.message(MessageKind::Question, dialResultText(result),
+                            QStringLiteral("Повторить попытку соединения?")))
             break;
     }
     person.setPanel(StatusPanel::Modem, {});

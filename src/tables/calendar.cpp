@@ -16,11 +16,17 @@ int weekdayOf(const QDate& date)
     return static_cast<int>(((days % 7) + 7) % 7) + 1;
 }
 
-int secondsIntoHour(const DateStamp& stamp) { return stamp.minute * 60 + stamp.second; }
+int secondsIntoHour(const DateStamp& stamp)
+{
+    return stamp.minute * 60 + stamp.second;
+}
 
 } // namespace
 
-bool isLeapYear(int fullYear) { return (fullYear % 4 == 0 && fullYear % 100 != 0) || fullYear % 400 == 0; }
+bool isLeapYear(int fullYear)
+{
+    return (fullYear % 4 == 0 && fullYear % 100 != 0) || fullYear % 400 == 0;
+}
 
 int daysInMonth(int fullYear, int month)
 {
@@ -38,7 +44,10 @@ int dayOfYear(int fullYear, int month, int day)
     return result;
 }
 
-int dayOfWeek(int fullYear, int month, int day) { return weekdayOf(QDate(fullYear, month, day)); }
+int dayOfWeek(int fullYear, int month, int day)
+{
+    return weekdayOf(QDate(fullYear, month, day));
+}
 
 int switchDayOfYear(std::uint8_t month, std::uint8_t dayRule, int fullYear)
 {
@@ -72,8 +81,7 @@ std::uint8_t timeType(const DateStamp& moment, QByteArrayView switchRules)
     const int today = dayOfYear(year, moment.month, moment.day);
     const int summerStart = switchDayOfYear(rule(0), rule(1), year);
     const int winterStart = switchDayOfYear(rule(3), rule(4), year);
-    const bool winter = today < summerStart || today > winterStart ||
-                        (today == summerStart && moment.hour < rule(2)) ||
+    const bool winter = today < summerStart || today > winterStart || (today == summerStart && moment.hour < rule(2)) ||
                         (today == winterStart && moment.hour >= rule(5));
     return winter ? winterTime : summerTime;
 }

@@ -55,7 +55,8 @@ constexpr std::array<Shape, TableCatalogue::TableCount> shapes = {{
 }};
 
 // Tables lie back to back in number order; those without fields take no room.
-constexpr std::array<TableDescriptor, TableCatalogue::TableCount> makeDescriptors() {
+constexpr std::array<TableDescriptor, TableCatalogue::TableCount> makeDescriptors()
+{
     std::array<TableDescriptor, TableCatalogue::TableCount> descriptors{};
     int offset = 0;
     for (std::size_t t = 0; t < shapes.size(); ++t) {
@@ -73,7 +74,8 @@ constexpr std::array<TableDescriptor, TableCatalogue::TableCount> makeDescriptor
 
 constexpr auto descriptors = makeDescriptors();
 
-constexpr int imageEnd() {
+constexpr int imageEnd()
+{
     int end = 0;
     for (const TableDescriptor& d : descriptors)
         end += d.size();
@@ -87,23 +89,28 @@ constexpr TableDescriptor noTable{};
 
 namespace TableCatalogue {
 
-bool isTable(int table) {
+bool isTable(int table)
+{
     return table >= 0 && table < TableCount;
 }
 
-const TableDescriptor& descriptor(int table) {
+const TableDescriptor& descriptor(int table)
+{
     return isTable(table) ? descriptors[static_cast<std::size_t>(table)] : noTable;
 }
 
-QString name(int table) {
+QString name(int table)
+{
     return isTable(table) ? CommonText(CommonTextBase::TableNames + table) : QString();
 }
 
-bool contains(const FieldRange& range) {
+bool contains(const FieldRange& range)
+{
     return isTable(range.table) && range.first + range.count <= descriptor(range.table).fieldCount;
 }
 
-int configurationTableCount() {
+int configurationTableCount()
+{
     int count = 0;
     for (const TableDescriptor& d : descriptors)
         count += d.configuration ? 1 : 0;

@@ -2,18 +2,21 @@
 
 #include "tables/table_catalogue.h"
 
-TableStateSet::TableStateSet(const DestroyedTables& destroyed) {
+TableStateSet::TableStateSet(const DestroyedTables& destroyed)
+{
     for (int t = 0; t < TableCatalogue::TableCount; ++t) {
         bytes_[ConfigurationRow + t] = TableCatalogue::descriptor(t).configuration ? 1 : 0;
         bytes_[DestroyedRow + t] = destroyed.isDestroyed(t) ? 1 : 0;
     }
 }
 
-void TableStateSet::setToWrite(int table, bool toWrite) {
+void TableStateSet::setToWrite(int table, bool toWrite)
+{
     if (isConfiguration(table))
         bytes_[ToWriteRow + table] = toWrite ? 1 : 0;
 }
 
-bool TableStateSet::flag(int row, int table) const {
+bool TableStateSet::flag(int row, int table) const
+{
     return TableCatalogue::isTable(table) && bytes_[static_cast<std::size_t>(row + table)] != 0;
 }

@@ -11,16 +11,19 @@ constexpr int FlowComputerPortTable = 9;
 constexpr int FlowComputerCountByte = 0; // of table 9
 constexpr int PasswordTable = 13;        // flow-computer write passwords, never read
 
-bool holdsOneFieldPerFlowComputer(int table) {
+bool holdsOneFieldPerFlowComputer(int table)
+{
     return table == PasswordTable || (table >= 17 && table <= 20);
 }
 
-int fieldsPer(int table, int maxBytes) {
+int fieldsPer(int table, int maxBytes)
+{
     const int length = TableCatalogue::descriptor(table).fieldLength;
     return length > 0 ? maxBytes / length : 0;
 }
 
-std::vector<FieldRange> split(int table, int fieldCount, int perRequest) {
+std::vector<FieldRange> split(int table, int fieldCount, int perRequest)
+{
     std::vector<FieldRange> requests;
     if (perRequest <= 0)
         return requests;
@@ -34,35 +37,42 @@ std::vector<FieldRange> split(int table, int fieldCount, int perRequest) {
 
 namespace TableTransfer {
 
-int fieldsPerRead(int table) {
+int fieldsPerRead(int table)
+{
     return fieldsPer(table, MaxReadBytes);
 }
 
-int fieldsPerWrite(int table) {
+int fieldsPerWrite(int table)
+{
     return fieldsPer(table, MaxWriteBytes);
 }
 
-int flowComputerCount(const ParamImage& image) {
+int flowComputerCount(const ParamImage& image)
+{
     const int capacity = TableCatalogue::descriptor(PasswordTable).fieldCount;
     return std::min<int>(image.table(FlowComputerPortTable)[FlowComputerCountByte], capacity);
 }
 
-int transferredFieldCount(int table, const ParamImage& image) {
+int transferredFieldCount(int table, const ParamImage& image)
+{
     return holdsOneFieldPerFlowComputer(table) ? flowComputerCount(image)
                                                : TableCatalogue::descriptor(table).fieldCount;
 }
 
-std::vector<FieldRange> readRequests(int table, const ParamImage& image) {
+std::vector<FieldRange> readRequests(int table, const ParamImage& image)
+{
     if (table == PasswordTable)
         return {};
     return split(table, transferredFieldCount(table, image), fieldsPerRead(table));
 }
 
-std::vector<FieldRange> writeRequests(int table, const ParamImage& image) {
+std::vector<FieldRange> writeRequests(int table, const ParamImage& image)
+{
     return split(table, transferredFieldCount(table, image), fieldsPerWrite(table));
 }
 
-std::vector<int> configurationReadOrder() {
+std::vector<int> configurationReadOrder()
+{
     std::vector<int> order;
     for (int t = 0; t < TableCatalogue::TableCount; ++t)
         if (TableCatalogue::descriptor(t).configuration && t != PasswordTable)
@@ -70,7 +80,8 @@ std::vector<int> configurationReadOrder() {
     return order;
 }
 
-std::vector<int> configurationWriteOrder() {
+std::vector<int> configurationWriteOrder()
+{
     constexpr std::array<int, 6> leading = {FlowComputerPortTable, 17, 18, 19, 20, PasswordTable};
     std::vector<int> order(leading.begin(), leading.end());
     for (int t = 0; t < TableCatalogue::TableCount; ++t)

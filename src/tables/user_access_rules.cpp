@@ -7,25 +7,28 @@ namespace {
 const QString repeatFromStart = QStringLiteral("Повторите процесс сначала");
 const QString noCode = QStringLiteral("Не задан код идентификации пользователя");
 
-int countOfLevel(QByteArrayView table, std::uint8_t level) {
+int countOfLevel(QByteArrayView table, std::uint8_t level)
+{
     int count = 0;
     for (int slot = 0; slot < userSlots; ++slot)
         count += userAt(table, slot).level() == level;
     return count;
 }
 
-UserChangeOutcome refused(InputProblem problem,
-                          UserChangeOutcome::Clear clear = UserChangeOutcome::Clear::Nothing) {
+UserChangeOutcome refused(InputProblem problem, UserChangeOutcome::Clear clear = UserChangeOutcome::Clear::Nothing)
+{
     return {std::move(problem), clear, UserRecord()};
 }
 
-InputProblem usersClash(int first, int second, const char* what) {
+InputProblem usersClash(int first, int second, const char* what)
+{
     return {QString::asprintf("Пользователи   %d и %d.", first + 1, second + 1), QString::fromUtf8(what)};
 }
 
 } // namespace
 
-UserRecord userAt(QByteArrayView table, int slot) {
+UserRecord userAt(QByteArrayView table, int slot)
+{
     const qsizetype offset = static_cast<qsizetype>(slot) * UserRecord::size;
     if (slot < 0 || offset >= table.size())
         return UserRecord();
@@ -68,7 +71,8 @@ QString shownName(const UserRecord& user)
     return name;
 }
 
-UserChangeOutcome checkUserChange(QByteArrayView table, int slot, const UserChangeFields& fields) {
+UserChangeOutcome checkUserChange(QByteArrayView table, int slot, const UserChangeFields& fields)
+{
     using Clear = UserChangeOutcome::Clear;
     const UserRecord current = userAt(table, slot);
     const bool wasManufacturer = current.level() == UserRecord::Manufacturer;
@@ -85,9 +89,9 @@ UserChangeOutcome checkUserChange(QByteArrayView table, int slot, const UserChan
                                     QStringLiteral("с уровнем доступа \"Администратор\"")});
     if (fields.level == UserRecord::NoAccess)
         return {std::nullopt, Clear::Nothing, UserRecord()};
-    const UserChangeOutcome entered = withPasswordAndCode(editedRow(UserRecord(), fields.level, fields.name),
-                                                         fields.password, fields.passwordAgain, fields.code,
-                                                         fields.codeAgain);
+    const UserChangeOutcome entered =
+        withPasswordAndCode(editedRow(UserRecord(), fields.level, fields.name), fields.password, fields.passwordAgain,
+                            fields.code, fields.codeAgain);
     if (entered.problem)
         return entered;
     if (fields.name.trimmed().isEmpty())
@@ -97,14 +101,14 @@ UserChangeOutcome checkUserChange(QByteArrayView table, int slot, const UserChan
     const UserRecord& record = entered.record;
     for (int other = 0; other < userSlots; ++other)
         if (other != slot && userAt(table, other).name() == record.name())
-            return refused(
-                InputProblem{QString::asprintf("Пользователи   %d и % d.", std::min(slot, other) + 1,
-                                               std::max(slot, other) + 1),
-                             QStringLiteral("Совпадение имен пользователей")});
+            return refused(InputProblem{
+                QString::asprintf("Пользователи   %d и % d.", std::min(slot, other) + 1, std::max(slot, other) + 1),
+                QStringLiteral("Совпадение имен пользователей")});
     return {std::nullopt, Clear::Nothing, record};
 }
 
-InputCheck validateUserTable(QByteArrayView table) {
+InputCheck validateUserTable(QByteArrayView table)
+{
     const int manufacturers = countOfLevel(table, UserRecord::Manufacturer);
     if (manufacturers == 0)
         return InputProblem{QStringLiteral("В списке зарегистрированных пользователей"),

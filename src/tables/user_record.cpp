@@ -21,14 +21,20 @@ QByteArray UserRecord::padded(const QString& text, int width)
     return bytes;
 }
 
-void UserRecord::setName(const QString& text) { bytes_.replace(nameOffset, nameLength, padded(text, nameLength)); }
+void UserRecord::setName(const QString& text)
+{
+    bytes_.replace(nameOffset, nameLength, padded(text, nameLength));
+}
 
 void UserRecord::setPassword(const QString& text)
 {
     bytes_.replace(passwordOffset, passwordLength, padded(text, passwordLength));
 }
 
-void UserRecord::setCode(const QString& text) { bytes_.replace(codeOffset, codeLength, padded(text, codeLength)); }
+void UserRecord::setCode(const QString& text)
+{
+    bytes_.replace(codeOffset, codeLength, padded(text, codeLength));
+}
 
 bool UserRecord::hasCode() const
 {

@@ -9,7 +9,8 @@
 
 namespace B = CommonTextBase;
 
-TEST(CommonTexts, EmptyExactlyWhereNoTextBelongsAndOutsideTheList) {
+TEST(CommonTexts, EmptyExactlyWhereNoTextBelongsAndOutsideTheList)
+{
     const QSet<int> empty = {31,
                              37,
                              B::Units,
@@ -26,7 +27,8 @@ TEST(CommonTexts, EmptyExactlyWhereNoTextBelongsAndOutsideTheList) {
         EXPECT_TRUE(CommonText(outside).isEmpty());
 }
 
-TEST(CommonTexts, EveryGroupStartsAndEndsAtItsIndex) {
+TEST(CommonTexts, EveryGroupStartsAndEndsAtItsIndex)
+{
     const struct {
         int index;
         const char* text;
@@ -88,14 +90,16 @@ TEST(CommonTexts, EveryGroupStartsAndEndsAtItsIndex) {
         EXPECT_EQ(CommonText(edge.index), QString::fromUtf8(edge.text)) << "index " << edge.index;
 }
 
-TEST(CommonTexts, EventTextsKeepTheirInnerQuotationMarks) {
+TEST(CommonTexts, EventTextsKeepTheirInnerQuotationMarks)
+{
     EXPECT_EQ(CommonText(B::LogEvents + 22), QString::fromUtf8("Значение стало \"ИСТИНА\""));
     EXPECT_EQ(CommonText(B::LogEvents + 58), QString::fromUtf8("Знач. признака (бит поля) стало \"ЛОЖЬ\""));
     EXPECT_EQ(CommonText(B::LogEvents + 76),
               QString::fromUtf8("Программа перевела контроллер в режим «Ручное управление»"));
 }
 
-TEST(CommonTexts, VolumeNamesAreTheMolarNamesWithVolumeFractions) {
+TEST(CommonTexts, VolumeNamesAreTheMolarNamesWithVolumeFractions)
+{
     for (int k = 0; k < 20; ++k) {
         QString expected = CommonText(B::LongGasNamesMolar + k);
         expected.replace(QString::fromUtf8("Молярная доля"), QString::fromUtf8("Объемная доля"))
@@ -107,13 +111,12 @@ TEST(CommonTexts, VolumeNamesAreTheMolarNamesWithVolumeFractions) {
     }
     EXPECT_EQ(CommonText(B::LongGasNamesMolar + 12), QString::fromUtf8(" Абсолютная  плотность°"));
     EXPECT_EQ(CommonText(B::LongGasNamesVolume + 12), QString::fromUtf8(" Абсолютная  плотность"));
-    EXPECT_EQ(CommonText(B::LongGasNamesVolume + 6),
-              QString::fromUtf8(" Объемная доля  н-пентана (n-C5H12)"));
-    EXPECT_EQ(CommonText(B::LongGasNamesVolume + 15),
-              QString::fromUtf8(" Сумма объемных долей всех компонентов"));
+    EXPECT_EQ(CommonText(B::LongGasNamesVolume + 6), QString::fromUtf8(" Объемная доля  н-пентана (n-C5H12)"));
+    EXPECT_EQ(CommonText(B::LongGasNamesVolume + 15), QString::fromUtf8(" Сумма объемных долей всех компонентов"));
 }
 
-TEST(CommonTexts, LookAlikeLettersAreTheOnesShown) {
+TEST(CommonTexts, LookAlikeLettersAreTheOnesShown)
+{
     EXPECT_EQ(CommonText(B::Units + 4), QString(QChar(0x0041)));               // unit 42: Latin A
     EXPECT_EQ(CommonText(B::Units + 15), QString(QChar(0x0063)));              // unit 53: Latin c
     EXPECT_EQ(CommonText(B::Units + 16), QString::fromUtf16(u"\u0441\u0441")); // unit 54: Cyrillic
@@ -121,13 +124,13 @@ TEST(CommonTexts, LookAlikeLettersAreTheOnesShown) {
     EXPECT_EQ(CommonText(B::Units + 19).right(2), QString::fromLatin1("cc"));
     EXPECT_EQ(CommonText(B::Units + 2).at(1), QChar(0x0421));  // unit 40: Cyrillic С
     EXPECT_EQ(CommonText(B::Units + 33).at(1), QChar(0x0043)); // unit 71: Latin C
-    EXPECT_EQ(CommonText(B::ShortGasNames + 15),
-              QString::fromUtf16(u" Сумма мол.долей вс\u0065х компонентов"));
+    EXPECT_EQ(CommonText(B::ShortGasNames + 15), QString::fromUtf16(u" Сумма мол.долей вс\u0065х компонентов"));
     for (int names : {B::LongGasNamesMolar, B::LongGasNamesVolume})
         EXPECT_TRUE(CommonText(names + 17).endsWith(QString::fromUtf16(u"(\u041E2)")));
 }
 
-TEST(CommonTexts, ModelNamesAreDistinctAndCloseTheUnnamedStatusBits) {
+TEST(CommonTexts, ModelNamesAreDistinctAndCloseTheUnnamedStatusBits)
+{
     QSet<QString> names;
     for (int i = B::ChromatographModels; i < B::Distribution; ++i) {
         EXPECT_FALSE(CommonText(i).trimmed().isEmpty()) << "index " << i;
@@ -142,13 +145,13 @@ TEST(CommonTexts, ModelNamesAreDistinctAndCloseTheUnnamedStatusBits) {
     } meters[] = {{B::MoistureStatusBitsModel0, 12, 0}, {B::MoistureStatusBitsModel2, 8, 2}};
     for (const auto& meter : meters)
         for (int bit = meter.firstUnnamedBit; bit < 16; ++bit)
-            EXPECT_EQ(CommonText(meter.statusBits + bit),
-                      QString::fromUtf8("Бит %1. ? (%2)")
-                          .arg(bit)
-                          .arg(CommonText(B::MoistureMeterModels + meter.model)));
+            EXPECT_EQ(
+                CommonText(meter.statusBits + bit),
+                QString::fromUtf8("Бит %1. ? (%2)").arg(bit).arg(CommonText(B::MoistureMeterModels + meter.model)));
 }
 
-TEST(CommonTexts, EveryTextHasAWindows1251Form) {
+TEST(CommonTexts, EveryTextHasAWindows1251Form)
+{
     if (!QStringEncoder("windows-1251").isValid())
         GTEST_SKIP() << "this Qt has no Windows-1251 codec";
     for (int i = 0; i < B::Count; ++i) {

@@ -60,10 +60,11 @@ protected:
         server = std::make_unique<SimServer>(options);
         QString error;
         ASSERT_TRUE(server->start(&error)) << error.toStdString();
-        dir.write("INI/gqc.ini", "[COM_PORTS]\r\nCOM40=" + server->ptyPath().toUtf8() +
-                                     "\r\n[DIR_CONN_PAR]\r\nCOMPort=40\r\nRate=9600\r\nTimeOut=300\r\nWaitTime=1\r\n"
-                                     "[ETHERNET_CONN_PAR]\r\nWaitTime=1\r\n"
-                                     "[FON_CONN_PAR]\r\nCOMPort=40\r\nRate=9600\r\nWaitTime=2\r\nConnectWaitTime=5\r\n");
+        dir.write("INI/gqc.ini",
+                  "[COM_PORTS]\r\nCOM40=" + server->ptyPath().toUtf8() +
+                      "\r\n[DIR_CONN_PAR]\r\nCOMPort=40\r\nRate=9600\r\nTimeOut=300\r\nWaitTime=1\r\n"
+                      "[ETHERNET_CONN_PAR]\r\nWaitTime=1\r\n"
+                      "[FON_CONN_PAR]\r\nCOMPort=40\r\nRate=9600\r\nWaitTime=2\r\nConnectWaitTime=5\r\n");
         state = std::make_unique<AppState>(WorkDirectory(dir.path()), QSize(1280, 1024), QDateTime::currentDateTime());
         state->setOperator(person);
         state->settings.ethernetList.count = 1;

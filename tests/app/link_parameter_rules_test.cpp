@@ -4,14 +4,18 @@
 
 namespace {
 
-InputProblem outOfRange(const char* name) { return {QString::fromUtf8(name), "Параметр вне допустимого диапазона"}; }
+InputProblem outOfRange(const char* name)
+{
+    return {QString::fromUtf8(name), "Параметр вне допустимого диапазона"};
+}
 
 TEST(LinkParameters, InterByteWaitOf54IsRefusedAnd55Accepted)
 {
     Settings settings;
     LinkParameterFields fields = linkParameterFields(settings, LinkKind::Direct);
     fields.interByteMs = "54";
-    EXPECT_EQ(applyLinkParameters(fields, LinkKind::Direct, settings), outOfRange("Время ожидания следующих байтов ответа"));
+    EXPECT_EQ(applyLinkParameters(fields, LinkKind::Direct, settings),
+              outOfRange("Время ожидания следующих байтов ответа"));
     EXPECT_EQ(settings.direct.interByteMs, 100) << "nothing is stored";
     fields.interByteMs = "55";
     EXPECT_FALSE(applyLinkParameters(fields, LinkKind::Direct, settings));
@@ -24,7 +28,8 @@ TEST(LinkParameters, FirstViolationInTheDialogsOrderIsReported)
     LinkParameterFields fields = linkParameterFields(settings, LinkKind::Modem);
     fields.connectAttempts = "11";
     fields.answerWaitS = "121";
-    EXPECT_EQ(applyLinkParameters(fields, LinkKind::Modem, settings), outOfRange("Время ожидания первого байта ответа"));
+    EXPECT_EQ(applyLinkParameters(fields, LinkKind::Modem, settings),
+              outOfRange("Время ожидания первого байта ответа"));
     fields.answerWaitS = "120";
     EXPECT_EQ(applyLinkParameters(fields, LinkKind::Modem, settings), outOfRange("Количество попыток соединения"));
     fields.connectWaitS = "";
@@ -38,7 +43,8 @@ TEST(LinkParameters, PortWaitIsCheckedOnlyForADirectLineThatReleasesThePort)
     fields.portOpenWaitS = "21";
     EXPECT_FALSE(applyLinkParameters(fields, LinkKind::Direct, settings)) << "the field is disabled";
     fields.closePortAfterSession = true;
-    EXPECT_EQ(applyLinkParameters(fields, LinkKind::Direct, settings), outOfRange("Время ожидания освобождения СОМ порта"));
+    EXPECT_EQ(applyLinkParameters(fields, LinkKind::Direct, settings),
+              outOfRange("Время ожидания освобождения СОМ порта"));
     fields.portOpenWaitS = "20";
     fields.port = 7;
     fields.bitRate = 9600;

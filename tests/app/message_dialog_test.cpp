@@ -26,19 +26,22 @@ TEST(MessageDialog, WidthFitsTheLongestTextButNeverNarrowerThanTheButtons)
 
 TEST(MessageDialog, KindsSetCaptionThirdLineAndButtons)
 {
-    const MessageDialogContent retry = messageDialogContent(MessageKind::Retry, "Команда 1.  Устройство не отвечает", "");
+    const MessageDialogContent retry =
+        messageDialogContent(MessageKind::Retry, "Команда 1.  Устройство не отвечает", "");
     EXPECT_TRUE(retry.caption.isEmpty());
     EXPECT_EQ(retry.lines[2], "Повторить попытку?");
     EXPECT_TRUE(retry.asksYesNo);
 
-    const MessageDialogContent dates = messageDialogContent(MessageKind::ArchiveDatesChangedQuestion, "Продолжить?", "x");
+    const MessageDialogContent dates =
+        messageDialogContent(MessageKind::ArchiveDatesChangedQuestion, "Продолжить?", "x");
     EXPECT_EQ(dates.lines[0], "За время работы оператора изменились даты");
     EXPECT_EQ(dates.lines[1], "самой старой  и последней записей в архиве.");
     EXPECT_EQ(dates.lines[2], "Продолжить?");
     EXPECT_TRUE(dates.asksYesNo);
 
     EXPECT_EQ(messageDialogContent(MessageKind::InputError, "", "").caption, "Ошибка ввода параметров");
-    EXPECT_EQ(messageDialogContent(MessageKind::SeeControllerState, "", "").lines[2], "(см. текущее состояние контроллера)");
+    EXPECT_EQ(messageDialogContent(MessageKind::SeeControllerState, "", "").lines[2],
+              "(см. текущее состояние контроллера)");
     EXPECT_FALSE(messageDialogContent(MessageKind::CertificateImpossible, "", "").asksYesNo);
 }
 

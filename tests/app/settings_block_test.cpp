@@ -96,7 +96,8 @@ TEST_F(SettingsFiles, SubscriberListsRoundTripInWindows1251)
     EXPECT_TRUE(phoneFile.contains("[FON_ABONENT_200]")) << "all 200 entries are always written";
     const QByteArray ethernetFile = dir.read("INI/ethr_abonents.ini");
     // 192.168.1.10 as a signed 32-bit number.
-    EXPECT_TRUE(ethernetFile.contains("user_name=" + cp1251(ethernetName) + "\r\ncontr_adr=3\r\nip_adr=-1062731510\r\nport=5020"));
+    EXPECT_TRUE(ethernetFile.contains("user_name=" + cp1251(ethernetName) +
+                                      "\r\ncontr_adr=3\r\nip_adr=-1062731510\r\nport=5020"));
     EXPECT_FALSE(ethernetFile.contains("ETHERNET_ABONENT_2"));
 
     AppState reloaded = start();
@@ -109,7 +110,8 @@ TEST_F(SettingsFiles, SubscriberListsRoundTripInWindows1251)
 TEST_F(SettingsFiles, AFileFromAWindowsStationKeepsItsOtherContentWhenRewritten)
 {
     dir.write("INI/gqc.ini", "; station settings\r\n[curr_par]\r\nconn_prz = 1\r\nCONN_PRZ=2\r\n\r\n[DIR_CONN_PAR]\r\n"
-                             "Adr=\"12\"\r\nComment=" + cp1251(QStringLiteral("ключ другой программы")) + "\r\n\r\n[OTHER]\r\nx=1\r\n");
+                             "Adr=\"12\"\r\nComment=" +
+                                 cp1251(QStringLiteral("ключ другой программы")) + "\r\n\r\n[OTHER]\r\nx=1\r\n");
     AppState state = start();
     EXPECT_EQ(state.settings.settings.current.linkKind, LinkKind::Modem) << "names ignore case; the first key wins";
     EXPECT_EQ(state.settings.settings.direct.address, 12) << "quotes are stripped";
@@ -125,10 +127,12 @@ TEST_F(SettingsFiles, AFileFromAWindowsStationKeepsItsOtherContentWhenRewritten)
 
 TEST_F(SettingsFiles, ValuesOutOfRangeOrGarbageReadAsTheirDefaults)
 {
-    dir.write("INI/gqc.ini", "[DIR_CONN_PAR]\r\nCOMPort=99999\r\nTimeOut=-5\r\nRate=fast\r\nAdr=$1F\r\nWaitTime=0x0A\r\n"
-                             "[CURR_PAR]\r\nConn_Prz=7\r\n[ETHERNET_CONN_PAR]\r\nRepeat=256\r\n");
-    dir.write("INI/fon_abonents.ini", "[FON_CONN_PAR]\r\nusers_num=500\r\nuser_index=-1\r\n[FON_ABONENT_1]\r\nuser_name=" +
-                                          QByteArray(80, 'N') + "\r\n");
+    dir.write("INI/gqc.ini",
+              "[DIR_CONN_PAR]\r\nCOMPort=99999\r\nTimeOut=-5\r\nRate=fast\r\nAdr=$1F\r\nWaitTime=0x0A\r\n"
+              "[CURR_PAR]\r\nConn_Prz=7\r\n[ETHERNET_CONN_PAR]\r\nRepeat=256\r\n");
+    dir.write("INI/fon_abonents.ini",
+              "[FON_CONN_PAR]\r\nusers_num=500\r\nuser_index=-1\r\n[FON_ABONENT_1]\r\nuser_name=" +
+                  QByteArray(80, 'N') + "\r\n");
     dir.write("INI/ethr_abonents.ini", "[ETHERNET_CONN_PAR]\r\nusers_num=-3\r\n");
     AppState state = start();
     const Settings& settings = state.settings.settings;

@@ -1,6 +1,6 @@
 #include "app/app_state.h"
-#include "forms/tformconnect.h"
 #include "forms/tformconn_par.h"
+#include "forms/tformconnect.h"
 #include "sim/sim_server.h"
 #include "support/scripted_operator.h"
 #include "support/temp_workdir.h"
@@ -53,7 +53,8 @@ TEST_F(ConnectDialog, DirectLineLoadsTheEngineAndOpensThePort)
     TFormConnect dialog(*state, person);
     dialog.findChild<QComboBox*>("address")->setCurrentText("17");
     button(dialog, "Связаться")->click();
-    ASSERT_EQ(dialog.result(), QDialog::Accepted) << (person.messages().isEmpty() ? "" : person.messages().last().line1.toStdString());
+    ASSERT_EQ(dialog.result(), QDialog::Accepted)
+        << (person.messages().isEmpty() ? "" : person.messages().last().line1.toStdString());
 
     const hgcbox& engine = state->engine;
     EXPECT_EQ(engine.address, 17);

@@ -1,8 +1,8 @@
 #include "forms/integer_key_filter.h"
 #include "forms/tformabonents_list.h"
-#include "support/scripted_operator.h"
 #include "forms/tformmessage.h"
 #include "forms/tformwait.h"
+#include "support/scripted_operator.h"
 
 #include <gtest/gtest.h>
 

@@ -74,10 +74,11 @@ TEST(MainWindowConnection, ConnectsToTheSimulatorThroughTheDialogsAndShowsTheFul
 
     TempWorkdir dir;
     dir.write("INI/gqc.ini", "[CURR_PAR]\r\nConn_Prz=2\r\n");
-    dir.write("INI/ethr_abonents.ini", QStringLiteral("[ETHERNET_CONN_PAR]\r\nusers_num=1\r\n[ETHERNET_ABONENT_1]\r\n"
-                                                      "user_name=Sim\r\ncontr_adr=1\r\nip_adr=2130706433\r\nport=%1\r\n")
-                                           .arg(server.tcpPort())
-                                           .toLatin1());
+    dir.write("INI/ethr_abonents.ini",
+              QStringLiteral("[ETHERNET_CONN_PAR]\r\nusers_num=1\r\n[ETHERNET_ABONENT_1]\r\n"
+                             "user_name=Sim\r\ncontr_adr=1\r\nip_adr=2130706433\r\nport=%1\r\n")
+                  .arg(server.tcpPort())
+                  .toLatin1());
     AppState state(WorkDirectory(dir.path()), QSize(1280, 1024), QDateTime::currentDateTime());
     TFormMain window(state);
     window.show();

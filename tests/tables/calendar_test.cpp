@@ -12,7 +12,12 @@ DateStamp at(int year, int month, int day, int hour = 0, int minute = 0, int sec
 }
 
 // Summer from the last Sunday of March at 3, winter from the last Sunday of October at 4.
-const QByteArray europeanRules = QByteArray::fromHex("03" "c9" "03" "0a" "c9" "04");
+const QByteArray europeanRules = QByteArray::fromHex("03"
+                                                     "c9"
+                                                     "03"
+                                                     "0a"
+                                                     "c9"
+                                                     "04");
 
 TEST(Calendar, CorrectionExamples)
 {
@@ -43,7 +48,9 @@ TEST(Calendar, SummerStartsOnTheLastSundayOfMarchAtItsHour)
 
 TEST(Calendar, AForbiddenSwitchKeepsWinterTimeAllYear)
 {
-    EXPECT_EQ(timeType(at(2026, 7, 1, 12), QByteArray::fromHex("00c903" "0ac904")), winterTime);
+    EXPECT_EQ(timeType(at(2026, 7, 1, 12), QByteArray::fromHex("00c903"
+                                                               "0ac904")),
+              winterTime);
 }
 
 TEST(Calendar, SwitchRulesFromTheMonthsStartAndFixedDays)

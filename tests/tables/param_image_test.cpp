@@ -8,7 +8,8 @@
 namespace {
 
 // Bytes of the image that differ from zero, as {offset, value}.
-std::vector<std::pair<int, int>> nonZero(const ParamImage& image) {
+std::vector<std::pair<int, int>> nonZero(const ParamImage& image)
+{
     std::vector<std::pair<int, int>> found;
     for (int i = 0; i < TableCatalogue::ImageSize; ++i)
         if (image.all()[i] != 0)
@@ -18,7 +19,8 @@ std::vector<std::pair<int, int>> nonZero(const ParamImage& image) {
 
 } // namespace
 
-TEST(ParamImage, FieldsLieAtTheirTablesPlaceOneFieldLengthApart) {
+TEST(ParamImage, FieldsLieAtTheirTablesPlaceOneFieldLengthApart)
+{
     ParamImage image;
     image.field(4, 0)[0] = 0x11;
     image.field(4, 15)[21] = 0x22;
@@ -31,7 +33,8 @@ TEST(ParamImage, FieldsLieAtTheirTablesPlaceOneFieldLengthApart) {
     EXPECT_EQ(image.fields({22, 5, 3}).size(), 12u);
 }
 
-TEST(ParamImage, WrongTablesFieldsAndRangesGiveNothing) {
+TEST(ParamImage, WrongTablesFieldsAndRangesGiveNothing)
+{
     ParamImage image;
     for (int t : {-1, 1, 31, 38, 256 + 4, INT_MIN, INT_MAX})
         EXPECT_TRUE(image.table(t).empty()) << "table " << t;
@@ -43,7 +46,8 @@ TEST(ParamImage, WrongTablesFieldsAndRangesGiveNothing) {
     EXPECT_TRUE(nonZero(image).empty());
 }
 
-TEST(ParamImage, AssignTakesExactlyTheRangesBytesOrNothing) {
+TEST(ParamImage, AssignTakesExactlyTheRangesBytesOrNothing)
+{
     ParamImage image;
     EXPECT_TRUE(image.assign({22, 19, 1}, QByteArray("\x01\x02\x03\x04", 4)));
     const ParamImage before = image;
@@ -60,7 +64,8 @@ TEST(ParamImage, AssignTakesExactlyTheRangesBytesOrNothing) {
     EXPECT_EQ(nonZero(image), expected);
 }
 
-TEST(ParamImage, ACopyKeepsTheBytesAsReadWhileTheImageIsEdited) {
+TEST(ParamImage, ACopyKeepsTheBytesAsReadWhileTheImageIsEdited)
+{
     ParamImage image;
     image.field(5, 0)[0] = 'A';
     const ParamImage asRead = image;

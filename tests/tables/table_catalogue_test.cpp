@@ -57,7 +57,8 @@ const struct {
 
 } // namespace
 
-TEST(TableCatalogue, EveryTableHasItsListedShapePlaceFlagAndName) {
+TEST(TableCatalogue, EveryTableHasItsListedShapePlaceFlagAndName)
+{
     for (int t = 0; t < TableCatalogue::TableCount; ++t) {
         const TableDescriptor& d = TableCatalogue::descriptor(t);
         EXPECT_EQ(d.fieldCount, listed[t].count) << "table " << t;
@@ -69,7 +70,8 @@ TEST(TableCatalogue, EveryTableHasItsListedShapePlaceFlagAndName) {
     EXPECT_EQ(TableCatalogue::configurationTableCount(), 21);
 }
 
-TEST(TableCatalogue, TablesFillTheImageBackToBackWithoutGaps) {
+TEST(TableCatalogue, TablesFillTheImageBackToBackWithoutGaps)
+{
     int next = 0;
     for (int t = 0; t < TableCatalogue::TableCount; ++t) {
         const TableDescriptor& d = TableCatalogue::descriptor(t);
@@ -83,7 +85,8 @@ TEST(TableCatalogue, TablesFillTheImageBackToBackWithoutGaps) {
     EXPECT_EQ(TableCatalogue::ImageSize, 1584);
 }
 
-TEST(TableCatalogue, OtherNumbersAreNoTables) {
+TEST(TableCatalogue, OtherNumbersAreNoTables)
+{
     for (int t : {-1, 38, 255, INT_MIN, INT_MAX}) {
         EXPECT_FALSE(TableCatalogue::isTable(t));
         const TableDescriptor& d = TableCatalogue::descriptor(t);
@@ -94,7 +97,8 @@ TEST(TableCatalogue, OtherNumbersAreNoTables) {
     }
 }
 
-TEST(TableCatalogue, ARangeMustLieWithinItsTable) {
+TEST(TableCatalogue, ARangeMustLieWithinItsTable)
+{
     EXPECT_TRUE(TableCatalogue::contains({4, 0, 16}));
     EXPECT_TRUE(TableCatalogue::contains({4, 11, 5}));
     EXPECT_TRUE(TableCatalogue::contains({4, 16, 0}));

@@ -6,7 +6,8 @@
 
 #include <array>
 
-TEST(Identification, EveryByteOfTableZeroHasItsMeaning) {
+TEST(Identification, EveryByteOfTableZeroHasItsMeaning)
+{
     const std::array<std::uint8_t, 18> table = {5, 73, 2, 4, 23, 11, 30, 14, 5, 59, 1, 1, 0, 7, 1, 2, 3, 99};
     const Identification id(table);
     EXPECT_EQ(id.destroyedTable(), 5);
@@ -23,7 +24,8 @@ TEST(Identification, EveryByteOfTableZeroHasItsMeaning) {
     EXPECT_EQ(id.bytes(), table);
 }
 
-TEST(Identification, ZeroAndNonZeroFlagsReadTheOtherWay) {
+TEST(Identification, ZeroAndNonZeroFlagsReadTheOtherWay)
+{
     std::array<std::uint8_t, 18> table{};
     table[12] = 1;
     const Identification id(table);
@@ -33,7 +35,8 @@ TEST(Identification, ZeroAndNonZeroFlagsReadTheOtherWay) {
     EXPECT_TRUE(id.addressChangeable());
 }
 
-TEST(Identification, AShortTableReadsMissingBytesAsZeroAndNewRecordsCarryTypeAndVersion) {
+TEST(Identification, AShortTableReadsMissingBytesAsZeroAndNewRecordsCarryTypeAndVersion)
+{
     const std::array<std::uint8_t, 2> shortTable = {3, 73};
     const Identification id(shortTable);
     EXPECT_EQ(id.destroyedTable(), 3);
@@ -46,7 +49,8 @@ TEST(Identification, AShortTableReadsMissingBytesAsZeroAndNewRecordsCarryTypeAnd
     EXPECT_EQ(made.bytes(), (std::array<std::uint8_t, 18>{0, 73, 0, 4}));
 }
 
-TEST(DestroyedTables, AnyNonZeroFieldMarksItsTable) {
+TEST(DestroyedTables, AnyNonZeroFieldMarksItsTable)
+{
     ParamImage image;
     image.field(7, 4)[0] = 1;
     image.field(7, 37)[0] = 2;
@@ -61,7 +65,8 @@ TEST(DestroyedTables, AnyNonZeroFieldMarksItsTable) {
         EXPECT_TRUE(every.isDestroyed(t));
 }
 
-TEST(TableStateSet, ThreeRowsOfFlagsInTheirBytes) {
+TEST(TableStateSet, ThreeRowsOfFlagsInTheirBytes)
+{
     std::array<std::uint8_t, 38> table7{};
     table7[2] = 1;
     table7[7] = 1;

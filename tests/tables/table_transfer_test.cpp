@@ -4,13 +4,15 @@
 
 #include <ostream>
 
-void PrintTo(const FieldRange& r, std::ostream* os) {
+void PrintTo(const FieldRange& r, std::ostream* os)
+{
     *os << "{" << int(r.table) << ", " << int(r.first) << ", " << int(r.count) << "}";
 }
 
 namespace {
 
-ParamImage withFlowComputers(int count) {
+ParamImage withFlowComputers(int count)
+{
     ParamImage image;
     image.field(9, 0)[0] = static_cast<std::uint8_t>(count);
     return image;
@@ -20,7 +22,8 @@ using Requests = std::vector<FieldRange>;
 
 } // namespace
 
-TEST(TableTransfer, FieldsPerRequestFollowFromTheFrameSize) {
+TEST(TableTransfer, FieldsPerRequestFollowFromTheFrameSize)
+{
     EXPECT_EQ(TableTransfer::fieldsPerRead(4), 11);   // 245 / 22
     EXPECT_EQ(TableTransfer::fieldsPerWrite(13), 14); // 229 / 16
     EXPECT_EQ(TableTransfer::fieldsPerWrite(22), 57); // 229 / 4
@@ -28,7 +31,8 @@ TEST(TableTransfer, FieldsPerRequestFollowFromTheFrameSize) {
     EXPECT_EQ(TableTransfer::fieldsPerWrite(38), 0);
 }
 
-TEST(TableTransfer, BulkTransfersSplitIntoTheLargestRequestsAllowed) {
+TEST(TableTransfer, BulkTransfersSplitIntoTheLargestRequestsAllowed)
+{
     const ParamImage image = withFlowComputers(3);
     EXPECT_EQ(TableTransfer::readRequests(4, image), (Requests{{4, 0, 11}, {4, 11, 5}}));
     EXPECT_EQ(TableTransfer::writeRequests(4, image), (Requests{{4, 0, 10}, {4, 10, 6}}));
@@ -39,7 +43,8 @@ TEST(TableTransfer, BulkTransfersSplitIntoTheLargestRequestsAllowed) {
     EXPECT_TRUE(TableTransfer::writeRequests(-1, image).empty());
 }
 
-TEST(TableTransfer, FlowComputerTablesCarryOnlyTheConnectedFlowComputers) {
+TEST(TableTransfer, FlowComputerTablesCarryOnlyTheConnectedFlowComputers)
+{
     const ParamImage fifteen = withFlowComputers(15);
     EXPECT_EQ(TableTransfer::writeRequests(13, fifteen), (Requests{{13, 0, 14}, {13, 14, 1}}));
     for (int t = 17; t <= 20; ++t) {
@@ -56,15 +61,15 @@ TEST(TableTransfer, FlowComputerTablesCarryOnlyTheConnectedFlowComputers) {
     EXPECT_TRUE(TableTransfer::readRequests(17, withFlowComputers(0)).empty());
 }
 
-TEST(TableTransfer, PasswordsAreNeverRead) {
+TEST(TableTransfer, PasswordsAreNeverRead)
+{
     EXPECT_TRUE(TableTransfer::readRequests(13, withFlowComputers(16)).empty());
     const std::vector<int> read = TableTransfer::configurationReadOrder();
-    EXPECT_EQ(read,
-              (std::vector<int>{2, 3, 4, 5, 6, 9, 14, 15, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 28, 29}));
+    EXPECT_EQ(read, (std::vector<int>{2, 3, 4, 5, 6, 9, 14, 15, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 28, 29}));
 }
 
-TEST(TableTransfer, ConfigurationIsWrittenInTheControllersOrder) {
-    EXPECT_EQ(
-        TableTransfer::configurationWriteOrder(),
-        (std::vector<int>{9, 17, 18, 19, 20, 13, 2, 3, 4, 5, 6, 14, 15, 21, 22, 23, 24, 25, 26, 28, 29}));
+TEST(TableTransfer, ConfigurationIsWrittenInTheControllersOrder)
+{
+    EXPECT_EQ(TableTransfer::configurationWriteOrder(),
+              (std::vector<int>{9, 17, 18, 19, 20, 13, 2, 3, 4, 5, 6, 14, 15, 21, 22, 23, 24, 25, 26, 28, 29}));
 }

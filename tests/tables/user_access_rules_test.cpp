@@ -36,8 +36,8 @@ TEST(UserChange, TheOnlyAdministratorCannotBeDemotedUnlessThereIsASecond)
 {
     QByteArray table = station();
     const UserChangeOutcome refused = checkUserChange(table, 1, change(UserRecord::Operator, "ADM"));
-    EXPECT_EQ(refused.problem, (InputProblem{"Вы не можете удалить единственного пользователя",
-                                             "с уровнем доступа \"Администратор\""}));
+    EXPECT_EQ(refused.problem,
+              (InputProblem{"Вы не можете удалить единственного пользователя", "с уровнем доступа \"Администратор\""}));
     table.replace(2 * UserRecord::size, UserRecord::size, user("AD2", UserRecord::Administrator, "0009").bytes());
     EXPECT_FALSE(checkUserChange(table, 1, change(UserRecord::Operator, "ADM")).problem);
 }
@@ -94,7 +94,8 @@ TEST(UserTable, AWholeTableIsCheckedForOneManufacturerAndDistinctNamesAndCodes)
     EXPECT_FALSE(validateUserTable(table));
 
     table.replace(3 * UserRecord::size, UserRecord::size, user("ENG", UserRecord::Engineer, "0001").bytes());
-    EXPECT_EQ(validateUserTable(table), (InputProblem{"Пользователи   1 и 4.", "Совпадение кодов идентификации пользователя"}));
+    EXPECT_EQ(validateUserTable(table),
+              (InputProblem{"Пользователи   1 и 4.", "Совпадение кодов идентификации пользователя"}));
 
     table.replace(3 * UserRecord::size, UserRecord::size, user("ENG", UserRecord::Engineer, "    ").bytes());
     EXPECT_EQ(validateUserTable(table),
@@ -102,8 +103,8 @@ TEST(UserTable, AWholeTableIsCheckedForOneManufacturerAndDistinctNamesAndCodes)
 
     table = station();
     table.replace(0, UserRecord::size, UserRecord().bytes());
-    EXPECT_EQ(validateUserTable(table), (InputProblem{"В списке зарегистрированных пользователей",
-                                                      "не зарегистрирован производитель-наладчик"}));
+    EXPECT_EQ(validateUserTable(table),
+              (InputProblem{"В списке зарегистрированных пользователей", "не зарегистрирован производитель-наладчик"}));
 }
 
 } // namespace
