@@ -4,6 +4,7 @@
 #include "cli/cli_link.h"
 #include "cli/cli_options.h"
 #include "cli/console_operator.h"
+#include "link/engine_loading.h"
 #include "link/hgcbox.h"
 #include "link/request_layer.h"
 
@@ -12,7 +13,6 @@
 #include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QTextStream>
-#include <algorithm>
 #include <clocale>
 
 namespace {
@@ -25,17 +25,13 @@ WorkDirectory workDirectory(const CliOptions& options)
                                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
 }
 
+// The options' code and password replace the engine's blanks; each is blank-padded.
 void putCredentials(const CliOptions& options, hgcbox& engine)
 {
-    // Credentials are blank-padded to their field width.
-    if (options.userCode) {
-        engine.user_code.fill(' ');
-        std::copy(options.userCode->begin(), options.userCode->end(), engine.user_code.begin());
-    }
-    if (options.password) {
-        engine.write_password.fill(' ');
-        std::copy(options.password->begin(), options.password->end(), engine.write_password.begin());
-    }
+    OperatorCredentials credentials = engineCredentials(engine);
+    credentials.code = options.userCode.value_or(credentials.code);
+    credentials.password = options.password.value_or(credentials.password);
+    loadCredentials(engine, credentials);
 }
 
 } // namespace
