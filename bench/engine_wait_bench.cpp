@@ -5,7 +5,7 @@
 //
 // Usage: engine_wait_bench [answer_timeout_ms]   (default 2000)
 
-#include "app/operator.h"
+#include "base/operator.h"
 #include "link/ethernet_connect.h"
 #include "link/hgcbox.h"
 #include "link/serial_port_opener.h"

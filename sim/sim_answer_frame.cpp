@@ -1,6 +1,6 @@
 #include "sim/sim_answer_frame.h"
 
-#include "link/crc16.h"
+#include "crc/crc16.h"
 
 namespace {
 QByteArray frame(std::uint8_t address, std::uint8_t codeByte, QByteArrayView body)

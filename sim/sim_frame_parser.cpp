@@ -1,6 +1,6 @@
 #include "sim/sim_frame_parser.h"
 
-#include "link/crc16.h"
+#include "crc/crc16.h"
 
 QList<QByteArray> SimFrameParser::feed(QByteArrayView bytes, qint64 nowMs)
 {

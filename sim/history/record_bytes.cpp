@@ -1,6 +1,6 @@
 #include "sim/history/record_bytes.h"
 
-#include "link/crc16.h"
+#include "crc/crc16.h"
 
 #include <bit>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/settings_block.h"
-#include "app/work_directory.h"
+#include "settings/settings_block.h"
+#include "settings/work_directory.h"
 #include "archives/archive_reading_choices.h"
 #include "link/hgcbox.h"
-#include "link/request_context.h"
-#include "reports/report_settings.h"
+#include "exchange/request_context.h"
+#include "gas/report_settings.h"
 #include "tables/param_image.h"
 
 #include <QDateTime>

@@ -1,9 +1,9 @@
 #include "cli/cli_commands.h"
 
 #include "cli/identification_lines.h"
-#include "link/clock_commands.h"
-#include "link/configuration_transfer.h"
-#include "link/controller_reset.h"
+#include "exchange/clock_commands.h"
+#include "exchange/configuration_transfer.h"
+#include "exchange/controller_reset.h"
 #include "tables/clock_comparison.h"
 #include "tables/identification.h"
 #include "tables/table_catalogue.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/cli_options.h"
-#include "link/request_layer.h"
+#include "exchange/request_layer.h"
 
 #include <QTextStream>
 

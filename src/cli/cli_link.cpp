@@ -1,6 +1,6 @@
 #include "cli/cli_link.h"
 
-#include "link/com_port_names.h"
+#include "settings/com_port_names.h"
 #include "link/engine_loading.h"
 #include "link/ethernet_connect.h"
 #include "link/modem_dialler.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/operator.h"
-#include "app/settings.h"
+#include "base/operator.h"
+#include "settings/settings.h"
 #include "cli/cli_options.h"
 #include "link/hgcbox.h"
 

@@ -1,6 +1,6 @@
 #include "cli/cli_options.h"
 
-#include "app/windows1251.h"
+#include "base/windows1251.h"
 #include "tables/table_catalogue.h"
 
 #include <limits>

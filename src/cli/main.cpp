@@ -1,12 +1,12 @@
-#include "app/settings_block.h"
-#include "app/work_directory.h"
+#include "settings/settings_block.h"
+#include "settings/work_directory.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_link.h"
 #include "cli/cli_options.h"
 #include "cli/console_operator.h"
-#include "link/engine_loading.h"
+#include "app/engine_credentials.h"
 #include "link/hgcbox.h"
-#include "link/request_layer.h"
+#include "exchange/request_layer.h"
 
 #include <QCoreApplication>
 #include <QDir>

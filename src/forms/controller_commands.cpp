@@ -3,8 +3,8 @@
 #include "app/app_state.h"
 #include "forms/tformchangeaccess.h"
 #include "forms/tformdt.h"
-#include "link/clock_commands.h"
-#include "link/request_layer.h"
+#include "exchange/clock_commands.h"
+#include "exchange/request_layer.h"
 #include "tables/user_access_rules.h"
 
 #include <QDateTime>

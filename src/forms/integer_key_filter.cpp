@@ -1,6 +1,6 @@
 #include "forms/integer_key_filter.h"
 
-#include "app/integer_keys.h"
+#include "base/integer_keys.h"
 
 #include <QKeyEvent>
 

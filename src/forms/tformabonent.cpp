@@ -1,7 +1,7 @@
 #include "forms/tformabonent.h"
 
-#include "app/operator.h"
-#include "app/subscriber_entry_rules.h"
+#include "base/operator.h"
+#include "settings/subscriber_entry_rules.h"
 #include "forms/integer_key_filter.h"
 
 #include <QFormLayout>

@@ -1,7 +1,7 @@
 #include "forms/tformabonents_list.h"
 
-#include "app/operator.h"
-#include "app/subscriber_list_editing.h"
+#include "base/operator.h"
+#include "settings/subscriber_list_editing.h"
 #include "forms/tformabonent.h"
 
 #include <QHBoxLayout>

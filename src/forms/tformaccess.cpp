@@ -1,6 +1,6 @@
 #include "forms/tformaccess.h"
 
-#include "app/operator.h"
+#include "base/operator.h"
 #include "forms/tformuspass.h"
 #include "forms/user_level_list.h"
 #include "tables/user_access_rules.h"

@@ -1,6 +1,6 @@
 #include "forms/tformchangeaccess.h"
 
-#include "app/operator.h"
+#include "base/operator.h"
 #include "forms/user_level_list.h"
 #include "forms/user_secret_fields.h"
 #include "tables/user_access_rules.h"

@@ -1,11 +1,11 @@
 #include "forms/tformconn_par.h"
 
 #include "app/app_state.h"
-#include "app/link_parameter_rules.h"
+#include "settings/link_parameter_rules.h"
 #include "forms/integer_key_filter.h"
-#include "link/address_search.h"
-#include "link/bit_rate_codes.h"
-#include "link/com_port_names.h"
+#include "app/address_search.h"
+#include "settings/bit_rate_codes.h"
+#include "settings/com_port_names.h"
 #include "link/serial_port_opener.h"
 
 #include <QCheckBox>

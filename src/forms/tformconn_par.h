@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/link_record.h"
+#include "settings/link_record.h"
 
 #include <QDialog>
 

@@ -1,13 +1,13 @@
 #include "forms/tformconnect.h"
 
 #include "app/app_state.h"
-#include "app/link_panels.h"
-#include "app/subscriber_list_editing.h"
+#include "settings/link_panels.h"
+#include "settings/subscriber_list_editing.h"
 #include "forms/integer_key_filter.h"
 #include "forms/tformabonent.h"
 #include "forms/tformabonents_list.h"
 #include "forms/tformconn_par.h"
-#include "link/link_connect.h"
+#include "app/link_connect.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

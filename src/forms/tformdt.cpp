@@ -1,6 +1,6 @@
 #include "forms/tformdt.h"
 
-#include "app/operator.h"
+#include "base/operator.h"
 #include "tables/clock_comparison.h"
 
 #include <QGridLayout>

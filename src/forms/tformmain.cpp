@@ -10,8 +10,8 @@
 #include "forms/tformconnect.h"
 #include "forms/tformshortuspass.h"
 #include "forms/tformtableinfo.h"
-#include "link/engine_loading.h"
-#include "link/modem_connection.h"
+#include "app/engine_credentials.h"
+#include "app/modem_connection.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/connection_start.h"
-#include "app/operator.h"
+#include "base/operator.h"
 
 #include <QMainWindow>
 #include <QTimer>

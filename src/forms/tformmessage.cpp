@@ -1,6 +1,6 @@
 #include "forms/tformmessage.h"
 
-#include "app/message_dialog.h"
+#include "base/message_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>

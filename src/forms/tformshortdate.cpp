@@ -1,6 +1,6 @@
 #include "forms/tformshortdate.h"
 
-#include "app/operator.h"
+#include "base/operator.h"
 #include "tables/period_memory.h"
 
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 #include "forms/tformshortuspass.h"
 
-#include "app/operator.h"
+#include "base/operator.h"
 #include "forms/masked_field.h"
 #include "tables/operator_credentials.h"
 #include "tables/user_record.h"

@@ -1,6 +1,6 @@
 #include "forms/tformtableinfo.h"
 
-#include "link/controller_reset.h"
+#include "exchange/controller_reset.h"
 
 #include <QHeaderView>
 #include <QPushButton>

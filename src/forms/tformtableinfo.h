@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/request_context.h"
+#include "exchange/request_context.h"
 #include "tables/table_info_rules.h"
 
 #include <QDialog>

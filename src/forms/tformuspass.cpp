@@ -1,6 +1,6 @@
 #include "forms/tformuspass.h"
 
-#include "app/operator.h"
+#include "base/operator.h"
 #include "forms/user_secret_fields.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "forms/tformwait.h"
 
-#include "app/wait_texts.h"
+#include "base/wait_texts.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,6 +1,6 @@
 #include "forms/user_level_list.h"
 
-#include "app/common_texts.h"
+#include "base/common_texts.h"
 
 #include <QComboBox>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/link_record.h"
-#include "app/operator.h"
-#include "app/settings.h"
+#include "settings/link_record.h"
+#include "base/operator.h"
+#include "settings/settings.h"
 #include "link/hgcbox.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/link_record.h"
-#include "app/operator.h"
+#include "settings/link_record.h"
+#include "base/operator.h"
 #include "link/request_frame.h"
 #include "link/transport.h"
 

@@ -1,9 +1,9 @@
 #include "link/modem_dialler.h"
 
-#include "app/windows1251.h"
+#include "base/windows1251.h"
 #include "link/modem_reply_line.h"
 #include "link/modem_results.h"
-#include "link/text_contains.h"
+#include "base/text_contains.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

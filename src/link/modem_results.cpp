@@ -1,6 +1,6 @@
 #include "link/modem_results.h"
 
-#include "link/text_contains.h"
+#include "base/text_contains.h"
 
 #include <QStringList>
 #include <array>

@@ -1,6 +1,6 @@
 #include "link/request_frame.h"
 
-#include "link/crc16.h"
+#include "crc/crc16.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/com_port_names.h"
+#include "settings/com_port_names.h"
 #include "link/hgcbox.h"
 
 // Opens the engine's serial port as the engine wants it: 8 data bits, no

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/operator.h"
+#include "base/operator.h"
 
 #include <QHostAddress>
 #include <QString>

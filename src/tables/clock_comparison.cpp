@@ -1,6 +1,6 @@
 #include "tables/clock_comparison.h"
 
-#include "app/common_texts.h"
+#include "base/common_texts.h"
 #include "tables/calendar.h"
 #include "tables/date_time_table.h"
 

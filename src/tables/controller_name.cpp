@@ -1,7 +1,7 @@
 #include "tables/controller_name.h"
 
-#include "app/controller_charset.h"
-#include "app/windows1251.h"
+#include "base/controller_charset.h"
+#include "base/windows1251.h"
 #include "tables/identification.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/input_problem.h"
+#include "base/input_problem.h"
 
 #include <QByteArray>
 #include <QString>

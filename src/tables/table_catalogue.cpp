@@ -1,6 +1,6 @@
 #include "tables/table_catalogue.h"
 
-#include "app/common_texts.h"
+#include "base/common_texts.h"
 
 #include <array>
 

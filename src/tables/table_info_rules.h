@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/link_record.h"
+#include "settings/link_record.h"
 #include "tables/table_state_set.h"
 
 #include <QString>

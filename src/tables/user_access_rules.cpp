@@ -1,6 +1,6 @@
 #include "tables/user_access_rules.h"
 
-#include "app/windows1251.h"
+#include "base/windows1251.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tables/user_record.h"
 
-#include "app/windows1251.h"
+#include "base/windows1251.h"
 
 UserRecord::UserRecord() : bytes_(size, ' ')
 {

@@ -1,5 +1,5 @@
 #include "app/app_state.h"
-#include "app/link_panels.h"
+#include "settings/link_panels.h"
 #include "forms/main_status_bars.h"
 #include "forms/tformmain.h"
 #include "support/temp_workdir.h"

@@ -1,6 +1,6 @@
 #include "link/answer_receiver.h"
 
-#include "frames.h"
+#include "support/frames.h"
 
 #include <gtest/gtest.h>
 

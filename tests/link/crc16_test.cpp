@@ -1,4 +1,4 @@
-#include "link/crc16.h"
+#include "crc/crc16.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "link/crc16.h"
+#include "crc/crc16.h"
 #include "link/hgcbox.h"
 
-#include "fake_line.h"
-#include "frames.h"
+#include "support/fake_line.h"
+#include "support/frames.h"
 #include "support/scripted_operator.h"
 
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 #include "sim/sim_server.h"
 #include "support/scripted_operator.h"
 
-#include "controller_peer.h"
-#include "recording_transport.h"
+#include "support/controller_peer.h"
+#include "support/recording_transport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "link/crc16.h"
+#include "crc/crc16.h"
 #include "link/request_frame.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 #include "link/serial_port_opener.h"
 #include "link/serial_transport.h"
 
-#include "controller_peer.h"
-#include "frames.h"
+#include "support/controller_peer.h"
+#include "support/frames.h"
 
 #include <gtest/gtest.h>
 

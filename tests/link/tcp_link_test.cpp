@@ -1,9 +1,9 @@
 #include "link/ethernet_connect.h"
 #include "link/socket_address.h"
 
-#include "controller_peer.h"
-#include "frames.h"
-#include "loopback_listener.h"
+#include "support/controller_peer.h"
+#include "support/frames.h"
+#include "support/loopback_listener.h"
 #include "support/scripted_operator.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "sim_test_frames.h"
 
-#include "link/crc16.h"
+#include "crc/crc16.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_table_map.h"
 #include "sim/sim_users.h"

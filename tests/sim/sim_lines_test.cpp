@@ -1,6 +1,6 @@
 #include "sim_test_frames.h"
 
-#include "link/crc16.h"
+#include "crc/crc16.h"
 #include "sim/sim_server.h"
 #include "support/temp_workdir.h"
 

@@ -1,6 +1,6 @@
 #include "support/scripted_operator.h"
 
-#include "app/message_dialog.h"
+#include "base/message_dialog.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "app/windows1251.h"
+#include "base/windows1251.h"
 #include "tables/controller_name.h"
 
 #include <gtest/gtest.h>

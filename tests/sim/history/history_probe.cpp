@@ -1,6 +1,6 @@
 #include "history_probe.h"
 
-#include "link/crc16.h"
+#include "crc/crc16.h"
 
 #include <QTime>
 #include <bit>

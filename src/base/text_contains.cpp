@@ -1,0 +1,8 @@
+#include "base/text_contains.h"
+
+bool text_contains(QByteArrayView text, QByteArrayView pattern)
+{
+    if (text.isEmpty() || text.size() < pattern.size())
+        return false;
+    return text.contains(pattern);
+}

@@ -1,0 +1,30 @@
+#include "exchange/clock_commands.h"
+
+#include "link/hgcbox.h"
+#include "exchange/request_layer.h"
+#include "tables/date_time_table.h"
+
+namespace {
+constexpr std::uint8_t clockTable = 2;
+constexpr std::uint8_t systemTable = 6;
+constexpr std::uint8_t clockCorrection = 12;
+} // namespace
+
+bool WritePcTime(RequestLayer& layer, const QDateTime& pcNow)
+{
+    RequestContext& context = layer.context();
+    if (!context.person.message(MessageKind::Question, QStringLiteral("В контроллер будет записано время ЭВМ."),
+                                QStringLiteral("Вы уверены, что часы ЭВМ показывают правильное время?")))
+        return false;
+    const QByteArray table = pcDateTable(pcNow, context.image.copyOf({systemTable, 0, 10}));
+    const FieldRange range{clockTable, 0, DateTimeTable::size};
+    context.image.assign(range, table);
+    return layer.WriteFields(range);
+}
+
+bool CorrectClock(hgcbox& engine, std::int16_t seconds)
+{
+    const auto value = static_cast<std::uint16_t>(seconds);
+    const char data[] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+    return engine.request(clockCorrection, QByteArrayView(data, 2));
+}

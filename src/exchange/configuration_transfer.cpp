@@ -1,0 +1,120 @@
+#include "exchange/configuration_transfer.h"
+
+#include "exchange/table_effects.h"
+#include "tables/controller_name.h"
+#include "tables/table_catalogue.h"
+#include "tables/table_transfer.h"
+
+#include <QElapsedTimer>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int PortTable = 3;
+constexpr int SystemTable = 6;
+// The full progress bar stays in view a moment before the window closes.
+constexpr auto FullBarPause = 500ms;
+constexpr auto PumpInterval = 10ms;
+
+// The progress window for the lifetime of a bulk transfer.
+class Progress {
+public:
+    Progress(Operator& person, WaitMode mode, int maximum) : person_(person), maximum_(maximum)
+    {
+        person_.beginProgress(mode, maximum_);
+        person_.setProgress(0);
+    }
+    ~Progress() { person_.endProgress(); }
+    Progress(const Progress&) = delete;
+    Progress& operator=(const Progress&) = delete;
+
+    void step()
+    {
+        person_.setProgress(++position_);
+        person_.pump();
+    }
+
+    void complete()
+    {
+        person_.setProgress(maximum_);
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            person_.pump();
+            std::this_thread::sleep_for(PumpInterval);
+        } while (std::chrono::milliseconds(clock.elapsed()) < FullBarPause);
+    }
+
+private:
+    Operator& person_;
+    int maximum_;
+    int position_ = 0;
+};
+
+template <typename Transfer> bool everyRequest(const std::vector<FieldRange>& requests, Transfer transfer)
+{
+    for (const FieldRange& range : requests)
+        if (!transfer(range))
+            return false;
+    return true;
+}
+
+bool writeTable(RequestLayer& layer, int table)
+{
+    ParamImage& image = layer.context().image;
+    const bool name = table == ControllerName::Table;
+    if (name)
+        ControllerName::toController(image);
+    const bool written = everyRequest(TableTransfer::writeRequests(table, image),
+                                      [&](const FieldRange& range) { return layer.WriteFields(range); });
+    // The image keeps the program's character set whether the write went through or not.
+    if (name)
+        ControllerName::fromController(image);
+    return written;
+}
+
+} // namespace
+
+bool ReadConfigurationTables(RequestLayer& layer)
+{
+    RequestContext& context = layer.context();
+    Progress progress(context.person, WaitMode::ReadingConfiguration, TableCatalogue::configurationTableCount() + 1);
+    for (int table : TableTransfer::configurationReadOrder()) {
+        // Tables 17 to 20 take their field count from table 9, read before them.
+        if (!everyRequest(TableTransfer::readRequests(table, context.image),
+                          [&](const FieldRange& range) { return layer.ReadFields(range); }))
+            return false;
+        progress.step();
+        if (table == ControllerName::Table)
+            TableEffects::nameArrived(context);
+        else if (table == SystemTable)
+            TableEffects::takeSystemParameters(context);
+    }
+    progress.complete();
+    return true;
+}
+
+bool WriteConfigurationTables(RequestLayer& layer, TableStateSet& flags)
+{
+    RequestContext& context = layer.context();
+    Progress progress(context.person, WaitMode::WritingConfiguration, TableCatalogue::configurationTableCount());
+    for (int table : TableTransfer::configurationWriteOrder()) {
+        if (!flags.isToWrite(table))
+            continue;
+        if (!writeTable(layer, table))
+            return false;
+        flags.setToWrite(table, false);
+        progress.step();
+        if (table == ControllerName::Table)
+            TableEffects::showControllerName(context);
+        else if (table == SystemTable)
+            TableEffects::takeSystemParameters(context);
+        else if (table == PortTable)
+            TableEffects::takePortParameters(context);
+    }
+    progress.complete();
+    return true;
+}

@@ -1,0 +1,24 @@
+#include "exchange/controller_reset.h"
+
+namespace {
+constexpr std::uint8_t ResetFunction = 25;
+constexpr std::uint8_t AddressAfterReset = 1;
+constexpr int BitRateAfterReset = 9600;
+} // namespace
+
+bool ResetNonVolatileData(RequestContext& context)
+{
+    if (!context.engine.request(ResetFunction)) {
+        context.person.message(MessageKind::Error, QStringLiteral("Команда не может быть выполнена."),
+                               context.engine.error_message());
+        return false;
+    }
+    context.engine.address = AddressAfterReset;
+    context.engine.baud = BitRateAfterReset;
+    if (context.settings.settings.current.linkKind != LinkKind::Ethernet) {
+        LinkRecord& link = context.settings.settings.currentLink();
+        link.address = AddressAfterReset;
+        link.bitRate = BitRateAfterReset;
+    }
+    return true;
+}

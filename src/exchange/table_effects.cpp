@@ -1,0 +1,49 @@
+#include "exchange/table_effects.h"
+
+#include "settings/link_panels.h"
+#include "settings/bit_rate_codes.h"
+#include "tables/controller_name.h"
+
+#include <optional>
+
+namespace {
+constexpr int PortTable = 3;
+constexpr int SystemTable = 6;
+constexpr int MoistureMeterByte = 8; // of table 6
+} // namespace
+
+namespace TableEffects {
+
+void showControllerName(RequestContext& context)
+{
+    context.person.setPanel(StatusPanel::Address, ControllerName::shown(context.image));
+}
+
+void nameArrived(RequestContext& context)
+{
+    ControllerName::fromController(context.image);
+    showControllerName(context);
+}
+
+void takeSystemParameters(RequestContext& context)
+{
+    context.moistureMeter = context.image.table(SystemTable)[MoistureMeterByte];
+}
+
+void takePortParameters(RequestContext& context)
+{
+    const std::span<const std::uint8_t> port = context.image.table(PortTable);
+    const std::uint8_t address = port[0];
+    // The controller refuses a code outside the list; the old rate stays.
+    const std::optional<int> bitRate = bitRateOfCode(port[1]);
+    if (!context.writeAndDisconnect) {
+        context.engine.address = address;
+        context.engine.baud = bitRate.value_or(context.engine.baud);
+    }
+    LinkRecord& link = context.settings.settings.currentLink();
+    link.address = address;
+    link.bitRate = bitRate.value_or(link.bitRate);
+    context.person.setPanel(StatusPanel::Link, linkPanelTexts(context.settings).port);
+}
+
+} // namespace TableEffects

@@ -1,8 +1,0 @@
-#include "link/text_contains.h"
-
-bool text_contains(QByteArrayView text, QByteArrayView pattern)
-{
-    if (text.isEmpty() || text.size() < pattern.size())
-        return false;
-    return text.contains(pattern);
-}

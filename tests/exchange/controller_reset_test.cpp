@@ -1,0 +1,63 @@
+#include "exchange/controller_reset.h"
+#include "support/simulated_link.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ResetNonVolatileData, TheControllerAndTheSavedDirectLinkRestartAtAddress1And9600)
+{
+    SimControllerOptions controller;
+    controller.address = 3;
+    SimulatedLink link(controller);
+    ASSERT_TRUE(link.up());
+    link.engine.baud = 38400;
+    link.settings.settings.direct.address = 3;
+    link.settings.settings.direct.bitRate = 38400;
+    RequestContext context = link.context();
+    ASSERT_TRUE(ResetNonVolatileData(context));
+
+    ASSERT_EQ(link.frames().size(), 1);
+    EXPECT_EQ(link.frames()[0][3], 25);
+    EXPECT_EQ(link.server().version(), 14);
+    EXPECT_EQ(link.engine.address, 1);
+    EXPECT_EQ(link.engine.baud, 9600);
+    EXPECT_EQ(link.settings.settings.direct.address, 1);
+    EXPECT_EQ(link.settings.settings.direct.bitRate, 9600);
+    EXPECT_TRUE(link.person.messages().isEmpty());
+}
+
+TEST(ResetNonVolatileData, AnEthernetLinkKeepsItsSavedSettings)
+{
+    SimulatedLink link;
+    ASSERT_TRUE(link.up());
+    link.settings.settings.current.linkKind = LinkKind::Ethernet;
+    const Settings before = link.settings.settings;
+    RequestContext context = link.context();
+    ASSERT_TRUE(ResetNonVolatileData(context));
+    EXPECT_EQ(link.settings.settings, before);
+    EXPECT_EQ(link.engine.baud, 9600);
+}
+
+TEST(ResetNonVolatileData, ARefusalIsToldAndChangesNothing)
+{
+    SimControllerOptions controller;
+    controller.address = 3;
+    SimulatedLink link(controller);
+    ASSERT_TRUE(link.up());
+    link.logIn(SimulatedLink::Operator4);
+    link.settings.settings.current.linkKind = LinkKind::Modem;
+    link.settings.settings.phone.link.address = 3;
+    RequestContext context = link.context();
+    EXPECT_FALSE(ResetNonVolatileData(context));
+
+    ASSERT_EQ(link.person.messages().size(), 1);
+    EXPECT_EQ(link.person.messages()[0].kind, MessageKind::Error);
+    EXPECT_EQ(link.person.messages()[0].line1, "Команда не может быть выполнена.");
+    EXPECT_EQ(link.person.messages()[0].line2, "Команда 25.  Недостаточный уровень доступа");
+    EXPECT_EQ(link.server().version(), 4);
+    EXPECT_EQ(link.engine.address, 3);
+    EXPECT_EQ(link.settings.settings.phone.link.address, 3);
+}
+
+} // namespace
