@@ -77,7 +77,7 @@ void serialLine(int answerTimeoutMs, Operator& person)
     engine.open_per_request = false;
     engine.answer_timeout_ms = answerTimeoutMs;
     engine.setPortOpener(serialPortOpener(ComPortNames({{1, QString::fromLocal8Bit(name)}})));
-    if (engine.open_port())
+    if (engine.openPort())
         measure("serial (pseudo-terminal)", engine);
     close(master);
     close(slave);
@@ -99,7 +99,7 @@ void tcpLink(int answerTimeoutMs, Operator& person)
     EthernetConnectSettings settings;
     settings.link = LinkRecord{1, 1, 38400, 5, 1, 300, 1};
     settings.connectWaitS = 5;
-    if (ConnectEthernetHost(QStringLiteral("127.0.0.1"), QString::number(ntohs(address.sin_port)), 1, settings, engine,
+    if (connectEthernetHost(QStringLiteral("127.0.0.1"), QString::number(ntohs(address.sin_port)), 1, settings, engine,
                             person)) {
         engine.answer_timeout_ms = answerTimeoutMs;
         measure("tcp (loopback)", engine);

@@ -12,14 +12,14 @@ constexpr std::uint8_t readFields = 1;
 bool searchDeviceAddress(AppState& state, Operator& person)
 {
     const BusyCursor busy(person);
-    Settings& settings = state.settings.settings;
+    Settings& settings = state.settings.gqcIni;
     hgcbox& engine = state.engine;
     loadSerialLink(engine, settings.direct, LinkKind::Direct, settings.current);
     engine.address = anyController;
     engine.open_per_request = false;
 
     engine.closeLink();
-    if (!engine.open_port()) {
+    if (!engine.openPort()) {
         person.message(MessageKind::Information, portUnavailableText(settings.direct.port));
         return false;
     }

@@ -20,7 +20,7 @@ AppState::AppState(const WorkDirectory& directory, QSize screen, const QDateTime
     settings.loadPhoneList(directory.phoneListFile());
     settings.loadEthernetList(directory.ethernetListFile());
     engine.status_panel = StatusPanel::Exchange;
-    engine.setPortOpener(serialPortOpener(ComPortNames(settings.settings.comPorts)));
+    engine.setPortOpener(serialPortOpener(ComPortNames(settings.gqcIni.comPorts)));
 }
 
 void AppState::saveState()

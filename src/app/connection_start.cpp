@@ -57,7 +57,7 @@ bool ConnectionStart::run()
     state_.saveState();
 
     RequestLayer layer(state_.requestContext(person_));
-    const bool telephone = state_.settings.settings.current.linkKind == LinkKind::Modem;
+    const bool telephone = state_.settings.gqcIni.current.linkKind == LinkKind::Modem;
     if (telephone) {
         windows_.identifyUser();
         state_.modemConnected = windows_.dialModem();
@@ -80,7 +80,7 @@ bool ConnectionStart::run()
 
 ConnectionStart::Identified ConnectionStart::identify(RequestLayer& layer)
 {
-    if (!layer.ReadFields({identificationTable, 0, Identification::Size}))
+    if (!layer.readFields({identificationTable, 0, Identification::Size}))
         return Identified::Refused;
     const Identification identification(state_.image.table(identificationTable));
     if (identification.typeCode() != Identification::ServedTypeCode) {
@@ -95,7 +95,7 @@ ConnectionStart::Identified ConnectionStart::identify(RequestLayer& layer)
                         QStringLiteral("Программа обслуживает контроллеры ККГ только с версией ПО 4"));
         return Identified::Refused;
     }
-    LinkRecord& link = state_.settings.settings.currentLink();
+    LinkRecord& link = state_.settings.gqcIni.currentLink();
     if (link.address == anyController)
         link.address = state_.engine.address;
     state_.connected = true;
@@ -111,7 +111,7 @@ void ConnectionStart::checkTables(RequestLayer& layer, int softwareVersion, bool
     }
     DestroyedTables destroyed = DestroyedTables::everyTable();
     if (!unconfigured) {
-        if (!layer.ReadFields({stateTable, 0, DestroyedTables::Size})) {
+        if (!layer.readFields({stateTable, 0, DestroyedTables::Size})) {
             state_.connected = readBasicData();
             return;
         }
@@ -173,7 +173,7 @@ bool ConnectionStart::restoreUserTable(RequestLayer& layer)
     const auto code = engine.user_code;
     engine.write_password.fill(' ');
     engine.user_code.fill(' ');
-    const bool written = layer.WriteFields({userTable, 0, 10}) && layer.WriteFields({userTable, 10, 6});
+    const bool written = layer.writeFields({userTable, 0, 10}) && layer.writeFields({userTable, 10, 6});
     engine.write_password = password;
     engine.user_code = code;
     if (!written)
@@ -189,9 +189,9 @@ bool ConnectionStart::writeClockFromPc(RequestLayer& layer, TableStateSet& state
                         QStringLiteral("при разрушенной таблице системных параметров"));
         return false;
     }
-    if (!layer.ReadFields({systemTable, 0, 10}))
+    if (!layer.readFields({systemTable, 0, 10}))
         return false;
-    return WritePcTime(layer, QDateTime::currentDateTime());
+    return writePcTime(layer, QDateTime::currentDateTime());
 }
 
 bool ConnectionStart::readBasicData()
@@ -199,15 +199,15 @@ bool ConnectionStart::readBasicData()
     const BusyCursor busy(person_);
     RequestLayer layer(state_.requestContext(person_));
     std::ranges::fill(state_.image.table(nameTable), ' ');
-    bool read = layer.ReadFields({nameTable, 0, 1});
+    bool read = layer.readFields({nameTable, 0, 1});
     if (read)
         TableEffects::nameArrived(layer.context());
-    const bool systemRead = layer.ReadFields({systemTable, 0, 10});
+    const bool systemRead = layer.readFields({systemTable, 0, 10});
     read = read && systemRead;
     if (systemRead) {
         TableEffects::takeSystemParameters(layer.context());
-        read = layer.ReadFields({chromatographPortTable, instrumentTypeField, 1}) && read;
-        read = layer.ReadFields({moistureMeterPortTable, instrumentTypeField, 1}) && read;
+        read = layer.readFields({chromatographPortTable, instrumentTypeField, 1}) && read;
+        read = layer.readFields({moistureMeterPortTable, instrumentTypeField, 1}) && read;
     }
     if (!read)
         person_.message(MessageKind::ExchangeResult, QStringLiteral("Не прочитаны даннын, для организации"),

@@ -33,7 +33,7 @@ QString portUnavailableText(int port)
 bool connectChosenLink(AppState& state, Operator& person, const ConnectionChoice& choice)
 {
     const QString notAllEntered = QStringLiteral("Введены не все параметры");
-    Settings& settings = state.settings.settings;
+    Settings& settings = state.settings.gqcIni;
     settings.current.linkKind = choice.kind;
 
     int address = 0;
@@ -55,7 +55,7 @@ bool connectChosenLink(AppState& state, Operator& person, const ConnectionChoice
             subscriber = list.entries[choice.subscriber];
             settings.ethernet.link.address = subscriber->controllerAddress;
         }
-        if (!ConnectEthernet(subscriber, {settings.ethernet.link, settings.ethernet.connectWaitS}, state.engine,
+        if (!connectEthernet(subscriber, {settings.ethernet.link, settings.ethernet.connectWaitS}, state.engine,
                              person))
             return false;
         state.settings.saveSettings(state.directory.settingsFile());
@@ -76,7 +76,7 @@ bool connectChosenLink(AppState& state, Operator& person, const ConnectionChoice
     loadSerialLink(state.engine, link, choice.kind, settings.current);
 
     if (!state.engine.open_per_request) {
-        if (!state.engine.open_port()) {
+        if (!state.engine.openPort()) {
             person.message(MessageKind::Error, portUnavailableText(link.port));
             return false;
         }

@@ -4,13 +4,13 @@
 #include "link/modem_dialler.h"
 #include "link/modem_results.h"
 
-bool DialChosenSubscriber(AppState& state, Operator& person)
+bool dialChosenSubscriber(AppState& state, Operator& person)
 {
     Transport* port = state.engine.transport();
     const PhoneList& list = state.settings.phoneList;
     if (!port || list.selected >= list.count)
         return false;
-    const PhoneSettings& phone = state.settings.settings.phone;
+    const PhoneSettings& phone = state.settings.gqcIni.phone;
     bool connected = false;
     for (;;) {
         int result = 0;
@@ -32,8 +32,8 @@ bool DialChosenSubscriber(AppState& state, Operator& person)
     return connected;
 }
 
-void HangUpModem(AppState& state, Operator& person)
+void hangUpModem(AppState& state, Operator& person)
 {
     if (Transport* port = state.engine.transport())
-        ModemDialler(*port, person, std::nullopt).HangUp();
+        ModemDialler(*port, person, std::nullopt).hangUp();
 }

@@ -420,7 +420,7 @@ static_assert(std::size(texts) == CommonTextBase::Count);
 
 } // namespace
 
-QString CommonText(int index)
+QString commonText(int index)
 {
     if (index < 0 || index >= CommonTextBase::Count)
         return {};

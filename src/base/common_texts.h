@@ -3,8 +3,8 @@
 #include <QString>
 
 // First indices of the groups of the shared text list. An index is the group's
-// base plus a code: the text of log event e is CommonText(CommonTextBase::LogEvents + e),
-// the name of gas parameter k is CommonText(CommonTextBase::ShortGasNames + k).
+// base plus a code: the text of log event e is commonText(CommonTextBase::LogEvents + e),
+// the name of gas parameter k is commonText(CommonTextBase::ShortGasNames + k).
 namespace CommonTextBase {
 inline constexpr int TableNames = 0; // table number 0..37
 inline constexpr int Units = 38;
@@ -43,4 +43,4 @@ inline constexpr int Count = 376;
 } // namespace CommonTextBase
 
 // The shared text at index 0..375 (possibly empty); an empty string for any other index.
-QString CommonText(int index);
+QString commonText(int index);

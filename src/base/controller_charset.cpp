@@ -87,12 +87,12 @@ QByteArray convert(QByteArrayView text, const Table& table)
 
 } // namespace
 
-QByteArray ToControllerCharset(QByteArrayView windows1251)
+QByteArray toControllerCharset(QByteArrayView windows1251)
 {
     return convert(windows1251, toController);
 }
 
-QByteArray FromControllerCharset(QByteArrayView codePage866)
+QByteArray fromControllerCharset(QByteArrayView codePage866)
 {
     return convert(codePage866, fromController);
 }

@@ -9,5 +9,5 @@
 // and characters one side lacks become a look-alike or '_'. Reading back, the
 // control codes 15, 20 and 21 become the currency sign, pilcrow and section
 // sign that code page 866 shows for them.
-QByteArray ToControllerCharset(QByteArrayView windows1251);
-QByteArray FromControllerCharset(QByteArrayView codePage866);
+QByteArray toControllerCharset(QByteArrayView windows1251);
+QByteArray fromControllerCharset(QByteArrayView codePage866);

@@ -1,6 +1,6 @@
 #include "base/text_contains.h"
 
-bool text_contains(QByteArrayView text, QByteArrayView pattern)
+bool textContains(QByteArrayView text, QByteArrayView pattern)
 {
     if (text.isEmpty() || text.size() < pattern.size())
         return false;

@@ -4,4 +4,4 @@
 
 // True when `pattern` occurs in `text`; false when the text is empty or shorter
 // than the pattern. Used on modem replies.
-bool text_contains(QByteArrayView text, QByteArrayView pattern);
+bool textContains(QByteArrayView text, QByteArrayView pattern);

@@ -33,7 +33,7 @@ void printFields(const ParamImage& image, const FieldRange& range, QTextStream& 
 
 int identify(RequestLayer& layer, QTextStream& out, QTextStream& errors)
 {
-    if (!layer.ReadFields(IdentificationFields, false))
+    if (!layer.readFields(IdentificationFields, false))
         return failed(layer, errors);
     for (const QString& line : identificationLines(layer.context().image.copyOf(IdentificationFields)))
         out << line << '\n';
@@ -46,7 +46,7 @@ int read(const CliOptions& options, RequestLayer& layer, QTextStream& out, QText
     const int perRead = TableTransfer::fieldsPerRead(options.table);
     for (int first = options.first; first < options.first + options.count; first += perRead) {
         const int count = std::min(perRead, options.first + options.count - first);
-        if (!layer.ReadFields(rangeOf(options.table, first, count), false))
+        if (!layer.readFields(rangeOf(options.table, first, count), false))
             return failed(layer, errors);
     }
     printFields(layer.context().image, rangeOf(options.table, options.first, options.count), out);
@@ -60,7 +60,7 @@ int write(const CliOptions& options, RequestLayer& layer, QTextStream& errors)
     const FieldRange range =
         rangeOf(options.table, options.first, static_cast<int>(options.values.size() / fieldLength));
     layer.context().image.assign(range, options.values);
-    if (!layer.WriteFields(range, false))
+    if (!layer.writeFields(range, false))
         return failed(layer, errors);
     return 0;
 }
@@ -68,7 +68,7 @@ int write(const CliOptions& options, RequestLayer& layer, QTextStream& errors)
 // The name in table 5 needs the identification's word on its character set.
 int readConfiguration(RequestLayer& layer, QTextStream& out, QTextStream& errors)
 {
-    if (!layer.ReadFields(IdentificationFields, false) || !ReadConfigurationTables(layer))
+    if (!layer.readFields(IdentificationFields, false) || !readConfigurationTables(layer))
         return failed(layer, errors);
     const ParamImage& image = layer.context().image;
     for (int table : TableTransfer::configurationReadOrder()) {
@@ -84,7 +84,7 @@ int clock(RequestLayer& layer, bool synchronise, QTextStream& out, QTextStream& 
 {
     constexpr FieldRange clockTable{2, 0, 8};
     constexpr FieldRange systemTable{6, 0, 10};
-    if (!layer.ReadFields(systemTable, false) || !layer.ReadFields(clockTable, false))
+    if (!layer.readFields(systemTable, false) || !layer.readFields(clockTable, false))
         return failed(layer, errors);
     const ParamImage& image = layer.context().image;
     const ClockComparison clocks =
@@ -98,8 +98,8 @@ int clock(RequestLayer& layer, bool synchronise, QTextStream& out, QTextStream& 
     if (!synchronise || clocks.sameSecond)
         return 0;
     hgcbox& engine = layer.context().engine;
-    if (!CorrectClock(engine, clocks.correction)) {
-        errors << engine.error_message() << '\n';
+    if (!correctClock(engine, clocks.correction)) {
+        errors << engine.errorMessage() << '\n';
         return 1;
     }
     out << "Корректировка времени выполнена\n";
@@ -125,7 +125,7 @@ int runCommand(const CliOptions& options, RequestLayer& layer, QTextStream& out,
         return clock(layer, true, out, errors);
     case CliOptions::Command::Reset:
         // The operator was told why it failed.
-        return ResetNonVolatileData(layer.context()) ? 0 : 1;
+        return resetNonVolatileData(layer.context()) ? 0 : 1;
     }
     return 2;
 }

@@ -62,7 +62,7 @@ int connectSerial(const CliOptions& options, const Settings& settings, QMap<int,
     engine.setPortOpener(serialPortOpener(ComPortNames(comPorts)));
     if (engine.open_per_request)
         return 0;
-    if (!engine.open_port()) {
+    if (!engine.openPort()) {
         errors << QStringLiteral("Коммуникационный порт %1 недоступен")
                       .arg(port->number != 0 ? QStringLiteral("СОМ%1").arg(port->number) : port->device)
                << '\n';
@@ -82,12 +82,12 @@ int connectEngine(const CliOptions& options, const Settings& settings, const QMa
     EthernetConnectSettings ethernet;
     ethernet.link = withOptions(settings.ethernet.link, options);
     ethernet.connectWaitS = settings.ethernet.connectWaitS;
-    return ConnectEthernetHost(options.host, options.service, ethernet.link.address, ethernet, engine, person) ? 0 : 1;
+    return connectEthernetHost(options.host, options.service, ethernet.link.address, ethernet, engine, person) ? 0 : 1;
 }
 
 void disconnectEngine(const CliOptions& options, hgcbox& engine, Operator& person)
 {
     if (options.phone && engine.linkOpen())
-        ModemDialler(*engine.transport(), person, std::nullopt).HangUp();
+        ModemDialler(*engine.transport(), person, std::nullopt).hangUp();
     engine.closeLink();
 }

@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     hgcbox engine(0);
     engine.setOperator(&person);
     putCredentials(options, engine);
-    const int connected = connectEngine(options, settings.settings, settings.settings.comPorts, engine, person, errors);
+    const int connected = connectEngine(options, settings.gqcIni, settings.gqcIni.comPorts, engine, person, errors);
     if (connected != 0)
         return connected;
     ParamImage image;

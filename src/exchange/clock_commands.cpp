@@ -10,7 +10,7 @@ constexpr std::uint8_t systemTable = 6;
 constexpr std::uint8_t clockCorrection = 12;
 } // namespace
 
-bool WritePcTime(RequestLayer& layer, const QDateTime& pcNow)
+bool writePcTime(RequestLayer& layer, const QDateTime& pcNow)
 {
     RequestContext& context = layer.context();
     if (!context.person.message(MessageKind::Question, QStringLiteral("В контроллер будет записано время ЭВМ."),
@@ -19,10 +19,10 @@ bool WritePcTime(RequestLayer& layer, const QDateTime& pcNow)
     const QByteArray table = pcDateTable(pcNow, context.image.copyOf({systemTable, 0, 10}));
     const FieldRange range{clockTable, 0, DateTimeTable::size};
     context.image.assign(range, table);
-    return layer.WriteFields(range);
+    return layer.writeFields(range);
 }
 
-bool CorrectClock(hgcbox& engine, std::int16_t seconds)
+bool correctClock(hgcbox& engine, std::int16_t seconds)
 {
     const auto value = static_cast<std::uint16_t>(seconds);
     const char data[] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};

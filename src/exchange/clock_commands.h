@@ -9,8 +9,8 @@ class hgcbox;
 // Sets the controller's clock to the PC's, once the operator confirms that the
 // PC clock is right. Table 6 must be in the image: its switch rules give the
 // time type. False when the operator declines or the write fails.
-bool WritePcTime(RequestLayer& layer, const QDateTime& pcNow);
+bool writePcTime(RequestLayer& layer, const QDateTime& pcNow);
 
 // Moves the controller's clock by a signed number of seconds (request 12, with
 // the operator's credentials). The engine's status tells how it went.
-bool CorrectClock(hgcbox& engine, std::int16_t seconds);
+bool correctClock(hgcbox& engine, std::int16_t seconds);

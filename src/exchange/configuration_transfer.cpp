@@ -69,7 +69,7 @@ bool writeTable(RequestLayer& layer, int table)
     if (name)
         ControllerName::toController(image);
     const bool written = everyRequest(TableTransfer::writeRequests(table, image),
-                                      [&](const FieldRange& range) { return layer.WriteFields(range); });
+                                      [&](const FieldRange& range) { return layer.writeFields(range); });
     // The image keeps the program's character set whether the write went through or not.
     if (name)
         ControllerName::fromController(image);
@@ -78,14 +78,14 @@ bool writeTable(RequestLayer& layer, int table)
 
 } // namespace
 
-bool ReadConfigurationTables(RequestLayer& layer)
+bool readConfigurationTables(RequestLayer& layer)
 {
     RequestContext& context = layer.context();
     Progress progress(context.person, WaitMode::ReadingConfiguration, TableCatalogue::configurationTableCount() + 1);
     for (int table : TableTransfer::configurationReadOrder()) {
         // Tables 17 to 20 take their field count from table 9, read before them.
         if (!everyRequest(TableTransfer::readRequests(table, context.image),
-                          [&](const FieldRange& range) { return layer.ReadFields(range); }))
+                          [&](const FieldRange& range) { return layer.readFields(range); }))
             return false;
         progress.step();
         if (table == ControllerName::Table)
@@ -97,7 +97,7 @@ bool ReadConfigurationTables(RequestLayer& layer)
     return true;
 }
 
-bool WriteConfigurationTables(RequestLayer& layer, TableStateSet& flags)
+bool writeConfigurationTables(RequestLayer& layer, TableStateSet& flags)
 {
     RequestContext& context = layer.context();
     Progress progress(context.person, WaitMode::WritingConfiguration, TableCatalogue::configurationTableCount());

@@ -6,17 +6,17 @@ constexpr std::uint8_t AddressAfterReset = 1;
 constexpr int BitRateAfterReset = 9600;
 } // namespace
 
-bool ResetNonVolatileData(RequestContext& context)
+bool resetNonVolatileData(RequestContext& context)
 {
     if (!context.engine.request(ResetFunction)) {
         context.person.message(MessageKind::Error, QStringLiteral("Команда не может быть выполнена."),
-                               context.engine.error_message());
+                               context.engine.errorMessage());
         return false;
     }
     context.engine.address = AddressAfterReset;
     context.engine.baud = BitRateAfterReset;
-    if (context.settings.settings.current.linkKind != LinkKind::Ethernet) {
-        LinkRecord& link = context.settings.settings.currentLink();
+    if (context.settings.gqcIni.current.linkKind != LinkKind::Ethernet) {
+        LinkRecord& link = context.settings.gqcIni.currentLink();
         link.address = AddressAfterReset;
         link.bitRate = BitRateAfterReset;
     }

@@ -7,4 +7,4 @@
 // saved settings of a direct or modem link (an Ethernet converter keeps its
 // own). A failure is told to the operator as "Команда не может быть выполнена."
 // with the engine's message. Asks nothing: the caller has asked.
-bool ResetNonVolatileData(RequestContext& context);
+bool resetNonVolatileData(RequestContext& context);

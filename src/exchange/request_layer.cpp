@@ -43,7 +43,7 @@ QString tableLine(int table)
 
 } // namespace
 
-bool RequestLayer::ReadFields(const FieldRange& range, bool interactive)
+bool RequestLayer::readFields(const FieldRange& range, bool interactive)
 {
     if (!TableCatalogue::contains(range))
         return refuse();
@@ -64,7 +64,7 @@ bool RequestLayer::ReadFields(const FieldRange& range, bool interactive)
     return true;
 }
 
-bool RequestLayer::WriteFields(const FieldRange& range, bool interactive)
+bool RequestLayer::writeFields(const FieldRange& range, bool interactive)
 {
     if (!TableCatalogue::contains(range))
         return refuse();
@@ -80,14 +80,14 @@ bool RequestLayer::WriteFields(const FieldRange& range, bool interactive)
     return run(range, write, interactive);
 }
 
-bool RequestLayer::WriteChangedFields(const FieldRange& range, QByteArrayView before)
+bool RequestLayer::writeChangedFields(const FieldRange& range, QByteArrayView before)
 {
     const QByteArray now = context_.image.copyOf(range);
     if (!TableCatalogue::contains(range) || before.size() != now.size())
         return refuse();
     bool written = true;
     for (const FieldRange& request : changedFieldWrites(range, before, now)) {
-        written = WriteFields(request);
+        written = writeFields(request);
         if (!written)
             break;
     }
@@ -108,7 +108,7 @@ bool RequestLayer::run(const FieldRange& range, const Exchange& exchange, bool i
         const bool done = context_.engine.request(exchange.function, exchange.data);
         person.pump();
         if (!done) {
-            failure_ = context_.engine.error_message();
+            failure_ = context_.engine.errorMessage();
             if (!interactive)
                 return false;
             person.setPanel(StatusPanel::Transient, failure_);

@@ -19,13 +19,13 @@ public:
     explicit RequestLayer(RequestContext context) : context_(context) {}
 
     // On success the fields are in the image; on any failure the image is untouched.
-    bool ReadFields(const FieldRange& range, bool interactive = true);
+    bool readFields(const FieldRange& range, bool interactive = true);
     // Sends the fields as they are in the image.
-    bool WriteFields(const FieldRange& range, bool interactive = true);
+    bool writeFields(const FieldRange& range, bool interactive = true);
     // Sends only what differs from `before` (the range's bytes as they were
     // before the edit), one request or several as is cheaper; nothing at all
     // when nothing changed. Stops at the first failed request.
-    bool WriteChangedFields(const FieldRange& range, QByteArrayView before);
+    bool writeChangedFields(const FieldRange& range, QByteArrayView before);
 
     // Why the last transfer failed: the engine's message, or the mismatch text
     // when the answer did not fit the request. Empty after a success.

@@ -40,7 +40,7 @@ void takePortParameters(RequestContext& context)
         context.engine.address = address;
         context.engine.baud = bitRate.value_or(context.engine.baud);
     }
-    LinkRecord& link = context.settings.settings.currentLink();
+    LinkRecord& link = context.settings.gqcIni.currentLink();
     link.address = address;
     link.bitRate = bitRate.value_or(link.bitRate);
     context.person.setPanel(StatusPanel::Link, linkPanelTexts(context.settings).port);

@@ -27,23 +27,23 @@ namespace ControllerCommands {
 bool dateAndTime(AppState& state, Operator& person, QWidget* parent)
 {
     RequestLayer layer(state.requestContext(person));
-    if (!layer.ReadFields({stateTable, 0, 7}))
+    if (!layer.readFields({stateTable, 0, 7}))
         return false;
     if (tableDestroyed(state, systemTable)) {
         person.message(MessageKind::Information, QStringLiteral("Разрушена таблица системных параметров."),
                        QStringLiteral("Информация о текущих дате и времени не может быть представлена"));
         return false;
     }
-    if (!layer.ReadFields({systemTable, 0, 10}))
+    if (!layer.readFields({systemTable, 0, 10}))
         return false;
     if (tableDestroyed(state, clockTable)) {
         // The "с" of "Воcстановить" is a Latin letter in this question.
         if (person.message(MessageKind::Question, QStringLiteral("Таблица даты и времени разрушена."),
                            QStringLiteral("Воcстановить сейчас?")))
-            WritePcTime(layer, QDateTime::currentDateTime());
+            writePcTime(layer, QDateTime::currentDateTime());
         return false;
     }
-    if (!layer.ReadFields({clockTable, 0, 8}))
+    if (!layer.readFields({clockTable, 0, 8}))
         return false;
 
     TFormDt dialog(state.image.copyOf({clockTable, 0, 8}), state.image.copyOf({systemTable, 0, 10}),
@@ -52,10 +52,10 @@ bool dateAndTime(AppState& state, Operator& person, QWidget* parent)
     const std::optional<std::int16_t> correction = dialog.correction();
     if (!correction)
         return false;
-    if (CorrectClock(state.engine, *correction)) {
+    if (correctClock(state.engine, *correction)) {
         person.setPanel(StatusPanel::Transient, QStringLiteral("Корректировка времени выполнена"));
     } else {
-        person.setPanel(StatusPanel::Transient, state.engine.error_message());
+        person.setPanel(StatusPanel::Transient, state.engine.errorMessage());
         person.message(MessageKind::ExchangeResult, QStringLiteral("Корректировка времени не выполнена"));
     }
     return true;
@@ -64,21 +64,21 @@ bool dateAndTime(AppState& state, Operator& person, QWidget* parent)
 void userAccess(AppState& state, Operator& person, QWidget* parent)
 {
     RequestLayer layer(state.requestContext(person));
-    if (!layer.ReadFields({stateTable, 0, 38}))
+    if (!layer.readFields({stateTable, 0, 38}))
         return;
     if (tableDestroyed(state, userTable)) {
         person.message(MessageKind::Information, QStringLiteral("Таблица доступа пользователей"),
                        QStringLiteral("требует полной перезаписи"));
         return;
     }
-    if (!layer.ReadFields({userTable, 0, 11}) || !layer.ReadFields({userTable, 11, 5}))
+    if (!layer.readFields({userTable, 0, 11}) || !layer.readFields({userTable, 11, 5}))
         return;
     const QByteArray asRead = state.image.copyOf({userTable, 0, userSlots});
     TFormChangeAccess dialog(state.image.table(userTable), person, parent);
     if (dialog.exec() != QDialog::Accepted || dialog.changedSlot() < 0)
         return;
     // The image keeps what the controller holds: a refused change is taken back.
-    if (!layer.WriteFields({userTable, static_cast<std::uint8_t>(dialog.changedSlot()), 1}))
+    if (!layer.writeFields({userTable, static_cast<std::uint8_t>(dialog.changedSlot()), 1}))
         state.image.assign({userTable, 0, userSlots}, asRead);
 }
 

@@ -25,7 +25,7 @@ TFormConn_Par::TFormConn_Par(AppState& state, Operator& person, LinkKind kind, Q
 {
     setWindowTitle(linkParametersCaption(kind));
     setFixedWidth(dialogWidth);
-    const Settings& settings = state.settings.settings;
+    const Settings& settings = state.settings.gqcIni;
     const LinkParameterFields fields = linkParameterFields(settings, kind);
     auto* form = new QFormLayout(this);
 
@@ -36,7 +36,7 @@ TFormConn_Par::TFormConn_Par(AppState& state, Operator& person, LinkKind kind, Q
         port_->setEditable(true);
         const ComPortNames names(settings.comPorts);
         for (int number = 1; number <= highestPort; ++number)
-            if (port_exists(number, names))
+            if (portExists(number, names))
                 port_->addItem(QStringLiteral("COM%1").arg(number));
         port_->setCurrentText(QStringLiteral("COM%1").arg(fields.port));
         form->addRow(QStringLiteral("Коммуникационный порт"), port_);
@@ -102,7 +102,7 @@ QLineEdit* TFormConn_Par::addField(const QString& label, const QString& value, i
 
 bool TFormConn_Par::store()
 {
-    Settings edited = state_.settings.settings;
+    Settings edited = state_.settings.gqcIni;
     LinkParameterFields fields;
     if (port_) {
         const std::optional<int> port = ComPortNames::chooseNumber(port_->currentText(), edited.comPorts);
@@ -128,7 +128,7 @@ bool TFormConn_Par::store()
         person_.message(MessageKind::InputError, problem->line1, problem->line2);
         return false;
     }
-    state_.settings.settings = edited;
+    state_.settings.gqcIni = edited;
     return true;
 }
 

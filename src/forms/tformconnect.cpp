@@ -99,7 +99,7 @@ TFormConnect::TFormConnect(AppState& state, Operator& person, QWidget* parent)
     connect(connect_, &QPushButton::clicked, this, &TFormConnect::confirm);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 
-    const LinkKind stored = state_.settings.settings.current.linkKind;
+    const LinkKind stored = state_.settings.gqcIni.current.linkKind;
     kinds_->button(static_cast<int>(stored))->setChecked(true);
     applyKind(stored);
     connect_->setFocus();
@@ -108,13 +108,13 @@ TFormConnect::TFormConnect(AppState& state, Operator& person, QWidget* parent)
 void TFormConnect::applyKind(LinkKind kind)
 {
     kind_ = kind;
-    state_.settings.settings.current.linkKind = kind;
+    state_.settings.gqcIni.current.linkKind = kind;
     const bool direct = kind == LinkKind::Direct;
     subscriberPanel_->setVisible(!direct);
     setFixedSize(dialogWidth, direct ? directHeight : subscriberHeight);
     address_->setEnabled(direct);
     if (direct) {
-        address_->setCurrentText(QString::number(state_.settings.settings.direct.address));
+        address_->setCurrentText(QString::number(state_.settings.gqcIni.direct.address));
         setButtonsEnabled(true);
     } else {
         fillSelector();
@@ -194,7 +194,7 @@ void TFormConnect::editLinkParameters()
     state_.settings.saveSettings(state_.directory.settingsFile());
     showLinkPanels(state_.settings, person_);
     if (kind_ == LinkKind::Direct)
-        address_->setCurrentText(QString::number(state_.settings.settings.direct.address));
+        address_->setCurrentText(QString::number(state_.settings.gqcIni.direct.address));
 }
 
 void TFormConnect::confirm()

@@ -49,7 +49,7 @@ TFormMain::TFormMain(AppState& state, QWidget* parent) : QMainWindow(parent), st
     connect(modemPanel_, &ModemPanel::disconnectRequested, this, &TFormMain::disconnectOnRequest);
     connectCommands();
 
-    const CurrentSettings& current = state_.settings.settings.current;
+    const CurrentSettings& current = state_.settings.gqcIni.current;
     setGeometry(current.windowLeft, current.windowTop, current.windowWidth, current.windowHeight);
 }
 
@@ -117,7 +117,7 @@ void TFormMain::identifyUser()
 
 bool TFormMain::dialModem()
 {
-    if (!DialChosenSubscriber(state_, *person_))
+    if (!dialChosenSubscriber(state_, *person_))
         return false;
     modemPanel_->start();
     placeModemPanel();
@@ -126,7 +126,7 @@ bool TFormMain::dialModem()
 
 void TFormMain::hangUpModem()
 {
-    HangUpModem(state_, *person_);
+    ::hangUpModem(state_, *person_);
     modemPanel_->stop();
 }
 

@@ -122,7 +122,7 @@ void TFormTableInfo::reset()
     if (!context_.person.message(MessageKind::Question, TableInfo::resetQuestionLine1(),
                                  TableInfo::resetQuestionLine2()))
         return;
-    if (!ResetNonVolatileData(context_))
+    if (!resetNonVolatileData(context_))
         return;
     resetButton_->setEnabled(false);
     done(TableInfo::Reset);

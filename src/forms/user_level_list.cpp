@@ -12,7 +12,7 @@ QComboBox* userLevelList(QWidget* parent)
 {
     auto* list = new QComboBox(parent);
     for (int i = 0; i < levelCount; ++i)
-        list->addItem(CommonText(CommonTextBase::UserLevels + i));
+        list->addItem(commonText(CommonTextBase::UserLevels + i));
     return list;
 }
 

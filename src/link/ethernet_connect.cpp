@@ -44,23 +44,23 @@ std::unique_ptr<QTcpSocket> connectUntil(const SocketAddress& target, const QDea
 
 } // namespace
 
-bool ConnectEthernet(const std::optional<EthernetSubscriber>& subscriber, const EthernetConnectSettings& settings,
+bool connectEthernet(const std::optional<EthernetSubscriber>& subscriber, const EthernetConnectSettings& settings,
                      hgcbox& engine, Operator& person)
 {
     if (!subscriber) {
         person.message(MessageKind::InputError, QStringLiteral("Введены не все параметры"));
         return false;
     }
-    return ConnectEthernetHost(dottedText(subscriber->ipAddress), QString::number(subscriber->port),
+    return connectEthernetHost(dottedText(subscriber->ipAddress), QString::number(subscriber->port),
                                subscriber->controllerAddress, settings, engine, person);
 }
 
-bool ConnectEthernetHost(const QString& host, const QString& service, std::uint8_t controllerAddress,
+bool connectEthernetHost(const QString& host, const QString& service, std::uint8_t controllerAddress,
                          const EthernetConnectSettings& settings, hgcbox& engine, Operator& person)
 {
     const BusyCursor busy(person);
     const QDeadlineTimer deadline(std::chrono::seconds(settings.connectWaitS));
-    const std::optional<SocketAddress> target = ResolveAddress(host, service, QStringLiteral("TCP"), person);
+    const std::optional<SocketAddress> target = resolveAddress(host, service, QStringLiteral("TCP"), person);
     if (!target)
         return false;
     std::unique_ptr<QTcpSocket> socket = connectUntil(*target, deadline);

@@ -20,9 +20,9 @@ struct EthernetConnectSettings {
 // The connection dialog's confirmation: `subscriber` is the chosen entry, none
 // when nothing (or the position after the last entry) is chosen. Every failure
 // is told to the operator and leaves no socket in the engine.
-bool ConnectEthernet(const std::optional<EthernetSubscriber>& subscriber, const EthernetConnectSettings& settings,
+bool connectEthernet(const std::optional<EthernetSubscriber>& subscriber, const EthernetConnectSettings& settings,
                      hgcbox& engine, Operator& person);
 
 // The same for a host and service given as text (a name is looked up).
-bool ConnectEthernetHost(const QString& host, const QString& service, std::uint8_t controllerAddress,
+bool connectEthernetHost(const QString& host, const QString& service, std::uint8_t controllerAddress,
                          const EthernetConnectSettings& settings, hgcbox& engine, Operator& person);

@@ -78,7 +78,7 @@ bool hgcbox::request(std::uint8_t function_code, QByteArrayView data, std::uint8
         setStatus(ExchangeStatus::BadFunctionCode);
         return false;
     }
-    if (open_per_request && !open_port())
+    if (open_per_request && !openPort())
         return false;
 
     showExchange(true);
@@ -99,7 +99,7 @@ bool hgcbox::request(std::uint8_t function_code, QByteArrayView data, std::uint8
     return status == ExchangeStatus::Done;
 }
 
-QString hgcbox::error_message() const
+QString hgcbox::errorMessage() const
 {
     QString text = QStringLiteral("Команда %1.  %2").arg(last_function).arg(statusText_);
     if (status == ExchangeStatus::ControllerError && answer_frame[FrameOffset::ErrorCode] == DestroyedTableError)
@@ -107,7 +107,7 @@ QString hgcbox::error_message() const
     return text;
 }
 
-bool hgcbox::open_port()
+bool hgcbox::openPort()
 {
     closeLink();
     QElapsedTimer clock;
@@ -273,7 +273,7 @@ void hgcbox::setStatus(int code, const QString& text)
         statusText_ = QString(status_texts.value(code)).replace(QStringLiteral("%d"), QString::number(com_port));
     else
         statusText_ = status_texts.value(code);
-    message = error_message();
+    message = errorMessage();
 }
 
 void hgcbox::pump()

@@ -39,11 +39,11 @@ public:
 
     // "Команда N.  text" for the last request; after the controller's error 60
     // the destroyed table's number follows.
-    QString error_message() const;
+    QString errorMessage() const;
 
     // Opens the serial port `com_port` through the port opener, retrying for
     // `port_open_wait_s` seconds; status 6 when it stays unavailable.
-    bool open_port();
+    bool openPort();
 
     // Where the engine takes its operator (message pump, status panel) and its ports from.
     void setOperator(Operator* person) { operator_ = person; }

@@ -33,14 +33,14 @@ void pause(int milliseconds)
 
 bool holdsOk(QByteArrayView reply)
 {
-    return text_contains(reply, "OK") || text_contains(reply, "ok");
+    return textContains(reply, "OK") || textContains(reply, "ok");
 }
 
 // Anything a modem says in command mode: an echo, OK in either form, or an empty line.
 bool recognisedByWakeUp(QByteArrayView reply)
 {
     for (const QByteArrayView sign : {"AT", "at", "OK", "ok", "\r\n", "0"}) {
-        if (text_contains(reply, sign))
+        if (textContains(reply, sign))
             return true;
     }
     return false;
@@ -107,13 +107,13 @@ ModemDialler::ModemDialler(Transport& port, Operator& person, std::optional<Stat
 {
 }
 
-ModemReply ModemDialler::ModemCommand(const QByteArray& command, int timeoutMs)
+ModemReply ModemDialler::modemCommand(const QByteArray& command, int timeoutMs)
 {
     const EscapeWindow escape(*this);
     return runCommand(command, timeoutMs, Shown::OnPanel);
 }
 
-int ModemDialler::ModemWakeUp()
+int ModemDialler::modemWakeUp()
 {
     const EscapeWindow escape(*this);
     const int wait = timings_.wakeUpReplyMs;
@@ -159,7 +159,7 @@ int ModemDialler::ModemWakeUp()
     }
 }
 
-bool ModemDialler::CheckGsmReady()
+bool ModemDialler::checkGsmReady()
 {
     const EscapeWindow escape(*this);
     return gsmReadiness() == DialResult::Connected;
@@ -168,7 +168,7 @@ bool ModemDialler::CheckGsmReady()
 int ModemDialler::Dial(const QString& number, const QString& initialisation, int attempts, int connectWaitS)
 {
     const EscapeWindow escape(*this);
-    if (const int woken = ModemWakeUp(); woken != DialResult::Connected)
+    if (const int woken = modemWakeUp(); woken != DialResult::Connected)
         return woken;
     const QList<QByteArray> commands = initialisationCommands(initialisation);
     const QByteArray dial = dialCommand(number);
@@ -185,7 +185,7 @@ int ModemDialler::Dial(const QString& number, const QString& initialisation, int
     return result;
 }
 
-void ModemDialler::HangUp()
+void ModemDialler::hangUp()
 {
     const EscapeWindow escape(*this);
     pause(timings_.hangUpGuardMs);
@@ -210,7 +210,7 @@ int ModemDialler::attempt(const QList<QByteArray>& initialisation, const QByteAr
     if (reply.result != DialResult::Connected)
         return reply.result;
     // CONNECT, whatever the modem adds to it.
-    if (!text_contains(reply.text, "ONNE") && !text_contains(reply.text, "onne"))
+    if (!textContains(reply.text, "ONNE") && !textContains(reply.text, "onne"))
         return DialResult::NotConnected;
     pause(timings_.afterCommandMs);
     return DialResult::Connected;
@@ -272,12 +272,12 @@ int ModemDialler::gsmReadiness()
     if (reply.result != DialResult::Connected)
         return DialResult::GsmNotReady;
     show(QStringLiteral(" Проверка готовности GSM. Команда AT+CPAS. Ответ %1").arg(displayText(reply.text)));
-    if (!text_contains(reply.text, "+CPAS: 0"))
+    if (!textContains(reply.text, "+CPAS: 0"))
         return DialResult::GsmNotReady;
     reply = readReply(timings_.gsmReplyMs);
     if (reply.result == DialResult::Interrupted)
         return reply.result;
-    return reply.result == DialResult::Connected && text_contains(reply.text, "OK") ? DialResult::Connected
+    return reply.result == DialResult::Connected && textContains(reply.text, "OK") ? DialResult::Connected
                                                                                     : DialResult::GsmNotReady;
 }
 

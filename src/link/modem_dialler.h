@@ -39,14 +39,14 @@ public:
 
     // Sends `command` as it is (the caller adds CR where the modem needs one)
     // and reads one reply line within `timeoutMs`; result 9 when none comes.
-    ModemReply ModemCommand(const QByteArray& command, int timeoutMs);
+    ModemReply modemCommand(const QByteArray& command, int timeoutMs);
 
     // Brings the modem to command mode with echo off and verbal result codes;
     // 7 when nothing answers the escape sequence, 0 when the modem answered.
-    int ModemWakeUp();
+    int modemWakeUp();
 
     // True when a GSM modem reports itself ready ("+CPAS: 0", then "OK").
-    bool CheckGsmReady();
+    bool checkGsmReady();
 
     // Wakes the modem up and dials `number` (blanks, "-", "(" and ")" dropped)
     // up to `attempts` times, each time after the initialisation commands of
@@ -57,7 +57,7 @@ public:
 
     // Brings a connected modem back to command mode and hangs up; the replies
     // are not examined.
-    void HangUp();
+    void hangUp();
 
 private:
     enum class Shown { OnPanel, Quietly };

@@ -47,7 +47,7 @@ int classifyModemReply(QByteArrayView reply)
         {EscapeReply, DialResult::Interrupted},
     }};
     for (const auto& [word, result] : words) {
-        if (text_contains(reply, word))
+        if (textContains(reply, word))
             return result;
     }
     return DialResult::Connected;

@@ -14,7 +14,7 @@ hgcbox::PortOpener serialPortOpener(ComPortNames names)
     };
 }
 
-bool port_exists(int number, const ComPortNames& names)
+bool portExists(int number, const ComPortNames& names)
 {
     const QString device = names.devicePath(number);
     if (device.isEmpty())

@@ -8,4 +8,4 @@
 hgcbox::PortOpener serialPortOpener(ComPortNames names);
 
 // Whether port n exists: it opens, or another program holds it.
-bool port_exists(int number, const ComPortNames& names);
+bool portExists(int number, const ComPortNames& names);

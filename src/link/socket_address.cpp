@@ -50,7 +50,7 @@ std::optional<std::uint16_t> lookUpService(const QString& service, const QString
 
 } // namespace
 
-std::optional<std::uint32_t> ParseDottedAddress(const QString& text)
+std::optional<std::uint32_t> parseDottedAddress(const QString& text)
 {
     const QStringList parts = text.split(QLatin1Char('.'));
     if (parts.size() != OctetCount)
@@ -64,13 +64,13 @@ std::optional<std::uint32_t> ParseDottedAddress(const QString& text)
     return address;
 }
 
-std::optional<SocketAddress> ResolveAddress(const std::optional<QString>& host, const QString& service,
+std::optional<SocketAddress> resolveAddress(const std::optional<QString>& host, const QString& service,
                                             const QString& protocol, Operator& person)
 {
     SocketAddress result;
     if (!host) {
         result.address = QHostAddress(QHostAddress::AnyIPv4);
-    } else if (const std::optional<std::uint32_t> dotted = ParseDottedAddress(*host)) {
+    } else if (const std::optional<std::uint32_t> dotted = parseDottedAddress(*host)) {
         result.address = QHostAddress(*dotted);
     } else if (const std::optional<QHostAddress> found = lookUpHost(*host)) {
         result.address = *found;

@@ -15,11 +15,11 @@ struct SocketAddress {
 
 // A dotted-decimal IPv4 address "a.b.c.d" (four decimal numbers 0 to 255) as a
 // 32-bit number whose most significant byte is the first octet.
-std::optional<std::uint32_t> ParseDottedAddress(const QString& text);
+std::optional<std::uint32_t> parseDottedAddress(const QString& text);
 
 // Turns a host (a dotted address needs no lookup; no host means any address)
 // and a service (a decimal port needs no lookup) into a socket address. An
 // unknown host or service is told to the operator ("неизвестный хост: %s",
 // "неизвестный сервис: %s") and gives nothing.
-std::optional<SocketAddress> ResolveAddress(const std::optional<QString>& host, const QString& service,
+std::optional<SocketAddress> resolveAddress(const std::optional<QString>& host, const QString& service,
                                             const QString& protocol, Operator& person);

@@ -23,7 +23,7 @@ template <typename Entry> const Entry* selectedEntry(const SubscriberList<Entry>
 
 LinkPanelTexts linkPanelTexts(const SettingsBlock& block)
 {
-    const Settings& settings = block.settings;
+    const Settings& settings = block.gqcIni;
     LinkPanelTexts texts;
     switch (settings.current.linkKind) {
     case LinkKind::Direct:

@@ -170,32 +170,32 @@ template <typename Entry> void writeListHeader(IniFile& ini, const QString& sect
 void SettingsBlock::loadSettings(const QString& path, QSize screen)
 {
     const IniFile ini = IniFile::load(path);
-    settings.current = readCurrent(ini, screen);
-    settings.direct = readLink(ini, directSection, LinkRecord{}, LinkKeys::Serial);
-    settings.phone = readPhone(ini);
-    settings.ethernet = readEthernet(ini);
-    settings.comPorts = readComPorts(ini);
-    savedSettings_ = settings;
+    gqcIni.current = readCurrent(ini, screen);
+    gqcIni.direct = readLink(ini, directSection, LinkRecord{}, LinkKeys::Serial);
+    gqcIni.phone = readPhone(ini);
+    gqcIni.ethernet = readEthernet(ini);
+    gqcIni.comPorts = readComPorts(ini);
+    savedSettings_ = gqcIni;
 }
 
 bool SettingsBlock::saveSettings(const QString& path)
 {
-    if (settings == savedSettings_)
+    if (gqcIni == savedSettings_)
         return false;
     IniFile ini = IniFile::load(path);
-    if (!(settings.current == savedSettings_.current))
-        writeCurrent(ini, settings.current);
-    if (!(settings.direct == savedSettings_.direct))
-        writeLink(ini, directSection, settings.direct, LinkKeys::Serial);
-    if (!(settings.phone == savedSettings_.phone))
-        writePhone(ini, settings.phone);
-    if (!(settings.ethernet == savedSettings_.ethernet))
-        writeEthernet(ini, settings.ethernet);
-    if (settings.comPorts != savedSettings_.comPorts)
-        writeComPorts(ini, settings.comPorts);
+    if (!(gqcIni.current == savedSettings_.current))
+        writeCurrent(ini, gqcIni.current);
+    if (!(gqcIni.direct == savedSettings_.direct))
+        writeLink(ini, directSection, gqcIni.direct, LinkKeys::Serial);
+    if (!(gqcIni.phone == savedSettings_.phone))
+        writePhone(ini, gqcIni.phone);
+    if (!(gqcIni.ethernet == savedSettings_.ethernet))
+        writeEthernet(ini, gqcIni.ethernet);
+    if (gqcIni.comPorts != savedSettings_.comPorts)
+        writeComPorts(ini, gqcIni.comPorts);
     if (!ini.save(path))
         return false;
-    savedSettings_ = settings;
+    savedSettings_ = gqcIni;
     return true;
 }
 

@@ -10,7 +10,7 @@
 // did not change is never rewritten.
 class SettingsBlock {
 public:
-    Settings settings;
+    Settings gqcIni; // what gqc.ini holds
     PhoneList phoneList;
     EthernetList ethernetList;
 

@@ -12,12 +12,12 @@ QString dayName(int dayOfWeek)
 {
     if (dayOfWeek < 1 || dayOfWeek > daysInWeek)
         return {};
-    return CommonText(CommonTextBase::Weekdays + dayOfWeek - 1);
+    return commonText(CommonTextBase::Weekdays + dayOfWeek - 1);
 }
 
 QString timeTypeName(int type)
 {
-    return CommonText(CommonTextBase::SummerWinter + (type == summerTime ? 0 : 1));
+    return commonText(CommonTextBase::SummerWinter + (type == summerTime ? 0 : 1));
 }
 
 ClockColumn columnOf(const DateStamp& stamp, const QByteArray& table2)

@@ -28,12 +28,12 @@ namespace ControllerName {
 
 void fromController(ParamImage& image)
 {
-    convert(image, FromControllerCharset);
+    convert(image, fromControllerCharset);
 }
 
 void toController(ParamImage& image)
 {
-    convert(image, ToControllerCharset);
+    convert(image, toControllerCharset);
 }
 
 QString shown(const ParamImage& image)

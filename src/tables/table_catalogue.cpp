@@ -101,7 +101,7 @@ const TableDescriptor& descriptor(int table)
 
 QString name(int table)
 {
-    return isTable(table) ? CommonText(CommonTextBase::TableNames + table) : QString();
+    return isTable(table) ? commonText(CommonTextBase::TableNames + table) : QString();
 }
 
 bool contains(const FieldRange& range)

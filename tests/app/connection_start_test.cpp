@@ -30,8 +30,8 @@ public:
         ++userDialogs;
         loadCredentials(state_.engine, {"222222      ", "0002"}); // the simulator's administrator
     }
-    bool dialModem() override { return DialChosenSubscriber(state_, person_); }
-    void hangUpModem() override { HangUpModem(state_, person_); }
+    bool dialModem() override { return dialChosenSubscriber(state_, person_); }
+    void hangUpModem() override { ::hangUpModem(state_, person_); }
     TableInfo::Result showTableStates(TableStateSet& states, int softwareVersion) override
     {
         shownStates = states;
@@ -193,7 +193,7 @@ TEST_F(ConnectionProcedure, AddressAnyIsReplacedByTheAddressThatAnswered)
     startSimulator(controller);
     windows->choice = {LinkKind::Direct, "255", -1};
     ASSERT_TRUE(run());
-    EXPECT_EQ(state->settings.settings.direct.address, 17);
+    EXPECT_EQ(state->settings.gqcIni.direct.address, 17);
     EXPECT_EQ(state->engine.address, 17);
 }
 

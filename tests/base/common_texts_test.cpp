@@ -22,9 +22,9 @@ TEST(CommonTexts, EmptyExactlyWhereNoTextBelongsAndOutsideTheList)
                              B::LogEvents + 8,
                              B::LogEvents + 9};
     for (int i = 0; i < B::Count; ++i)
-        EXPECT_EQ(CommonText(i).isEmpty(), empty.contains(i)) << "index " << i;
+        EXPECT_EQ(commonText(i).isEmpty(), empty.contains(i)) << "index " << i;
     for (int outside : {-1, B::Count, INT_MIN, INT_MAX})
-        EXPECT_TRUE(CommonText(outside).isEmpty());
+        EXPECT_TRUE(commonText(outside).isEmpty());
 }
 
 TEST(CommonTexts, EveryGroupStartsAndEndsAtItsIndex)
@@ -87,54 +87,54 @@ TEST(CommonTexts, EveryGroupStartsAndEndsAtItsIndex)
         {B::Count - 1, "Оператор"},
     };
     for (const auto& edge : edges)
-        EXPECT_EQ(CommonText(edge.index), QString::fromUtf8(edge.text)) << "index " << edge.index;
+        EXPECT_EQ(commonText(edge.index), QString::fromUtf8(edge.text)) << "index " << edge.index;
 }
 
 TEST(CommonTexts, EventTextsKeepTheirInnerQuotationMarks)
 {
-    EXPECT_EQ(CommonText(B::LogEvents + 22), QString::fromUtf8("Значение стало \"ИСТИНА\""));
-    EXPECT_EQ(CommonText(B::LogEvents + 58), QString::fromUtf8("Знач. признака (бит поля) стало \"ЛОЖЬ\""));
-    EXPECT_EQ(CommonText(B::LogEvents + 76),
+    EXPECT_EQ(commonText(B::LogEvents + 22), QString::fromUtf8("Значение стало \"ИСТИНА\""));
+    EXPECT_EQ(commonText(B::LogEvents + 58), QString::fromUtf8("Знач. признака (бит поля) стало \"ЛОЖЬ\""));
+    EXPECT_EQ(commonText(B::LogEvents + 76),
               QString::fromUtf8("Программа перевела контроллер в режим «Ручное управление»"));
 }
 
 TEST(CommonTexts, VolumeNamesAreTheMolarNamesWithVolumeFractions)
 {
     for (int k = 0; k < 20; ++k) {
-        QString expected = CommonText(B::LongGasNamesMolar + k);
+        QString expected = commonText(B::LongGasNamesMolar + k);
         expected.replace(QString::fromUtf8("Молярная доля"), QString::fromUtf8("Объемная доля"))
             .replace(QString::fromUtf8("молярная доля"), QString::fromUtf8("объемная доля"))
             .replace(QString::fromUtf8("молярных долей"), QString::fromUtf8("объемных долей"));
         if (k == 12)
             expected.remove(QChar(0x00B0)); // the density is the one name without the degree sign
-        EXPECT_EQ(CommonText(B::LongGasNamesVolume + k), expected) << "parameter " << k;
+        EXPECT_EQ(commonText(B::LongGasNamesVolume + k), expected) << "parameter " << k;
     }
-    EXPECT_EQ(CommonText(B::LongGasNamesMolar + 12), QString::fromUtf8(" Абсолютная  плотность°"));
-    EXPECT_EQ(CommonText(B::LongGasNamesVolume + 12), QString::fromUtf8(" Абсолютная  плотность"));
-    EXPECT_EQ(CommonText(B::LongGasNamesVolume + 6), QString::fromUtf8(" Объемная доля  н-пентана (n-C5H12)"));
-    EXPECT_EQ(CommonText(B::LongGasNamesVolume + 15), QString::fromUtf8(" Сумма объемных долей всех компонентов"));
+    EXPECT_EQ(commonText(B::LongGasNamesMolar + 12), QString::fromUtf8(" Абсолютная  плотность°"));
+    EXPECT_EQ(commonText(B::LongGasNamesVolume + 12), QString::fromUtf8(" Абсолютная  плотность"));
+    EXPECT_EQ(commonText(B::LongGasNamesVolume + 6), QString::fromUtf8(" Объемная доля  н-пентана (n-C5H12)"));
+    EXPECT_EQ(commonText(B::LongGasNamesVolume + 15), QString::fromUtf8(" Сумма объемных долей всех компонентов"));
 }
 
 TEST(CommonTexts, LookAlikeLettersAreTheOnesShown)
 {
-    EXPECT_EQ(CommonText(B::Units + 4), QString(QChar(0x0041)));               // unit 42: Latin A
-    EXPECT_EQ(CommonText(B::Units + 15), QString(QChar(0x0063)));              // unit 53: Latin c
-    EXPECT_EQ(CommonText(B::Units + 16), QString::fromUtf16(u"\u0441\u0441")); // unit 54: Cyrillic
-    EXPECT_EQ(CommonText(B::Units + 20).at(2), QChar(0x0063));                 // unit 58: "кгc"
-    EXPECT_EQ(CommonText(B::Units + 19).right(2), QString::fromLatin1("cc"));
-    EXPECT_EQ(CommonText(B::Units + 2).at(1), QChar(0x0421));  // unit 40: Cyrillic С
-    EXPECT_EQ(CommonText(B::Units + 33).at(1), QChar(0x0043)); // unit 71: Latin C
-    EXPECT_EQ(CommonText(B::ShortGasNames + 15), QString::fromUtf16(u" Сумма мол.долей вс\u0065х компонентов"));
+    EXPECT_EQ(commonText(B::Units + 4), QString(QChar(0x0041)));               // unit 42: Latin A
+    EXPECT_EQ(commonText(B::Units + 15), QString(QChar(0x0063)));              // unit 53: Latin c
+    EXPECT_EQ(commonText(B::Units + 16), QString::fromUtf16(u"\u0441\u0441")); // unit 54: Cyrillic
+    EXPECT_EQ(commonText(B::Units + 20).at(2), QChar(0x0063));                 // unit 58: "кгc"
+    EXPECT_EQ(commonText(B::Units + 19).right(2), QString::fromLatin1("cc"));
+    EXPECT_EQ(commonText(B::Units + 2).at(1), QChar(0x0421));  // unit 40: Cyrillic С
+    EXPECT_EQ(commonText(B::Units + 33).at(1), QChar(0x0043)); // unit 71: Latin C
+    EXPECT_EQ(commonText(B::ShortGasNames + 15), QString::fromUtf16(u" Сумма мол.долей вс\u0065х компонентов"));
     for (int names : {B::LongGasNamesMolar, B::LongGasNamesVolume})
-        EXPECT_TRUE(CommonText(names + 17).endsWith(QString::fromUtf16(u"(\u041E2)")));
+        EXPECT_TRUE(commonText(names + 17).endsWith(QString::fromUtf16(u"(\u041E2)")));
 }
 
 TEST(CommonTexts, ModelNamesAreDistinctAndCloseTheUnnamedStatusBits)
 {
     QSet<QString> names;
     for (int i = B::ChromatographModels; i < B::Distribution; ++i) {
-        EXPECT_FALSE(CommonText(i).trimmed().isEmpty()) << "index " << i;
-        names.insert(CommonText(i));
+        EXPECT_FALSE(commonText(i).trimmed().isEmpty()) << "index " << i;
+        names.insert(commonText(i));
     }
     EXPECT_EQ(names.size(), B::Distribution - B::ChromatographModels);
 
@@ -146,8 +146,8 @@ TEST(CommonTexts, ModelNamesAreDistinctAndCloseTheUnnamedStatusBits)
     for (const auto& meter : meters)
         for (int bit = meter.firstUnnamedBit; bit < 16; ++bit)
             EXPECT_EQ(
-                CommonText(meter.statusBits + bit),
-                QString::fromUtf8("Бит %1. ? (%2)").arg(bit).arg(CommonText(B::MoistureMeterModels + meter.model)));
+                commonText(meter.statusBits + bit),
+                QString::fromUtf8("Бит %1. ? (%2)").arg(bit).arg(commonText(B::MoistureMeterModels + meter.model)));
 }
 
 TEST(CommonTexts, EveryTextHasAWindows1251Form)
@@ -157,8 +157,8 @@ TEST(CommonTexts, EveryTextHasAWindows1251Form)
     for (int i = 0; i < B::Count; ++i) {
         QStringEncoder encoder("windows-1251"); // an encoder's error flag stays set once raised
         QStringDecoder decoder("windows-1251");
-        const QByteArray bytes = encoder.encode(CommonText(i));
+        const QByteArray bytes = encoder.encode(commonText(i));
         EXPECT_FALSE(encoder.hasError()) << "index " << i;
-        EXPECT_EQ(QString(decoder.decode(bytes)), CommonText(i)) << "index " << i;
+        EXPECT_EQ(QString(decoder.decode(bytes)), commonText(i)) << "index " << i;
     }
 }

@@ -47,8 +47,8 @@ TEST(ControllerCharset, SharedCharactersMapBothWays)
         const QString characters = QString::fromUtf16(run.characters);
         for (int i = 0; i < characters.size(); ++i) {
             const QByteArray windows = toWindows1251(characters.mid(i, 1));
-            EXPECT_EQ(FromControllerCharset(byte(run.first + i)), windows) << characters.mid(i, 1).toStdString();
-            EXPECT_EQ(ToControllerCharset(windows), byte(run.first + i)) << characters.mid(i, 1).toStdString();
+            EXPECT_EQ(fromControllerCharset(byte(run.first + i)), windows) << characters.mid(i, 1).toStdString();
+            EXPECT_EQ(toControllerCharset(windows), byte(run.first + i)) << characters.mid(i, 1).toStdString();
         }
     }
 }
@@ -56,27 +56,27 @@ TEST(ControllerCharset, SharedCharactersMapBothWays)
 TEST(ControllerCharset, AsciiStaysButThreeControlCodesReadAsTheirGlyphs)
 {
     for (int b = 0; b < 0x80; ++b) {
-        EXPECT_EQ(ToControllerCharset(byte(b)), byte(b)) << b;
+        EXPECT_EQ(toControllerCharset(byte(b)), byte(b)) << b;
         if (b != 15 && b != 20 && b != 21) {
-            EXPECT_EQ(FromControllerCharset(byte(b)), byte(b)) << b;
+            EXPECT_EQ(fromControllerCharset(byte(b)), byte(b)) << b;
         }
     }
-    EXPECT_EQ(FromControllerCharset(QByteArray("\x0F\x14\x15", 3)), w1251(u"¤¶§"));
+    EXPECT_EQ(fromControllerCharset(QByteArray("\x0F\x14\x15", 3)), w1251(u"¤¶§"));
     // Pilcrow and section sign go back to the control codes; the currency sign has its own byte.
-    EXPECT_EQ(ToControllerCharset(w1251(u"¶§¤")), QByteArray("\x14\x15\xFD", 3));
+    EXPECT_EQ(toControllerCharset(w1251(u"¶§¤")), QByteArray("\x14\x15\xFD", 3));
 }
 
 TEST(ControllerCharset, MissingCharactersBecomeLookAlikesOrUnderscores)
 {
-    EXPECT_EQ(ToControllerCharset(w1251(u"«Ґґ Ѓѓ Ќќ»")), QByteArray("<\x83\xA3 \x83\xA3 \x8A\xAA>"));
-    EXPECT_EQ(ToControllerCharset(w1251(u"„“”‘’‚‹›–—\u00AD¦")), QByteArray("\"\"\"'',<>---|"));
-    EXPECT_EQ(ToControllerCharset(w1251(u"ІіЈјЅѕ")), QByteArray("IiJjSs"));
-    EXPECT_EQ(ToControllerCharset(w1251(u"•")), QByteArray("\xF9"));
-    EXPECT_EQ(ToControllerCharset(w1251(u"ЂђЉљЊњЋћЏџ…†‡€‰™©¬®±µ\u0098")), QByteArray(22, '_'));
+    EXPECT_EQ(toControllerCharset(w1251(u"«Ґґ Ѓѓ Ќќ»")), QByteArray("<\x83\xA3 \x83\xA3 \x8A\xAA>"));
+    EXPECT_EQ(toControllerCharset(w1251(u"„“”‘’‚‹›–—\u00AD¦")), QByteArray("\"\"\"'',<>---|"));
+    EXPECT_EQ(toControllerCharset(w1251(u"ІіЈјЅѕ")), QByteArray("IiJjSs"));
+    EXPECT_EQ(toControllerCharset(w1251(u"•")), QByteArray("\xF9"));
+    EXPECT_EQ(toControllerCharset(w1251(u"ЂђЉљЊњЋћЏџ…†‡€‰™©¬®±µ\u0098")), QByteArray(22, '_'));
 
-    EXPECT_EQ(FromControllerCharset("\xB3\xBA\xC4\xCD\xB4\xC5\xCE\xDA\xBF\xC0\xD9"), QByteArray("||-=+++++++"));
-    EXPECT_EQ(FromControllerCharset("\xB0\xB1\xB2\xDB\xDC\xDD\xDE\xDF\xFB\xFE"), QByteArray(10, '_'));
-    EXPECT_EQ(FromControllerCharset("\xF9"), w1251(u"•"));
+    EXPECT_EQ(fromControllerCharset("\xB3\xBA\xC4\xCD\xB4\xC5\xCE\xDA\xBF\xC0\xD9"), QByteArray("||-=+++++++"));
+    EXPECT_EQ(fromControllerCharset("\xB0\xB1\xB2\xDB\xDC\xDD\xDE\xDF\xFB\xFE"), QByteArray(10, '_'));
+    EXPECT_EQ(fromControllerCharset("\xF9"), w1251(u"•"));
 }
 
 TEST(ControllerCharset, EveryByteSurvivesARoundTripUnlessItsCharacterIsMissing)
@@ -86,16 +86,16 @@ TEST(ControllerCharset, EveryByteSurvivesARoundTripUnlessItsCharacterIsMissing)
         lossy1251.insert(static_cast<std::uint8_t>(c));
     const QSet<int> lossy866 = withoutCounterpart866();
     for (int b = 0; b < 256; ++b) {
-        EXPECT_EQ(FromControllerCharset(ToControllerCharset(byte(b))) == byte(b), !lossy1251.contains(b)) << b;
-        EXPECT_EQ(ToControllerCharset(FromControllerCharset(byte(b))) == byte(b), !lossy866.contains(b)) << b;
+        EXPECT_EQ(fromControllerCharset(toControllerCharset(byte(b))) == byte(b), !lossy1251.contains(b)) << b;
+        EXPECT_EQ(toControllerCharset(fromControllerCharset(byte(b))) == byte(b), !lossy866.contains(b)) << b;
     }
 }
 
 TEST(ControllerCharset, ANameKeepsItsLength)
 {
     const QByteArray name = w1251(u"ГРС Ёлкино №2 «Юг»  ");
-    EXPECT_EQ(ToControllerCharset(name).size(), 20);
-    EXPECT_EQ(FromControllerCharset(ToControllerCharset(name)), w1251(u"ГРС Ёлкино №2 <Юг>  "));
-    EXPECT_TRUE(ToControllerCharset(QByteArray()).isEmpty());
-    EXPECT_TRUE(FromControllerCharset(QByteArray()).isEmpty());
+    EXPECT_EQ(toControllerCharset(name).size(), 20);
+    EXPECT_EQ(fromControllerCharset(toControllerCharset(name)), w1251(u"ГРС Ёлкино №2 <Юг>  "));
+    EXPECT_TRUE(toControllerCharset(QByteArray()).isEmpty());
+    EXPECT_TRUE(fromControllerCharset(QByteArray()).isEmpty());
 }

@@ -56,13 +56,13 @@ TEST(IntegerKeys, DigitsBackspacePercentAndApostropheOnly)
 TEST(LinkPanels, EachLinkKindShowsItsOwnSettings)
 {
     SettingsBlock block;
-    block.settings.direct = LinkRecord{4, 7, 9600, 5, 1, 100, 2};
+    block.gqcIni.direct = LinkRecord{4, 7, 9600, 5, 1, 100, 2};
     LinkPanelTexts texts = linkPanelTexts(block);
     EXPECT_EQ(texts.port, " COM4,   9600 бит/с");
     EXPECT_EQ(texts.address, " Адр. 7");
     EXPECT_TRUE(texts.subscriber.isEmpty());
 
-    block.settings.current.linkKind = LinkKind::Modem;
+    block.gqcIni.current.linkKind = LinkKind::Modem;
     EXPECT_TRUE(linkPanelTexts(block).port.isEmpty()) << "an empty telephone list shows nothing";
     block.phoneList.count = 1;
     block.phoneList.entries[0] = {"ГРС-1", 12, 1, "80561234567"};
@@ -71,7 +71,7 @@ TEST(LinkPanels, EachLinkKindShowsItsOwnSettings)
     EXPECT_EQ(texts.address, " Адр. 12");
     EXPECT_EQ(texts.subscriber, " ГРС-1 (тел. 80561234567)");
 
-    block.settings.current.linkKind = LinkKind::Ethernet;
+    block.gqcIni.current.linkKind = LinkKind::Ethernet;
     block.ethernetList.count = 1;
     block.ethernetList.entries[0] = {"Узел", 9, 0x0A000102, 502};
     texts = linkPanelTexts(block);

@@ -4,9 +4,9 @@
 
 TEST(TextContains, FindsAPatternInAModemReply)
 {
-    EXPECT_TRUE(text_contains("\r\nCONNECT 9600\r\n", "ONNE"));
-    EXPECT_TRUE(text_contains("BUSY", "BUSY"));
-    EXPECT_FALSE(text_contains("BUS", "BUSY"));
-    EXPECT_FALSE(text_contains("", ""));
-    EXPECT_FALSE(text_contains("NO CARRIER", "busy"));
+    EXPECT_TRUE(textContains("\r\nCONNECT 9600\r\n", "ONNE"));
+    EXPECT_TRUE(textContains("BUSY", "BUSY"));
+    EXPECT_FALSE(textContains("BUS", "BUSY"));
+    EXPECT_FALSE(textContains("", ""));
+    EXPECT_FALSE(textContains("NO CARRIER", "busy"));
 }

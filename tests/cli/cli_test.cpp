@@ -377,7 +377,7 @@ TEST_F(GqcCli, DialsTheControllerRunsTheCommandAndHangsUp)
     std::unique_ptr<SerialTransport> line = SerialTransport::open(server->ptyPath(), SerialLineSettings{});
     ASSERT_TRUE(line);
     ScriptedOperator person;
-    const ModemReply reply = ModemDialler(*line, person, std::nullopt).ModemCommand("AT\r", 2000);
+    const ModemReply reply = ModemDialler(*line, person, std::nullopt).modemCommand("AT\r", 2000);
     EXPECT_TRUE(reply.text.contains("OK")) << reply.text.toStdString();
 }
 

@@ -73,12 +73,12 @@ TEST(ChangedFieldRuns, UnequalLengthsChangeNothing)
 // The edit of a table as read from the controller; the requests that carry it.
 Ranges writeEdit(SimulatedLink& link, const FieldRange& range, std::initializer_list<int> changedFields)
 {
-    EXPECT_TRUE(link.layer.ReadFields(range));
+    EXPECT_TRUE(link.layer.readFields(range));
     const QByteArray before = link.image.copyOf(range);
     for (int field : changedFields)
         link.image.field(range.table, field)[0] ^= 1;
     link.forgetRequests();
-    EXPECT_TRUE(link.layer.WriteChangedFields(range, before));
+    EXPECT_TRUE(link.layer.writeChangedFields(range, before));
     EXPECT_EQ(link.server().table(range.table).mid(range.first * TableCatalogue::descriptor(range.table).fieldLength),
               link.image.copyOf(range));
     return link.writes();
@@ -99,12 +99,12 @@ TEST(WriteChangedFields, UnchangedFieldsInsideTheRequestGoWithTheirCurrentValues
 {
     SimulatedLink link;
     ASSERT_TRUE(link.up());
-    ASSERT_TRUE(link.layer.ReadFields({21, 0, 20}));
+    ASSERT_TRUE(link.layer.readFields({21, 0, 20}));
     const QByteArray before = link.image.copyOf({21, 0, 20});
     link.image.field(21, 2)[0] ^= 1;
     link.image.field(21, 9)[0] ^= 1;
     link.forgetRequests();
-    ASSERT_TRUE(link.layer.WriteChangedFields({21, 0, 20}, before));
+    ASSERT_TRUE(link.layer.writeChangedFields({21, 0, 20}, before));
     ASSERT_EQ(link.frames().size(), 1);
     EXPECT_EQ(link.frames()[0].mid(FrameOffset::WriteFirstValue, 8), link.image.copyOf({21, 2, 8}));
 }
@@ -113,13 +113,13 @@ TEST(WriteChangedFields, StopsAtTheFirstFailedRequest)
 {
     SimulatedLink link;
     ASSERT_TRUE(link.up());
-    ASSERT_TRUE(link.layer.ReadFields({23, 0, 20}));
+    ASSERT_TRUE(link.layer.readFields({23, 0, 20}));
     const QByteArray before = link.image.copyOf({23, 0, 20});
     link.image.field(23, 0)[0] ^= 1;
     link.image.field(23, 9)[0] ^= 1;
     link.forgetRequests();
     link.setFaults("request 1 error 26");
-    EXPECT_FALSE(link.layer.WriteChangedFields({23, 0, 20}, before));
+    EXPECT_FALSE(link.layer.writeChangedFields({23, 0, 20}, before));
     EXPECT_EQ(link.writes(), (Ranges{{23, 0, 1}}));
     EXPECT_EQ(link.person.messages().size(), 1);
 }
@@ -128,7 +128,7 @@ TEST(WriteChangedFields, AContentOfAnotherSizeIsRefused)
 {
     SimulatedLink link;
     ASSERT_TRUE(link.up());
-    EXPECT_FALSE(link.layer.WriteChangedFields({21, 0, 20}, QByteArray(19, '\0')));
+    EXPECT_FALSE(link.layer.writeChangedFields({21, 0, 20}, QByteArray(19, '\0')));
     EXPECT_TRUE(link.frames().isEmpty());
 }
 

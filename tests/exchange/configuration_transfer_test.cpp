@@ -30,10 +30,10 @@ TEST(ReadConfigurationTables, ReadsEveryConfigurationTableButThePasswordsInTheLa
 {
     SimulatedLink link;
     ASSERT_TRUE(link.up());
-    ASSERT_TRUE(link.layer.ReadFields({0, 0, 18}));
+    ASSERT_TRUE(link.layer.readFields({0, 0, 18}));
     link.forgetRequests();
 
-    ASSERT_TRUE(ReadConfigurationTables(link.layer));
+    ASSERT_TRUE(readConfigurationTables(link.layer));
     EXPECT_EQ(link.reads(),
               (Ranges{{2, 0, 8},   {3, 0, 4},   {4, 0, 11},  {4, 11, 5},  {5, 0, 1},   {6, 0, 10}, {9, 0, 8},
                       {14, 0, 8},  {15, 0, 8},  {17, 0, 2},  {18, 0, 2},  {19, 0, 2},  {20, 0, 2}, {21, 0, 20},
@@ -63,7 +63,7 @@ TEST(ReadConfigurationTables, AFailureEndsTheReadWithWhatWasReadKept)
     SimulatedLink link;
     ASSERT_TRUE(link.up());
     link.setFaults("request 3 error 11");
-    EXPECT_FALSE(ReadConfigurationTables(link.layer));
+    EXPECT_FALSE(readConfigurationTables(link.layer));
     EXPECT_EQ(link.reads(), (Ranges{{2, 0, 8}, {3, 0, 4}, {4, 0, 11}}));
     EXPECT_EQ(link.image.copyOf({3, 0, 4}), link.server().table(3));
     EXPECT_FALSE(link.person.progressShown());
@@ -74,7 +74,7 @@ TEST(WriteConfigurationTables, WritesAChosenTableInOneRequestAndClearsItsFlag)
     SimulatedLink link;
     ASSERT_TRUE(link.up());
     TableStateSet flags = chosen({22});
-    ASSERT_TRUE(WriteConfigurationTables(link.layer, flags));
+    ASSERT_TRUE(writeConfigurationTables(link.layer, flags));
     EXPECT_EQ(link.writes(), (Ranges{{22, 0, 20}}));
     EXPECT_FALSE(flags.isToWrite(22));
     EXPECT_EQ(link.person.progressMode(), WaitMode::WritingConfiguration);
@@ -88,10 +88,10 @@ TEST(WriteConfigurationTables, FifteenFlowComputersTakeTwoPasswordRequests)
     controller.flowComputers = 15;
     SimulatedLink link(controller);
     ASSERT_TRUE(link.up());
-    ASSERT_TRUE(link.layer.ReadFields({9, 0, 8}));
+    ASSERT_TRUE(link.layer.readFields({9, 0, 8}));
     link.forgetRequests();
     TableStateSet flags = chosen({13, 17});
-    ASSERT_TRUE(WriteConfigurationTables(link.layer, flags));
+    ASSERT_TRUE(writeConfigurationTables(link.layer, flags));
     EXPECT_EQ(link.writes(), (Ranges{{17, 0, 15}, {13, 0, 14}, {13, 14, 1}}));
 }
 
@@ -99,11 +99,11 @@ TEST(WriteConfigurationTables, ARefusedWriteStopsWithTheLaterFlagsStillSet)
 {
     SimulatedLink link;
     ASSERT_TRUE(link.up());
-    ASSERT_TRUE(link.layer.ReadFields({9, 0, 8}));
+    ASSERT_TRUE(link.layer.readFields({9, 0, 8}));
     link.forgetRequests();
     link.setFaults("request 2 error 7");
     TableStateSet flags = chosen({22, 17, 9});
-    EXPECT_FALSE(WriteConfigurationTables(link.layer, flags));
+    EXPECT_FALSE(writeConfigurationTables(link.layer, flags));
     EXPECT_EQ(link.writes(), (Ranges{{9, 0, 8}, {17, 0, 2}}));
     EXPECT_FALSE(flags.isToWrite(9));
     EXPECT_TRUE(flags.isToWrite(17));
@@ -120,18 +120,18 @@ TEST(WriteConfigurationTables, AfterThePortTableTheEngineAndTheLinkSettingsFollo
 {
     SimulatedLink link;
     ASSERT_TRUE(link.up());
-    ASSERT_TRUE(link.layer.ReadFields({3, 0, 4}));
+    ASSERT_TRUE(link.layer.readFields({3, 0, 4}));
     link.image.field(3, 0)[0] = 5;
     link.image.field(3, 1)[0] = static_cast<std::uint8_t>(bitRateCode(19200));
     TableStateSet flags = chosen({3});
-    ASSERT_TRUE(WriteConfigurationTables(link.layer, flags));
+    ASSERT_TRUE(writeConfigurationTables(link.layer, flags));
     EXPECT_EQ(link.engine.address, 5);
     EXPECT_EQ(link.engine.baud, 19200);
-    EXPECT_EQ(link.settings.settings.direct.address, 5);
-    EXPECT_EQ(link.settings.settings.direct.bitRate, 19200);
+    EXPECT_EQ(link.settings.gqcIni.direct.address, 5);
+    EXPECT_EQ(link.settings.gqcIni.direct.bitRate, 19200);
     EXPECT_EQ(link.person.panel(StatusPanel::Link), " COM1,   19200 бит/с");
     // The controller answers at its new address.
-    EXPECT_TRUE(link.layer.ReadFields({0, 0, 18}));
+    EXPECT_TRUE(link.layer.readFields({0, 0, 18}));
     EXPECT_EQ(link.server().address(), 5);
 }
 
@@ -140,8 +140,8 @@ TEST(WriteConfigurationTables, AResetControllerTakesAWholeConfiguration)
 {
     SimulatedLink source;
     ASSERT_TRUE(source.up());
-    ASSERT_TRUE(source.layer.ReadFields({0, 0, 18}));
-    ASSERT_TRUE(ReadConfigurationTables(source.layer));
+    ASSERT_TRUE(source.layer.readFields({0, 0, 18}));
+    ASSERT_TRUE(readConfigurationTables(source.layer));
 
     SimControllerOptions reset;
     reset.version = 14;
@@ -150,8 +150,8 @@ TEST(WriteConfigurationTables, AResetControllerTakesAWholeConfiguration)
     target.image = source.image;
     target.image.field(3, 0)[0] = 7;
     // The user table comes first, on its own: until it is whole nothing else may be written.
-    ASSERT_TRUE(target.layer.WriteFields({4, 0, 10}));
-    ASSERT_TRUE(target.layer.WriteFields({4, 10, 6}));
+    ASSERT_TRUE(target.layer.writeFields({4, 0, 10}));
+    ASSERT_TRUE(target.layer.writeFields({4, 10, 6}));
     target.forgetRequests();
 
     TableStateSet flags{DestroyedTables::everyTable()};
@@ -159,7 +159,7 @@ TEST(WriteConfigurationTables, AResetControllerTakesAWholeConfiguration)
     RequestContext context = target.context();
     context.writeAndDisconnect = true;
     RequestLayer layer(context);
-    ASSERT_TRUE(WriteConfigurationTables(layer, flags));
+    ASSERT_TRUE(writeConfigurationTables(layer, flags));
 
     const std::vector<FieldRange> writes = target.writes();
     ASSERT_GE(writes.size(), 6u);
@@ -171,12 +171,12 @@ TEST(WriteConfigurationTables, AResetControllerTakesAWholeConfiguration)
         EXPECT_EQ(transferred(target.image, table),
                   target.server().table(table).left(transferred(target.image, table).size()))
             << table;
-    EXPECT_EQ(target.server().table(5), ToControllerCharset(target.image.copyOf({5, 0, 1})));
+    EXPECT_EQ(target.server().table(5), toControllerCharset(target.image.copyOf({5, 0, 1})));
     EXPECT_EQ(target.image.copyOf({5, 0, 1}), source.image.copyOf({5, 0, 1}));
     EXPECT_EQ(target.person.panel(StatusPanel::Address), "ГРС Северная");
     // The engine keeps the address it will disconnect from; the saved settings take the new one.
     EXPECT_EQ(target.engine.address, 1);
-    EXPECT_EQ(target.settings.settings.direct.address, 7);
+    EXPECT_EQ(target.settings.gqcIni.direct.address, 7);
 }
 
 } // namespace

@@ -12,18 +12,18 @@ TEST(ResetNonVolatileData, TheControllerAndTheSavedDirectLinkRestartAtAddress1An
     SimulatedLink link(controller);
     ASSERT_TRUE(link.up());
     link.engine.baud = 38400;
-    link.settings.settings.direct.address = 3;
-    link.settings.settings.direct.bitRate = 38400;
+    link.settings.gqcIni.direct.address = 3;
+    link.settings.gqcIni.direct.bitRate = 38400;
     RequestContext context = link.context();
-    ASSERT_TRUE(ResetNonVolatileData(context));
+    ASSERT_TRUE(resetNonVolatileData(context));
 
     ASSERT_EQ(link.frames().size(), 1);
     EXPECT_EQ(link.frames()[0][3], 25);
     EXPECT_EQ(link.server().version(), 14);
     EXPECT_EQ(link.engine.address, 1);
     EXPECT_EQ(link.engine.baud, 9600);
-    EXPECT_EQ(link.settings.settings.direct.address, 1);
-    EXPECT_EQ(link.settings.settings.direct.bitRate, 9600);
+    EXPECT_EQ(link.settings.gqcIni.direct.address, 1);
+    EXPECT_EQ(link.settings.gqcIni.direct.bitRate, 9600);
     EXPECT_TRUE(link.person.messages().isEmpty());
 }
 
@@ -31,11 +31,11 @@ TEST(ResetNonVolatileData, AnEthernetLinkKeepsItsSavedSettings)
 {
     SimulatedLink link;
     ASSERT_TRUE(link.up());
-    link.settings.settings.current.linkKind = LinkKind::Ethernet;
-    const Settings before = link.settings.settings;
+    link.settings.gqcIni.current.linkKind = LinkKind::Ethernet;
+    const Settings before = link.settings.gqcIni;
     RequestContext context = link.context();
-    ASSERT_TRUE(ResetNonVolatileData(context));
-    EXPECT_EQ(link.settings.settings, before);
+    ASSERT_TRUE(resetNonVolatileData(context));
+    EXPECT_EQ(link.settings.gqcIni, before);
     EXPECT_EQ(link.engine.baud, 9600);
 }
 
@@ -46,10 +46,10 @@ TEST(ResetNonVolatileData, ARefusalIsToldAndChangesNothing)
     SimulatedLink link(controller);
     ASSERT_TRUE(link.up());
     link.logIn(SimulatedLink::Operator4);
-    link.settings.settings.current.linkKind = LinkKind::Modem;
-    link.settings.settings.phone.link.address = 3;
+    link.settings.gqcIni.current.linkKind = LinkKind::Modem;
+    link.settings.gqcIni.phone.link.address = 3;
     RequestContext context = link.context();
-    EXPECT_FALSE(ResetNonVolatileData(context));
+    EXPECT_FALSE(resetNonVolatileData(context));
 
     ASSERT_EQ(link.person.messages().size(), 1);
     EXPECT_EQ(link.person.messages()[0].kind, MessageKind::Error);
@@ -57,7 +57,7 @@ TEST(ResetNonVolatileData, ARefusalIsToldAndChangesNothing)
     EXPECT_EQ(link.person.messages()[0].line2, "Команда 25.  Недостаточный уровень доступа");
     EXPECT_EQ(link.server().version(), 4);
     EXPECT_EQ(link.engine.address, 3);
-    EXPECT_EQ(link.settings.settings.phone.link.address, 3);
+    EXPECT_EQ(link.settings.gqcIni.phone.link.address, 3);
 }
 
 } // namespace

@@ -25,9 +25,9 @@ TEST(RequestLayerRead, ShowsItsProgressAndCopiesTheFieldsIntoTheImage)
 {
     SimulatedLink link;
     ASSERT_TRUE(link.up());
-    EXPECT_TRUE(link.layer.ReadFields({22, 4, 3}));
-    EXPECT_TRUE(link.layer.ReadFields({5, 0, 1}));
-    EXPECT_TRUE(link.layer.ReadFields({9, 2, 0}));
+    EXPECT_TRUE(link.layer.readFields({22, 4, 3}));
+    EXPECT_TRUE(link.layer.readFields({5, 0, 1}));
+    EXPECT_TRUE(link.layer.readFields({9, 2, 0}));
     EXPECT_EQ(link.reads(), (Ranges{{22, 4, 3}, {5, 0, 1}, {9, 2, 0}}));
     EXPECT_EQ(link.image.copyOf({22, 4, 3}), link.server().table(22).mid(16, 12));
     EXPECT_EQ(link.image.copyOf({22, 0, 4}), QByteArray(16, '\0'));
@@ -45,7 +45,7 @@ TEST(RequestLayerRead, RetryRepeatsTheSameRequestWhileTheOperatorSaysYes)
     ASSERT_TRUE(link.up());
     link.setFaults("request 1 error 11");
     link.person.answerYes();
-    EXPECT_TRUE(link.layer.ReadFields({5, 0, 1}));
+    EXPECT_TRUE(link.layer.readFields({5, 0, 1}));
     const QList<QByteArray> frames = link.frames();
     ASSERT_EQ(frames.size(), 2);
     EXPECT_EQ(frames[0], frames[1]);
@@ -61,7 +61,7 @@ TEST(RequestLayerRead, NoGivesUpAndLeavesTheImageAlone)
     SimulatedLink link;
     ASSERT_TRUE(link.up());
     link.setFaults("request 1 error 11");
-    EXPECT_FALSE(link.layer.ReadFields({5, 0, 1}));
+    EXPECT_FALSE(link.layer.readFields({5, 0, 1}));
     EXPECT_EQ(link.frames().size(), 1);
     EXPECT_EQ(link.person.messages().size(), 1);
     EXPECT_EQ(link.image.copyOf({5, 0, 1}), QByteArray(20, '\0'));
@@ -74,7 +74,7 @@ TEST(RequestLayerRead, WithoutTheInteractiveFlagNothingIsShownOrAsked)
     ASSERT_TRUE(link.up());
     link.setFaults("request 1 error 11");
     link.person.answerYes();
-    EXPECT_FALSE(link.layer.ReadFields({5, 0, 1}, false));
+    EXPECT_FALSE(link.layer.readFields({5, 0, 1}, false));
     EXPECT_EQ(link.frames().size(), 1);
     EXPECT_TRUE(link.person.messages().isEmpty());
     EXPECT_TRUE(link.person.panelHistory(StatusPanel::Transient).isEmpty());
@@ -84,9 +84,9 @@ TEST(RequestLayerRead, RangesOutsideTheCatalogueAreNotSent)
 {
     SimulatedLink link;
     ASSERT_TRUE(link.up());
-    EXPECT_FALSE(link.layer.ReadFields({5, 0, 2}));
-    EXPECT_FALSE(link.layer.ReadFields({38, 0, 1}));
-    EXPECT_FALSE(link.layer.WriteFields({1, 0, 1}));
+    EXPECT_FALSE(link.layer.readFields({5, 0, 2}));
+    EXPECT_FALSE(link.layer.readFields({38, 0, 1}));
+    EXPECT_FALSE(link.layer.writeFields({1, 0, 1}));
     EXPECT_TRUE(link.frames().isEmpty());
 }
 
@@ -94,12 +94,12 @@ TEST(RequestLayerWrite, SendsTheImageAndRetriesOnYes)
 {
     SimulatedLink link;
     ASSERT_TRUE(link.up());
-    ASSERT_TRUE(link.layer.ReadFields({22, 0, 20}));
+    ASSERT_TRUE(link.layer.readFields({22, 0, 20}));
     link.image.field(22, 3)[0] ^= 0x55;
     link.forgetRequests();
     link.person.answerYes();
     link.setFaults("request 1 error 26");
-    EXPECT_TRUE(link.layer.WriteFields({22, 0, 20}));
+    EXPECT_TRUE(link.layer.writeFields({22, 0, 20}));
     const QList<QByteArray> frames = link.frames();
     ASSERT_EQ(frames.size(), 2);
     EXPECT_EQ(frames[0], frames[1]);
@@ -117,7 +117,7 @@ TEST(RequestLayerWrite, WithoutTheInteractiveFlagOnlyTheProgressIsShown)
     SimulatedLink link;
     ASSERT_TRUE(link.up());
     link.setFaults("request 1 error 26");
-    EXPECT_FALSE(link.layer.WriteFields({6, 1, 1}, false));
+    EXPECT_FALSE(link.layer.writeFields({6, 1, 1}, false));
     EXPECT_TRUE(link.person.messages().isEmpty());
     EXPECT_EQ(link.person.panelHistory(StatusPanel::Transient), (QStringList{"Запись в таблицу 6 (поле 1)"}));
     EXPECT_EQ(link.layer.failure(), "Команда 2.  Недостаточный уровень доступа");
@@ -147,7 +147,7 @@ protected:
 TEST_F(MismatchedAnswers, ReadAnswerOfAnotherTableIsRefusedAndNothingIsCopied)
 {
     line.answer(TestFrames::fieldsAnswer(1, 6, 0, 1, QByteArray(20, 'X')));
-    EXPECT_FALSE(layer.ReadFields({5, 0, 1}));
+    EXPECT_FALSE(layer.readFields({5, 0, 1}));
     expectMessage(person, "Несоответствие запрошенных и переданных данных.", "Табл. 5 \" Наименование контроллера\".");
     EXPECT_EQ(bytesOf(image.table(5)), QByteArray(20, '\0'));
     EXPECT_EQ(layer.failure(), "Несоответствие запрошенных и переданных данных.");
@@ -158,7 +158,7 @@ TEST_F(MismatchedAnswers, YesAsksAgainAndTheRightAnswerIsTaken)
     line.answer(TestFrames::fieldsAnswer(1, 5, 0, 1, QByteArray(12, 'Y'))); // fewer bytes than a field
     line.answer(TestFrames::fieldsAnswer(1, 5, 0, 1, QByteArray(20, 'Z')));
     person.answerYes();
-    EXPECT_TRUE(layer.ReadFields({5, 0, 1}));
+    EXPECT_TRUE(layer.readFields({5, 0, 1}));
     EXPECT_EQ(line.writes().size(), 2);
     EXPECT_EQ(person.messages().size(), 1);
     EXPECT_EQ(bytesOf(image.table(5)), QByteArray(20, 'Z'));
@@ -167,7 +167,7 @@ TEST_F(MismatchedAnswers, YesAsksAgainAndTheRightAnswerIsTaken)
 TEST_F(MismatchedAnswers, WriteEchoOfAnotherRangeIsQuestioned)
 {
     line.answer(TestFrames::answer(1, 0x82, QByteArray::fromHex("00160114")));
-    EXPECT_FALSE(layer.WriteFields({22, 0, 20}));
+    EXPECT_FALSE(layer.writeFields({22, 0, 20}));
     expectMessage(person, "Несоответствие заголовка ответа заголовку запроса на запись.",
                   "Табл. 22 \" Зона нечувствительности изменений параметров газа\".");
     EXPECT_EQ(person.panel(StatusPanel::Transient), "Запись в таблицу 22 (поля 0-19)");

@@ -70,7 +70,7 @@ TEST_F(ConnectDialog, DirectLineLoadsTheEngineAndOpensThePort)
     EXPECT_TRUE(dir.read("INI/gqc.ini").contains("Adr=17")) << "the settings are saved";
 
     const char table0[] = {0, 0, 18};
-    EXPECT_TRUE(state->engine.request(1, QByteArrayView(table0, 3))) << state->engine.error_message().toStdString();
+    EXPECT_TRUE(state->engine.request(1, QByteArrayView(table0, 3))) << state->engine.errorMessage().toStdString();
 }
 
 TEST_F(ConnectDialog, AnAddressOutOfRangeKeepsTheDialogOpen)
@@ -87,7 +87,7 @@ TEST_F(ConnectDialog, AnAddressOutOfRangeKeepsTheDialogOpen)
 
 TEST_F(ConnectDialog, ADirectLineThatReleasesThePortDoesNotOpenIt)
 {
-    state->settings.settings.current.openPortPerRequest = true;
+    state->settings.gqcIni.current.openPortPerRequest = true;
     TFormConnect dialog(*state, person);
     dialog.findChild<QComboBox*>("address")->setCurrentText("17");
     button(dialog, "Связаться")->click();
@@ -98,10 +98,10 @@ TEST_F(ConnectDialog, ADirectLineThatReleasesThePortDoesNotOpenIt)
 
 TEST_F(ConnectDialog, EthernetTakesTheSubscribersAddressAndConnects)
 {
-    state->settings.settings.current.linkKind = LinkKind::Ethernet;
+    state->settings.gqcIni.current.linkKind = LinkKind::Ethernet;
     state->settings.ethernetList.count = 1;
     state->settings.ethernetList.entries[0] = {"Узел", 17, 0x7F000001, server->tcpPort()};
-    state->settings.settings.ethernet.link.address = 99;
+    state->settings.gqcIni.ethernet.link.address = 99;
     TFormConnect dialog(*state, person);
     EXPECT_EQ(dialog.findChild<QComboBox*>("subscribers")->itemText(1), "Новый абонент");
     EXPECT_FALSE(dialog.findChild<QComboBox*>("address")->isEnabled());
@@ -114,7 +114,7 @@ TEST_F(ConnectDialog, EthernetTakesTheSubscribersAddressAndConnects)
 
 TEST_F(ConnectDialog, AFullTelephoneListOffersNoNewSubscriber)
 {
-    state->settings.settings.current.linkKind = LinkKind::Modem;
+    state->settings.gqcIni.current.linkKind = LinkKind::Modem;
     state->settings.phoneList.count = 200;
     TFormConnect dialog(*state, person);
     EXPECT_EQ(dialog.findChild<QComboBox*>("subscribers")->count(), 200);
@@ -129,7 +129,7 @@ TEST_F(ConnectDialog, AddressSearchLearnsTheOneControllerOnTheLine)
     ASSERT_FALSE(person.messages().isEmpty());
     EXPECT_EQ(person.messages().last().line1, "Адрес устройства установлен");
     EXPECT_EQ(person.messages().last().line2, "(адрес = 17).");
-    EXPECT_EQ(state->settings.settings.direct.address, 17);
+    EXPECT_EQ(state->settings.gqcIni.direct.address, 17);
     EXPECT_FALSE(state->engine.linkOpen()) << "the port is closed after the search";
 }
 
@@ -143,7 +143,7 @@ TEST_F(ConnectDialog, LinkParametersOutOfRangeAreNotStored)
     EXPECT_NE(parameters.result(), QDialog::Accepted);
     ASSERT_EQ(person.messages().size(), 1);
     EXPECT_EQ(person.messages()[0].line1, "Время ожидания следующих байтов ответа");
-    EXPECT_EQ(state->settings.settings.direct.interByteMs, 300);
+    EXPECT_EQ(state->settings.gqcIni.direct.interByteMs, 300);
 }
 
 } // namespace

@@ -138,7 +138,7 @@ TEST_F(TableInfoDialog, ResetAsksFirstAndAFailureKeepsTheDialogOpen)
     EXPECT_EQ(engine.last_function, 25);
     EXPECT_EQ(person.messages()[2].kind, MessageKind::Error);
     EXPECT_EQ(person.messages()[2].line1, "Команда не может быть выполнена.");
-    EXPECT_EQ(person.messages()[2].line2, engine.error_message());
+    EXPECT_EQ(person.messages()[2].line2, engine.errorMessage());
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(reset->isEnabled());
 }

@@ -64,9 +64,9 @@ TEST_F(EngineOnFakeLine, ReadSendsPreamblesAndFrameAndTakesTheAnswer)
     const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 18, QByteArray::fromHex("00490204"));
     line.answer(answer, 5);
 
-    ASSERT_TRUE(readTable0()) << engine.error_message().toStdString();
+    ASSERT_TRUE(readTable0()) << engine.errorMessage().toStdString();
     EXPECT_EQ(engine.status, 0);
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Команда выполнена"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Команда выполнена"));
     ASSERT_EQ(line.writes().size(), 1);
     QByteArray frame = QByteArray::fromHex("cc010a0100000012");
     appendCrc16(frame);
@@ -99,9 +99,9 @@ TEST_F(EngineOnFakeLine, AnswerCutAfterItsLengthFailsWithStatus5AfterTheInterByt
     EXPECT_GE(clock.elapsed(), engine.inter_byte_ms);
     EXPECT_LT(clock.elapsed(), engine.answer_timeout_ms);
     EXPECT_EQ(engine.status, 5);
-    EXPECT_EQ(engine.error_message(),
+    EXPECT_EQ(engine.errorMessage(),
               QStringLiteral("Команда 1.  Ответ получен не полностью (превышено время между байтами)"));
-    EXPECT_EQ(engine.message, engine.error_message());
+    EXPECT_EQ(engine.message, engine.errorMessage());
 }
 
 TEST_F(EngineOnFakeLine, SilenceFailsWithStatus10AfterTheAnswerTime)
@@ -113,7 +113,7 @@ TEST_F(EngineOnFakeLine, SilenceFailsWithStatus10AfterTheAnswerTime)
     EXPECT_GE(clock.elapsed(), engine.answer_timeout_ms);
     EXPECT_LT(clock.elapsed(), 5000);
     EXPECT_EQ(engine.status, 10);
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Устройство не отвечает"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Устройство не отвечает"));
     EXPECT_EQ(person.panel(StatusPanel::Exchange), QString());
 }
 
@@ -122,7 +122,7 @@ TEST_F(EngineOnFakeLine, BytesArrivingOneByOneJustInsideTheInterByteTimeMakeAFra
     engine.inter_byte_ms = 60;
     const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 2, "\x01\x02");
     line.answerBytewise(answer, 10, 45);
-    ASSERT_TRUE(readTable0()) << engine.error_message().toStdString();
+    ASSERT_TRUE(readTable0()) << engine.errorMessage().toStdString();
     EXPECT_EQ(answerBytes(), answer);
 }
 
@@ -131,31 +131,31 @@ TEST_F(EngineOnFakeLine, ControllerErrorRepliesGiveItsTextWithTheCommand)
     line.answer(TestFrames::errorReply(1, 0x01, 9));
     EXPECT_FALSE(readTable0());
     EXPECT_EQ(engine.status, 8);
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Нет такой таблицы"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Нет такой таблицы"));
 
     line.answer(TestFrames::errorReply(1, 0x01, 70));
     EXPECT_FALSE(readTable0());
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Код ошибки = 70"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Код ошибки = 70"));
 
     line.answer(TestFrames::errorReply(1, 0x01, 0));
     EXPECT_FALSE(readTable0());
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Код ошибки = 0"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Код ошибки = 0"));
 
     line.answer(TestFrames::errorReply(1, 0x02, 33));
     EXPECT_FALSE(engine.request(2, QByteArray::fromHex("0400014142")));
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 2.  Пользователь с таким именем уже есть "));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 2.  Пользователь с таким именем уже есть "));
 
     // A success after a failure leaves no failure text behind.
     line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"));
     EXPECT_TRUE(readTable0());
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Команда выполнена"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Команда выполнена"));
 }
 
 TEST_F(EngineOnFakeLine, DestroyedTableErrorNamesTheTable)
 {
     line.answer(TestFrames::errorReply(1, 0x02, 60, QByteArray::fromHex("0005")));
     EXPECT_FALSE(engine.request(2, QByteArray::fromHex("0500014142")));
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 2.  Разрушена таблица 5"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 2.  Разрушена таблица 5"));
 }
 
 TEST_F(EngineOnFakeLine, ErrorReplyWithWrongChecksumIsAChecksumFailure)
@@ -165,7 +165,7 @@ TEST_F(EngineOnFakeLine, ErrorReplyWithWrongChecksumIsAChecksumFailure)
     line.answer(reply);
     EXPECT_FALSE(readTable0());
     EXPECT_EQ(engine.status, 7);
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Несовпадение КС ответа контроллера"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Несовпадение КС ответа контроллера"));
 }
 
 TEST_F(EngineOnFakeLine, AnswerToAnotherFunctionIsAnError)
@@ -174,7 +174,7 @@ TEST_F(EngineOnFakeLine, AnswerToAnotherFunctionIsAnError)
     line.answer(TestFrames::answer(1, 0x82, QByteArray::fromHex("0400000001")));
     EXPECT_FALSE(readTable0());
     EXPECT_EQ(engine.status, 8);
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Неправильные параметры в запросе"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Неправильные параметры в запросе"));
 }
 
 TEST_F(EngineOnFakeLine, SecondAttemptAfterATimeOutSendsTheSameFrameAtOnce)
@@ -245,7 +245,7 @@ TEST_F(EngineOnFakeLine, UnknownFunctionCodeOrOverlongWriteSendsNothing)
 {
     EXPECT_FALSE(engine.request(3, Table0Range));
     EXPECT_EQ(engine.status, 2);
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 3.  Неверно задан код функции"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 3.  Неверно задан код функции"));
     EXPECT_FALSE(engine.request(2, QByteArray(233, 'x')));
     EXPECT_EQ(engine.status, 2);
     EXPECT_TRUE(line.writes().isEmpty());
@@ -258,7 +258,7 @@ TEST_F(EngineOnFakeLine, AbortBeforeTheRequestSendsNothing)
     EXPECT_EQ(engine.status, 19);
     EXPECT_FALSE(engine.abort_requested);
     EXPECT_TRUE(line.writes().isEmpty());
-    EXPECT_EQ(engine.error_message().right(53),
+    EXPECT_EQ(engine.errorMessage().right(53),
               QStringLiteral("Обмен прерван по признаку завершения работы программы"));
 }
 
@@ -337,7 +337,7 @@ TEST_F(EngineOnFakeLine, FailedSerialWriteIsStatus3AndReleasesTheTransmitter)
     line.writeFails = true;
     EXPECT_FALSE(readTable0());
     EXPECT_EQ(engine.status, 3);
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Сбой при выполнении операции записи"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Сбой при выполнении операции записи"));
     EXPECT_EQ(line.eventsOf(FakeLine::Action::Rts).last().value, 0);
 }
 
@@ -363,7 +363,7 @@ TEST_F(EngineOnFakeLine, EthernetSendAndReceiveFailures)
     line.writeFails = true;
     EXPECT_FALSE(readTable0());
     EXPECT_EQ(engine.status, 20);
-    EXPECT_EQ(engine.error_message(),
+    EXPECT_EQ(engine.errorMessage(),
               QStringLiteral("Команда 1.  Ithernet. Не выполнена команда send (посылка запроса)"));
 
     line.writeFails = false;
@@ -374,7 +374,7 @@ TEST_F(EngineOnFakeLine, EthernetSendAndReceiveFailures)
     EXPECT_FALSE(readTable0());
     EXPECT_LT(clock.elapsed(), 2000);
     EXPECT_EQ(engine.status, 21);
-    EXPECT_EQ(engine.error_message(),
+    EXPECT_EQ(engine.errorMessage(),
               QStringLiteral("Команда 1.  Ithernet. Не выполнена команда recv (чтение ответа на запрос)"));
 }
 
@@ -417,11 +417,11 @@ TEST(EnginePortPerRequest, UnavailablePortIsStatus6AfterTheWait)
     EXPECT_GE(clock.elapsed(), 1000);
     EXPECT_GT(tries, 1);
     EXPECT_EQ(engine.status, 6);
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Коммуникационный порт COM7 недоступен"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Коммуникационный порт COM7 недоступен"));
 
     engine.port_open_wait_s = 0;
     tries = 0;
-    EXPECT_FALSE(engine.open_port());
+    EXPECT_FALSE(engine.openPort());
     EXPECT_EQ(tries, 0);
     EXPECT_EQ(engine.status, 6);
 }

@@ -88,15 +88,15 @@ TEST_F(ModemOnSimulator, DialsThenCarriesTheProtocolUntilHungUp)
         panel.contains(QStringLiteral(" Установление связи по телефону. Команда ATD88125551234.  Ответ CONNECT 9600")));
     EXPECT_TRUE(panel.contains(QStringLiteral(" Проверка готовности GSM. Команда AT+CPAS. Ответ +CPAS: 0")));
 
-    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000012"))) << engine.error_message().toStdString();
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000012"))) << engine.errorMessage().toStdString();
     EXPECT_EQ(engine.answer_frame[9], 73) << "the controller's type code";
     EXPECT_EQ(server->requests().size(), 1);
     EXPECT_EQ(record.rtsChanges, 0) << "a modem line has no transmitter to switch";
 
     ModemDialler modem = dialler();
-    modem.HangUp();
+    modem.hangUp();
     EXPECT_EQ(record.writes.mid(record.writes.size() - 2), (QList<QByteArray>{"+++", "ath\r"}));
-    const ModemReply reply = modem.ModemCommand("AT\r", 1000);
+    const ModemReply reply = modem.modemCommand("AT\r", 1000);
     EXPECT_EQ(reply.result, DialResult::Connected);
     EXPECT_TRUE(reply.text.contains("OK")) << "the modem is back in command mode";
 }
@@ -136,7 +136,7 @@ TEST_F(ModemOnSimulator, UnreadyGsmModemEndsTheDiallingAtOnce)
     ASSERT_NO_FATAL_FAILURE(startSimulator(modem));
     EXPECT_EQ(dial(QStringLiteral("1"), QStringLiteral("ATZ"), 3), DialResult::GsmNotReady);
     EXPECT_EQ(dialling(), (QList<QByteArray>{"ATZ\r", GsmQuery}));
-    EXPECT_FALSE(dialler().CheckGsmReady());
+    EXPECT_FALSE(dialler().checkGsmReady());
 }
 
 TEST_F(ModemOnSimulator, EscapeDuringTheDialEndsEveryAttempt)

@@ -49,9 +49,9 @@ protected:
 TEST_F(EngineOnPseudoTerminal, ReadsTableZeroThroughTheSerialPort)
 {
     ControllerPeer peer(terminal.takeMaster(), identification, true);
-    ASSERT_TRUE(engine.open_port());
+    ASSERT_TRUE(engine.openPort());
     // A pseudo-terminal has no RTS line: the exchange goes on without it.
-    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000012"))) << engine.error_message().toStdString();
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000012"))) << engine.errorMessage().toStdString();
     EXPECT_EQ(engine.answer_frame[8], 0x49);
     EXPECT_EQ(engine.answer_frame[2], 8 + 18 + 2);
     ASSERT_EQ(peer.requests().size(), 1);
@@ -80,8 +80,8 @@ TEST_F(EngineOnPseudoTerminal, FaultyAnswersOverTheSerialPort)
             }
         },
         true);
-    ASSERT_TRUE(engine.open_port());
-    EXPECT_TRUE(engine.request(1, QByteArray::fromHex("000012"))) << engine.error_message().toStdString();
+    ASSERT_TRUE(engine.openPort());
+    EXPECT_TRUE(engine.request(1, QByteArray::fromHex("000012"))) << engine.errorMessage().toStdString();
     EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000012")));
     EXPECT_EQ(engine.status, 5);
     EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000012")));
@@ -102,7 +102,7 @@ TEST_F(EngineOnPseudoTerminal, SilentControllerTimesOut)
 {
     ControllerPeer peer(
         terminal.takeMaster(), [](const QByteArray&) { return QByteArray(); }, true);
-    ASSERT_TRUE(engine.open_port());
+    ASSERT_TRUE(engine.openPort());
     EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
     EXPECT_EQ(engine.status, 10);
     EXPECT_EQ(peer.requests().size(), 1);
@@ -112,7 +112,7 @@ TEST_F(EngineOnPseudoTerminal, LineThatHangsUpEndsInATimeOut)
 {
     ControllerPeer peer(
         terminal.takeMaster(), [](const QByteArray&) { return QByteArray(); }, true);
-    ASSERT_TRUE(engine.open_port());
+    ASSERT_TRUE(engine.openPort());
     std::thread hangUp([&peer] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         peer.hangUp();
@@ -134,11 +134,11 @@ TEST_F(EngineOnPseudoTerminal, PortHeldByAnotherProgramIsUnavailableButExists)
     ASSERT_NE(holder, nullptr);
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(engine.open_port());
+    EXPECT_FALSE(engine.openPort());
     EXPECT_GE(clock.elapsed(), 1000);
     EXPECT_EQ(engine.status, 6);
     EXPECT_TRUE(engine.message.endsWith(QStringLiteral("Коммуникационный порт COM3 недоступен")));
-    EXPECT_TRUE(port_exists(PortNumber, names));
+    EXPECT_TRUE(portExists(PortNumber, names));
 }
 
 TEST(SerialPort, MissingDeviceIsUnavailableAfterTheWaitAndDoesNotExist)
@@ -151,15 +151,15 @@ TEST(SerialPort, MissingDeviceIsUnavailableAfterTheWaitAndDoesNotExist)
     clock.start();
     EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
     EXPECT_GE(clock.elapsed(), 1000);
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Коммуникационный порт COM12 недоступен"));
-    EXPECT_FALSE(port_exists(12, names));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Коммуникационный порт COM12 недоступен"));
+    EXPECT_FALSE(portExists(12, names));
 }
 
 TEST(SerialPort, FreePortExistsAndTakesBitRatesOutsideTheRange)
 {
     PseudoTerminal terminal;
     const ComPortNames names({{5, terminal.slavePath()}});
-    EXPECT_TRUE(port_exists(5, names));
+    EXPECT_TRUE(portExists(5, names));
     SerialLineSettings settings;
     settings.bitRate = 50;
     settings.dataBits = 2;

@@ -41,25 +41,25 @@ EthernetSubscriber subscriber(std::uint16_t port, std::uint8_t address)
 
 TEST(ParseDottedAddress, FourDecimalOctetsFirstOctetMostSignificant)
 {
-    EXPECT_EQ(ParseDottedAddress(QStringLiteral("192.168.1.10")), 0xC0A8010Au);
-    EXPECT_EQ(ParseDottedAddress(QStringLiteral("0.0.0.0")), 0u);
-    EXPECT_EQ(ParseDottedAddress(QStringLiteral("255.255.255.255")), 0xFFFFFFFFu);
+    EXPECT_EQ(parseDottedAddress(QStringLiteral("192.168.1.10")), 0xC0A8010Au);
+    EXPECT_EQ(parseDottedAddress(QStringLiteral("0.0.0.0")), 0u);
+    EXPECT_EQ(parseDottedAddress(QStringLiteral("255.255.255.255")), 0xFFFFFFFFu);
     for (const char* bad : {"256.1.1.1", "1.2.3", "1.2.3.4.5", "a.b.c.d", "", " 1.2.3.4", "1..2.3", "1.2.3.-4",
                             "0001.2.3.4", "ethernet.local"})
-        EXPECT_FALSE(ParseDottedAddress(QString::fromLatin1(bad))) << bad;
+        EXPECT_FALSE(parseDottedAddress(QString::fromLatin1(bad))) << bad;
 }
 
 TEST(ResolveAddress, NumericHostAndPortNeedNoLookup)
 {
     ScriptedOperator person;
     const auto resolved =
-        ResolveAddress(QStringLiteral("10.0.0.7"), QStringLiteral("502"), QStringLiteral("TCP"), person);
+        resolveAddress(QStringLiteral("10.0.0.7"), QStringLiteral("502"), QStringLiteral("TCP"), person);
     ASSERT_TRUE(resolved);
     EXPECT_EQ(resolved->address, QHostAddress(QStringLiteral("10.0.0.7")));
     EXPECT_EQ(resolved->port, 502);
     EXPECT_TRUE(person.messages().isEmpty());
 
-    const auto any = ResolveAddress(std::nullopt, QStringLiteral("http"), QStringLiteral("TCP"), person);
+    const auto any = resolveAddress(std::nullopt, QStringLiteral("http"), QStringLiteral("TCP"), person);
     ASSERT_TRUE(any);
     EXPECT_EQ(any->address, QHostAddress(QHostAddress::AnyIPv4));
     EXPECT_EQ(any->port, 80);
@@ -68,10 +68,10 @@ TEST(ResolveAddress, NumericHostAndPortNeedNoLookup)
 TEST(ResolveAddress, UnknownHostOrServiceIsToldToTheOperator)
 {
     ScriptedOperator person;
-    EXPECT_FALSE(ResolveAddress(QStringLiteral("1.2.3.4"), QStringLiteral("gqc-no-such-service"), QStringLiteral("TCP"),
+    EXPECT_FALSE(resolveAddress(QStringLiteral("1.2.3.4"), QStringLiteral("gqc-no-such-service"), QStringLiteral("TCP"),
                                 person));
-    EXPECT_FALSE(ResolveAddress(QStringLiteral("1.2.3.4"), QStringLiteral("70000"), QStringLiteral("TCP"), person));
-    EXPECT_FALSE(ResolveAddress(QStringLiteral("gqc-no-such-host.invalid"), QStringLiteral("502"),
+    EXPECT_FALSE(resolveAddress(QStringLiteral("1.2.3.4"), QStringLiteral("70000"), QStringLiteral("TCP"), person));
+    EXPECT_FALSE(resolveAddress(QStringLiteral("gqc-no-such-host.invalid"), QStringLiteral("502"),
                                 QStringLiteral("TCP"), person));
     ASSERT_EQ(person.messages().size(), 3);
     EXPECT_EQ(person.messages()[0].line1, QStringLiteral("неизвестный сервис: gqc-no-such-service"));
@@ -84,7 +84,7 @@ TEST(ConnectEthernet, NoSubscriberChosenIsAnInputError)
 {
     ScriptedOperator person;
     hgcbox engine(0);
-    EXPECT_FALSE(ConnectEthernet(std::nullopt, settingsWith(1), engine, person));
+    EXPECT_FALSE(connectEthernet(std::nullopt, settingsWith(1), engine, person));
     ASSERT_EQ(person.messages().size(), 1);
     EXPECT_EQ(person.messages()[0].kind, MessageKind::InputError);
     EXPECT_EQ(person.messages()[0].line1, QStringLiteral("Введены не все параметры"));
@@ -102,7 +102,7 @@ TEST(ConnectEthernet, NobodyListeningTimesOutAfterTheConnectWait)
     hgcbox engine(0);
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(ConnectEthernet(subscriber(closedPort, 9), settingsWith(1), engine, person));
+    EXPECT_FALSE(connectEthernet(subscriber(closedPort, 9), settingsWith(1), engine, person));
     EXPECT_GE(clock.elapsed(), 1000);
     EXPECT_LT(clock.elapsed(), 3000);
     ASSERT_EQ(person.messages().size(), 1);
@@ -117,7 +117,7 @@ TEST(ConnectEthernet, LoadsTheEngineAndExchangesOverTcp)
     ScriptedOperator person;
     hgcbox engine(0);
     engine.setOperator(&person);
-    ASSERT_TRUE(ConnectEthernet(subscriber(listener.port(), 9), settingsWith(2), engine, person));
+    ASSERT_TRUE(connectEthernet(subscriber(listener.port(), 9), settingsWith(2), engine, person));
     EXPECT_TRUE(person.messages().isEmpty());
     EXPECT_FALSE(person.busy());
     EXPECT_TRUE(engine.linkOpen());
@@ -131,7 +131,7 @@ TEST(ConnectEthernet, LoadsTheEngineAndExchangesOverTcp)
     EXPECT_EQ(engine.attempts, 3);
 
     auto peer = std::make_unique<ControllerPeer>(listener.accept(), answerReads, true);
-    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("050001"))) << engine.error_message().toStdString();
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("050001"))) << engine.errorMessage().toStdString();
     EXPECT_EQ(engine.answer_frame[8], 0x49);
     ASSERT_EQ(peer->requests().size(), 1);
     EXPECT_EQ(static_cast<std::uint8_t>(peer->requests()[0][1]), 9);

@@ -32,7 +32,7 @@ TEST_F(SettingsFiles, FirstStartInAnEmptyDirectoryCreatesTheTreeAndTakesEveryDef
     for (const char* folder : {"CONFIG", "ALAFILES", "AUDFILES", "MOMDATA", "HOURDATA", "DAYDATA", "REPORT", "INI"})
         EXPECT_TRUE(QFileInfo(dir.file(folder)).isDir()) << folder;
 
-    const Settings& settings = state.settings.settings;
+    const Settings& settings = state.settings.gqcIni;
     EXPECT_EQ(settings.current.linkKind, LinkKind::Direct);
     EXPECT_EQ(settings.direct, (LinkRecord{1, 1, 38400, 5, 1, 100, 2}));
     EXPECT_EQ(settings.phone.link, (LinkRecord{1, 1, 38400, 5, 1, 100, 6}));
@@ -66,7 +66,7 @@ TEST_F(SettingsFiles, OnlyTheChangedRegionsAreWritten)
     // Saved once, the list is unchanged again and is not rewritten.
     EXPECT_FALSE(state.settings.savePhoneList(state.directory.phoneListFile()));
 
-    state.settings.settings.direct.bitRate = 9600;
+    state.settings.gqcIni.direct.bitRate = 9600;
     EXPECT_TRUE(state.settings.saveSettings(state.directory.settingsFile()));
     const QByteArray written = dir.read("INI/gqc.ini");
     EXPECT_TRUE(written.contains("[DIR_CONN_PAR]\r\nCOMPort=1\r\nRate=9600\r\n"));
@@ -113,10 +113,10 @@ TEST_F(SettingsFiles, AFileFromAWindowsStationKeepsItsOtherContentWhenRewritten)
                              "Adr=\"12\"\r\nComment=" +
                                  cp1251(QStringLiteral("ключ другой программы")) + "\r\n\r\n[OTHER]\r\nx=1\r\n");
     AppState state = start();
-    EXPECT_EQ(state.settings.settings.current.linkKind, LinkKind::Modem) << "names ignore case; the first key wins";
-    EXPECT_EQ(state.settings.settings.direct.address, 12) << "quotes are stripped";
+    EXPECT_EQ(state.settings.gqcIni.current.linkKind, LinkKind::Modem) << "names ignore case; the first key wins";
+    EXPECT_EQ(state.settings.gqcIni.direct.address, 12) << "quotes are stripped";
 
-    state.settings.settings.direct.preambles = 3;
+    state.settings.gqcIni.direct.preambles = 3;
     ASSERT_TRUE(state.settings.saveSettings(state.directory.settingsFile()));
     const QByteArray written = dir.read("INI/gqc.ini");
     EXPECT_TRUE(written.startsWith("; station settings\r\n[curr_par]\r\nconn_prz = 1\r\n"));
@@ -135,7 +135,7 @@ TEST_F(SettingsFiles, ValuesOutOfRangeOrGarbageReadAsTheirDefaults)
                   QByteArray(80, 'N') + "\r\n");
     dir.write("INI/ethr_abonents.ini", "[ETHERNET_CONN_PAR]\r\nusers_num=-3\r\n");
     AppState state = start();
-    const Settings& settings = state.settings.settings;
+    const Settings& settings = state.settings.gqcIni;
     EXPECT_EQ(settings.direct.port, 1);
     EXPECT_EQ(settings.direct.interByteMs, 100);
     EXPECT_EQ(settings.direct.bitRate, 38400);

@@ -21,7 +21,7 @@ TEST(SimWithEngine, ReadsIdentificationAndReportsAMissingTableOverTcp)
     EthernetConnectSettings settings;
     settings.link = LinkRecord{1, 3, 9600, 2, 1, 100, 2};
     settings.connectWaitS = 5;
-    ASSERT_TRUE(ConnectEthernetHost(QStringLiteral("127.0.0.1"), QString::number(server.tcpPort()), 3, settings, engine,
+    ASSERT_TRUE(connectEthernetHost(QStringLiteral("127.0.0.1"), QString::number(server.tcpPort()), 3, settings, engine,
                                     person));
 
     const char identification[] = {0, 0, 18};
@@ -34,7 +34,7 @@ TEST(SimWithEngine, ReadsIdentificationAndReportsAMissingTableOverTcp)
 
     const char missing[] = {38, 0, 1};
     EXPECT_FALSE(engine.request(1, QByteArrayView(missing, sizeof missing)));
-    EXPECT_EQ(engine.error_message(), QStringLiteral("Команда 1.  Нет такой таблицы"));
+    EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Нет такой таблицы"));
     EXPECT_EQ(server.requests().size(), 2);
 }
 
