@@ -76,6 +76,18 @@ TEST(GqcIniKeys, EveryKeyIsWrittenInItsSectionInOrderAndReadsBack)
     EXPECT_EQ(reloaded.gqcIni, everyKeyChanged());
 }
 
+TEST(GqcIniKeys, ASectionIsWrittenWholeWhenAnyOfItsKeysChanged)
+{
+    TempWorkdir dir;
+    SettingsBlock block;
+    block.loadSettings(dir.file("gqc.ini"), screen);
+    block.gqcIni.phone.command = QStringLiteral("ATX3");
+    ASSERT_TRUE(block.saveSettings(dir.file("gqc.ini")));
+    EXPECT_EQ(dir.read("gqc.ini"), "[FON_CONN_PAR]\r\nCOMPort=1\r\nRate=38400\r\nAdr=1\r\nPreambles=5\r\nRepeat=1\r\n"
+                                   "TimeOut=100\r\nWaitTime=6\r\nDefault_Command=0\r\nCommand=ATX3\r\n"
+                                   "ConnectWaitTime=50\r\nAutoRepeat=0\r\nConn_Repeat=1\r\n");
+}
+
 // The values each number key of gqc.ini takes; anything outside reads as the key's default.
 // Flags take any 32-bit number, non-zero meaning set.
 struct KeyRange {
