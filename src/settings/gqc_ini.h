@@ -5,8 +5,9 @@
 
 #include <QSize>
 
-// The settings as gqc.ini holds them. Every key of a section is in one table,
-// walked alike by reading and by writing.
+// The settings as gqc.ini holds them. Every key is in a table walked alike by
+// reading and by writing: one table per section, and the link record's keys in
+// tables of their own that the three link sections share.
 
 // `screen` centres the window when the file does not place it.
 Settings readGqcIni(const IniFile& ini, QSize screen);

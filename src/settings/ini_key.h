@@ -25,8 +25,8 @@ template <typename Record> struct IniKey {
     std::int64_t maximum = std::numeric_limits<std::int32_t>::max();
 };
 
-// Reads every key of `keys` into `record`; a missing or unusable value leaves the
-// member as it is in `defaults`.
+// Reads every key of `keys` into `record`; a key that is missing or unusable
+// takes the member's value in `defaults`.
 template <typename Keys, typename Record>
 void readKeys(const IniFile& ini, const QString& section, const Keys& keys, Record& record, const Record& defaults)
 {
