@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+void PrintTo(const InputProblem& problem, std::ostream* out)
+{
+    *out << '"' << problem.line1.toStdString() << "\" / \"" << problem.line2.toStdString() << '"';
+}
+
 namespace {
 
 InputProblem outOfRange(const char* name)
@@ -67,6 +74,50 @@ TEST(LinkParameters, EthernetStoresItsOwnConnectItems)
     EXPECT_EQ(settings.ethernet.connectWaitS, 30);
     EXPECT_EQ(settings.ethernet.link.attempts, 3);
     EXPECT_EQ(settings.phone.connectWaitS, 50);
+}
+
+TEST(LinkParameters, EveryFieldIsCheckedFilledBeforeAnyRangeThenRangesGoInTheDialogsOrder)
+{
+    const InputProblem notAll{"Введены не все параметры", ""};
+    Settings settings;
+    LinkParameterFields fields = linkParameterFields(settings, LinkKind::Modem);
+    fields.preambles = "256";
+    fields.interByteMs = "54";
+    fields.attempts = "0";
+    fields.connectWaitS = "361";
+    fields.connectAttempts = " ";
+    EXPECT_EQ(applyLinkParameters(fields, LinkKind::Modem, settings), notAll) << "a blank last field comes first";
+
+    // Each fix uncovers the next violation in the dialog's order.
+    fields.connectAttempts = "0";
+    const struct {
+        QString* field;
+        const char* name;
+        const char* fix;
+    } violations[] = {
+        {&fields.preambles, "Количество преамбул в запросе", "5"},
+        {&fields.interByteMs, "Время ожидания следующих байтов ответа", "100"},
+        {&fields.attempts, "Количество попыток запроса", "1"},
+        {&fields.connectWaitS, "Ожидание соединения", "60"},
+        {&fields.connectAttempts, "Количество попыток соединения", "3"},
+    };
+    for (const auto& violation : violations) {
+        EXPECT_EQ(applyLinkParameters(fields, LinkKind::Modem, settings), outOfRange(violation.name));
+        *violation.field = violation.fix;
+    }
+    EXPECT_FALSE(applyLinkParameters(fields, LinkKind::Modem, settings));
+
+    LinkParameterFields direct = linkParameterFields(settings, LinkKind::Direct);
+    direct.closePortAfterSession = true;
+    direct.portOpenWaitS = "";
+    direct.answerWaitS = "0";
+    EXPECT_EQ(applyLinkParameters(direct, LinkKind::Direct, settings), notAll);
+    direct.portOpenWaitS = "21";
+    EXPECT_EQ(applyLinkParameters(direct, LinkKind::Direct, settings),
+              outOfRange("Время ожидания первого байта ответа"));
+    direct.answerWaitS = "1";
+    EXPECT_EQ(applyLinkParameters(direct, LinkKind::Direct, settings),
+              outOfRange("Время ожидания освобождения СОМ порта"));
 }
 
 } // namespace

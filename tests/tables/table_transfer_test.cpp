@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 void PrintTo(const FieldRange& r, std::ostream* os)
@@ -61,15 +62,46 @@ TEST(TableTransfer, FlowComputerTablesCarryOnlyTheConnectedFlowComputers)
     EXPECT_TRUE(TableTransfer::readRequests(17, withFlowComputers(0)).empty());
 }
 
-TEST(TableTransfer, PasswordsAreNeverRead)
+namespace {
+
+std::vector<int> configurationTables()
+{
+    std::vector<int> tables;
+    for (int t = 0; t < TableCatalogue::TableCount; ++t)
+        if (TableCatalogue::descriptor(t).configuration)
+            tables.push_back(t);
+    return tables;
+}
+
+std::vector<int> sorted(std::vector<int> tables)
+{
+    std::sort(tables.begin(), tables.end());
+    return tables;
+}
+
+} // namespace
+
+TEST(TableTransfer, TheBulkReadTakesEveryConfigurationTableButThePasswordsInAscendingOrder)
 {
     EXPECT_TRUE(TableTransfer::readRequests(13, withFlowComputers(16)).empty());
     const std::vector<int> read = TableTransfer::configurationReadOrder();
-    EXPECT_EQ(read, (std::vector<int>{2, 3, 4, 5, 6, 9, 14, 15, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 28, 29}));
+    EXPECT_TRUE(std::is_sorted(read.begin(), read.end()));
+    EXPECT_EQ(std::adjacent_find(read.begin(), read.end()), read.end()) << "no table twice";
+    std::vector<int> expected = configurationTables();
+    std::erase(expected, 13);
+    EXPECT_EQ(read, expected);
+    EXPECT_EQ(read.size(), 20u);
 }
 
-TEST(TableTransfer, ConfigurationIsWrittenInTheControllersOrder)
+TEST(TableTransfer, TheBulkWriteTakesEveryConfigurationTableOnceInTheControllersOrder)
 {
-    EXPECT_EQ(TableTransfer::configurationWriteOrder(),
-              (std::vector<int>{9, 17, 18, 19, 20, 13, 2, 3, 4, 5, 6, 14, 15, 21, 22, 23, 24, 25, 26, 28, 29}));
+    const std::vector<int> order = TableTransfer::configurationWriteOrder();
+    EXPECT_EQ(sorted(order), configurationTables()) << "each configuration table exactly once";
+    ASSERT_EQ(order.size(), static_cast<std::size_t>(TableCatalogue::configurationTableCount()));
+    // Flow-computer port first, then the flow-computer tables that depend on its
+    // count, then their passwords; the rest ascending.
+    EXPECT_EQ(std::vector<int>(order.begin(), order.begin() + 6), (std::vector<int>{9, 17, 18, 19, 20, 13}));
+    EXPECT_TRUE(std::is_sorted(order.begin() + 6, order.end()));
+    EXPECT_EQ(order[6], 2);
+    EXPECT_EQ(order.back(), 29);
 }
