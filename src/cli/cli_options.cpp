@@ -6,8 +6,8 @@
 #include <limits>
 
 const char* const CliUsage =
-    "usage: gqc_cli [--workdir DIR] (--tcp HOST:PORT | --serial PORT [MODEM]) [--address N] [--baud N]\n"
-    "               [--preambles N] [--attempts N] [--inter-byte-ms N] [--answer-timeout-s N]\n"
+    "usage: gqc_cli [--workdir DIR] [--trace FILE] (--tcp HOST:PORT | --serial PORT [MODEM]) [--address N]\n"
+    "               [--baud N] [--preambles N] [--attempts N] [--inter-byte-ms N] [--answer-timeout-s N]\n"
     "               [--user CODE] [--password TEXT] [--yes] COMMAND ...\n"
     "COMMAND: identify | read TABLE FIRST COUNT | write TABLE FIRST HEXBYTES | read-config | reset | clock\n"
     "         | sync-clock\n"
@@ -17,6 +17,7 @@ const char* const CliUsage =
     "  reset        clears all non-volatile data of the controller (address 1, 9600 bit/s after); needs --yes\n"
     "  clock        the controller's and the PC's date, time, day and time type, and the correction\n"
     "  sync-clock   sends that correction to the controller; needs --yes\n"
+    "--trace FILE: appends a line for every frame sent and every answer received to FILE\n"
     "PORT: COMn or a device path\n"
     "MODEM: --phone NUMBER [--modem-init TEXT] [--dial-attempts N] [--connect-wait-s N]\n"
     "       dials NUMBER through the modem on PORT before COMMAND and hangs up after it;\n"
@@ -192,6 +193,10 @@ std::variant<CliOptions, QString> parseCliOptions(const QStringList& arguments)
                 return QStringLiteral("%1: a number from %2 to %3").arg(name).arg(option->minimum).arg(option->maximum);
         } else if (name == QLatin1String("--workdir")) {
             options.workdir = value;
+        } else if (name == QLatin1String("--trace")) {
+            if (value.isEmpty())
+                return QStringLiteral("--trace: a file name");
+            options.trace = value;
         } else if (name == QLatin1String("--serial") || name == QLatin1String("--tcp")) {
             if (linkGiven)
                 return QStringLiteral("give either --tcp or --serial, once");

@@ -12,6 +12,7 @@ struct CliOptions {
     enum class Command { Identify, Read, Write, ReadConfig, Reset, Clock, SyncClock };
 
     QString workdir; // empty: the program's usual working directory
+    QString trace;   // --trace FILE: every frame sent and received is appended to FILE
     bool tcp = false;
     QString host; // --tcp HOST:PORT
     QString service;

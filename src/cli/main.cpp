@@ -5,6 +5,7 @@
 #include "cli/cli_options.h"
 #include "cli/console_operator.h"
 #include "app/engine_credentials.h"
+#include "link/frame_trace_file.h"
 #include "link/hgcbox.h"
 #include "exchange/request_layer.h"
 
@@ -52,6 +53,11 @@ int main(int argc, char* argv[])
         return 2;
     }
     const CliOptions& options = std::get<CliOptions>(parsed);
+    FrameTraceFile trace;
+    if (!options.trace.isEmpty() && !trace.open(options.trace)) {
+        errors << "--trace: " << options.trace << ": " << trace.errorString() << '\n';
+        return 2;
+    }
 
     const WorkDirectory directory = workDirectory(options);
     SettingsBlock settings;

@@ -3,6 +3,7 @@
 #include "link/answer_receiver.h"
 #include "crc/crc16.h"
 #include "link/exchange_texts.h"
+#include "link/frame_trace.h"
 #include "link/serial_line_settings.h"
 
 #include <QElapsedTimer>
@@ -141,12 +142,15 @@ bool hgcbox::exchange(int frameLength)
     }
     if (!send(frameLength))
         return false;
+    traceRequest(request_frame, frameLength, preambles);
 
     std::fill(answer_frame.begin(), answer_frame.end() - 1, 0);
     setStatus(ExchangeStatus::Done);
-    const std::optional<std::uint8_t> answerAddress = receive();
+    QByteArray arrived;
+    const std::optional<std::uint8_t> answerAddress = receive(arrived);
     if (answerAddress)
         checkAnswer(*answerAddress);
+    traceAnswer(arrived, answerAddress ? &answer_frame : nullptr, status, message);
 
     if (link_kind != LinkKind::Ethernet && transport_)
         transport_->purge();
@@ -202,7 +206,7 @@ bool hgcbox::send(int frameLength)
     return true;
 }
 
-std::optional<std::uint8_t> hgcbox::receive()
+std::optional<std::uint8_t> hgcbox::receive(QByteArray& arrived)
 {
     AnswerReceiver receiver(request_frame, answer_frame, address);
     QElapsedTimer clock;
@@ -219,6 +223,7 @@ std::optional<std::uint8_t> hgcbox::receive()
             return std::nullopt;
         }
         if (got > 0) {
+            arrived.append(byte);
             if (receiver.feed(static_cast<std::uint8_t>(byte)))
                 return receiver.address();
             lastByteAt = clock.elapsed();

@@ -80,8 +80,9 @@ public:
 private:
     bool exchange(int frameLength);
     bool send(int frameLength);
-    // Collects the answer; the address it came from once it is complete.
-    std::optional<std::uint8_t> receive();
+    // Collects the answer, keeping every byte taken from the link in `arrived`;
+    // the address it came from once it is complete.
+    std::optional<std::uint8_t> receive(QByteArray& arrived);
     void checkAnswer(std::uint8_t answerAddress);
     void driveTransmitter(bool on);
     // Sets the status with its text (the table's text unless one is given) and the message.

@@ -259,6 +259,36 @@ TEST_F(GqcCliWithSimulator, ReadConfigPrintsEveryConfigurationTableButThePasswor
     EXPECT_EQ(lines[types + 3], QStringLiteral("Табл. 18. Адреса подключенных ВРГ"));
 }
 
+TEST_F(GqcCliWithSimulator, TraceFileShowsTheRequestAndTheAnswerOfAnIdentify)
+{
+    const QString trace = workdir.file(QStringLiteral("trace.txt"));
+    const CliRun result = runOnSimulator({QStringLiteral("--trace"), trace, QStringLiteral("--preambles"),
+                                          QStringLiteral("2"), QStringLiteral("identify")});
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_TRUE(result.out.startsWith(QStringLiteral("Код типа контроллера: 73\n")));
+    EXPECT_TRUE(result.errors.isEmpty()) << result.errors.toStdString();
+
+    const QStringList lines = QString::fromUtf8(workdir.read(QStringLiteral("trace.txt"))).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3) << lines.join('\n').toStdString(); // two lines and the end of the last
+    const QString stamp = QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} ");
+    EXPECT_TRUE(
+        QRegularExpression(
+            stamp + QStringLiteral("-> addr 1 code 0x01 len 10 after 2 preambles: cc 01 0a 01 00 00 00 12 e1 a9$"))
+            .match(lines[0])
+            .hasMatch())
+        << lines[0].toStdString();
+    // The simulator, like a controller, may send preambles of its own ahead of the answer.
+    const QRegularExpressionMatch answer =
+        QRegularExpression(stamp + QStringLiteral("<- addr 1 code 0x81 len 28( \\(\\d bytes skipped\\))?, status 0 "
+                                                  "\"Команда 1.  Команда выполнена\": ([0-9a-f ]+)$"))
+            .match(lines[1]);
+    ASSERT_TRUE(answer.hasMatch()) << lines[1].toStdString();
+    const QByteArray frame = QByteArray::fromHex(answer.captured(2).toLatin1()).right(28);
+    EXPECT_EQ(frame.left(8), QByteArray::fromHex("33011c8100000012"));
+    EXPECT_EQ(frame.mid(8, 18), server->table(0).left(18));
+    EXPECT_EQ(lines[2], QString());
+}
+
 TEST_F(GqcCliWithSimulator, ResetIsSentWithTheCredentials)
 {
     const CliRun result =
@@ -318,6 +348,10 @@ TEST_F(GqcCli, UsageErrorsExitWith2)
         {QStringLiteral("--tcp"), QStringLiteral("hostonly"), QStringLiteral("identify")},
         {QStringLiteral("--serial"), QStringLiteral("LPT1"), QStringLiteral("identify")},
         {QStringLiteral("--bogus"), QStringLiteral("1"), QStringLiteral("identify")},
+        {QStringLiteral("--trace"), QString(), QStringLiteral("--serial"), QStringLiteral("COM1"),
+         QStringLiteral("identify")},
+        {QStringLiteral("--trace"), QStringLiteral("/no/such/folder/trace.txt"), QStringLiteral("--serial"),
+         QStringLiteral("COM1"), QStringLiteral("identify")},
         {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("write"), QStringLiteral("22"),
          QStringLiteral("0"), QStringLiteral("000020")},
         {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("write"), QStringLiteral("1"),
