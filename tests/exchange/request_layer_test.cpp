@@ -128,9 +128,12 @@ class MismatchedAnswers : public ::testing::Test {
 protected:
     MismatchedAnswers()
     {
-        engine.link_kind = LinkKind::Modem;
-        engine.open_per_request = false;
-        engine.attempts = 1;
+        ExchangeSettings settings;
+        settings.linkKind = LinkKind::Modem;
+        settings.openPerRequest = false;
+        settings.address = 1;
+        settings.attempts = 1;
+        engine.setSettings(settings);
         engine.setOperator(&person);
         engine.setTransport(line.connect());
     }
