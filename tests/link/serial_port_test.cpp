@@ -171,6 +171,25 @@ TEST(SerialPort, FreePortExistsAndTakesBitRatesOutsideTheRange)
     settings.stopBitsCode = 5;
     const auto port = SerialTransport::open(terminal.slavePath(), settings);
     ASSERT_NE(port, nullptr);
+    EXPECT_EQ(terminal.lineBitRate(), 110);
     EXPECT_TRUE(port->setBitRate(1'000'000));
+    EXPECT_EQ(terminal.lineBitRate(), 256000);
     EXPECT_TRUE(port->setBitRate(9600));
+    EXPECT_EQ(terminal.lineBitRate(), 9600);
+}
+
+TEST_F(EngineOnPseudoTerminal, BitRatesOutsideTheRangeReachTheLineClamped)
+{
+    ControllerPeer peer(terminal.takeMaster(), identification, true);
+    // The port opener opens the line at the engine's rate...
+    changeSettings(engine, [](ExchangeSettings& s) { s.bitRate = 50; });
+    ASSERT_TRUE(engine.openPort());
+    EXPECT_EQ(terminal.lineBitRate(), 110);
+    // ...and every request sets it again.
+    changeSettings(engine, [](ExchangeSettings& s) { s.bitRate = 1'000'000; });
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001"))) << engine.errorMessage().toStdString();
+    EXPECT_EQ(terminal.lineBitRate(), 256000);
+    changeSettings(engine, [](ExchangeSettings& s) { s.bitRate = 19200; });
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001"))) << engine.errorMessage().toStdString();
+    EXPECT_EQ(terminal.lineBitRate(), 19200);
 }
