@@ -176,4 +176,20 @@ TEST_F(MismatchedAnswers, WriteEchoOfAnotherRangeIsQuestioned)
     EXPECT_EQ(person.panel(StatusPanel::Transient), "Запись в таблицу 22 (поля 0-19)");
 }
 
+// Each of the three echoed bytes on its own: an answer to a write is taken only
+// when it repeats the table, the first field and the field count of the request.
+TEST_F(MismatchedAnswers, WriteEchoMustRepeatTableFirstFieldAndCount)
+{
+    const char* const wrongEchoes[] = {"00170014", "00160114", "00160013", "00160015"};
+    for (const char* echo : wrongEchoes) {
+        SCOPED_TRACE(echo);
+        line.answer(TestFrames::answer(1, 0x82, QByteArray::fromHex(echo)));
+        EXPECT_FALSE(layer.writeFields({22, 0, 20}, false));
+        EXPECT_EQ(layer.failure(), "Несоответствие заголовка ответа заголовку запроса на запись.");
+    }
+    line.answer(TestFrames::answer(1, 0x82, QByteArray::fromHex("00160014")));
+    EXPECT_TRUE(layer.writeFields({22, 0, 20}, false));
+    EXPECT_EQ(line.writes().size(), 5);
+}
+
 } // namespace
