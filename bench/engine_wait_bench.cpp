@@ -54,8 +54,8 @@ void measure(const char* link, hgcbox& engine)
     engine.request(1, QByteArray::fromHex("000012"));
     const double wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     const double cpu = cpuSeconds() - cpuBefore;
-    QTextStream(stdout) << link << ": status " << engine.status << ", wall " << QString::number(wallSeconds, 'f', 3)
-                        << " s, CPU " << QString::number(cpu, 'f', 4) << " s, "
+    QTextStream(stdout) << link << ": status " << exchangeStatusCode(engine.status()) << ", wall "
+                        << QString::number(wallSeconds, 'f', 3) << " s, CPU " << QString::number(cpu, 'f', 4) << " s, "
                         << QString::number(100.0 * cpu / wallSeconds, 'f', 2) << " % of one core\n";
 }
 
@@ -70,12 +70,15 @@ void serialLine(int answerTimeoutMs, Operator& person)
     }
     hgcbox engine(1);
     engine.setOperator(&person);
-    engine.com_port = 1;
-    engine.baud = 38400;
-    engine.preambles = 5;
-    engine.attempts = 1;
-    engine.open_per_request = false;
-    engine.answer_timeout_ms = answerTimeoutMs;
+    ExchangeSettings settings;
+    settings.comPort = 1;
+    settings.address = 1;
+    settings.bitRate = 38400;
+    settings.preambles = 5;
+    settings.attempts = 1;
+    settings.openPerRequest = false;
+    settings.answerTimeoutMs = answerTimeoutMs;
+    engine.setSettings(settings);
     engine.setPortOpener(serialPortOpener(ComPortNames({{1, QString::fromLocal8Bit(name)}})));
     if (engine.openPort())
         measure("serial (pseudo-terminal)", engine);
@@ -101,7 +104,9 @@ void tcpLink(int answerTimeoutMs, Operator& person)
     settings.connectWaitS = 5;
     if (connectEthernetHost(QStringLiteral("127.0.0.1"), QString::number(ntohs(address.sin_port)), 1, settings, engine,
                             person)) {
-        engine.answer_timeout_ms = answerTimeoutMs;
+        ExchangeSettings waiting = engine.settings();
+        waiting.answerTimeoutMs = answerTimeoutMs;
+        engine.setSettings(waiting);
         measure("tcp (loopback)", engine);
     }
     close(listener);

@@ -14,9 +14,10 @@ bool searchDeviceAddress(AppState& state, Operator& person)
     const BusyCursor busy(person);
     Settings& settings = state.settings.gqcIni;
     hgcbox& engine = state.engine;
-    loadSerialLink(engine, settings.direct, LinkKind::Direct, settings.current);
-    engine.address = anyController;
-    engine.open_per_request = false;
+    ExchangeSettings search = withSerialLink(engine.settings(), settings.direct, LinkKind::Direct, settings.current);
+    search.address = anyController;
+    search.openPerRequest = false;
+    engine.setSettings(search);
 
     engine.closeLink();
     if (!engine.openPort()) {
@@ -28,12 +29,12 @@ bool searchDeviceAddress(AppState& state, Operator& person)
     engine.closeLink();
 
     // Any well-formed answer, an error reply too, tells the controller's address.
-    if (engine.address == anyController) {
+    if (engine.address() == anyController) {
         person.message(MessageKind::ExchangeResult, QStringLiteral("Устройство не обнаружено"));
         return false;
     }
-    settings.direct.address = engine.address;
+    settings.direct.address = engine.address();
     person.message(MessageKind::ExchangeResult, QStringLiteral("Адрес устройства установлен"),
-                   QStringLiteral("(адрес = %1).").arg(engine.address));
+                   QStringLiteral("(адрес = %1).").arg(engine.address()));
     return true;
 }

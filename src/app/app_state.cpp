@@ -19,7 +19,9 @@ AppState::AppState(const WorkDirectory& directory, QSize screen, const QDateTime
     settings.loadSettings(directory.settingsFile(), screen);
     settings.loadPhoneList(directory.phoneListFile());
     settings.loadEthernetList(directory.ethernetListFile());
-    engine.status_panel = StatusPanel::Exchange;
+    ExchangeSettings exchange = engine.settings();
+    exchange.statusPanel = StatusPanel::Exchange;
+    engine.setSettings(exchange);
     engine.setPortOpener(serialPortOpener(ComPortNames(settings.gqcIni.comPorts)));
 }
 

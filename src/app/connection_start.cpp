@@ -1,6 +1,7 @@
 #include "app/connection_start.h"
 
 #include "app/app_state.h"
+#include "app/engine_credentials.h"
 #include "settings/link_panels.h"
 #include "exchange/clock_commands.h"
 #include "exchange/configuration_transfer.h"
@@ -97,7 +98,7 @@ ConnectionStart::Identified ConnectionStart::identify(RequestLayer& layer)
     }
     LinkRecord& link = state_.settings.gqcIni.currentLink();
     if (link.address == anyController)
-        link.address = state_.engine.address;
+        link.address = state_.engine.address();
     state_.connected = true;
     return Identified::Accepted;
 }
@@ -167,15 +168,12 @@ bool ConnectionStart::restoreUserTable(RequestLayer& layer)
                         QStringLiteral("Таблица доступа к записи в контроллер не восстановлена"), tablesNotWritable);
         return false;
     }
-    // A controller whose user table is destroyed takes only blank credentials.
-    hgcbox& engine = state_.engine;
-    const auto password = engine.write_password;
-    const auto code = engine.user_code;
-    engine.write_password.fill(' ');
-    engine.user_code.fill(' ');
-    const bool written = layer.writeFields({userTable, 0, 10}) && layer.writeFields({userTable, 10, 6});
-    engine.write_password = password;
-    engine.user_code = code;
+    bool written = false;
+    {
+        // A controller whose user table is destroyed takes only blank credentials.
+        const ScopedBlankCredentials blank(state_.engine);
+        written = layer.writeFields({userTable, 0, 10}) && layer.writeFields({userTable, 10, 6});
+    }
     if (!written)
         person_.message(MessageKind::Information,
                         QStringLiteral("Таблица зарегистрированных пользователей не восстановлена"), tablesNotWritable);
@@ -218,7 +216,7 @@ bool ConnectionStart::readBasicData()
 
 void ConnectionStart::disconnect()
 {
-    if (state_.modemConnected && state_.engine.link_kind == LinkKind::Modem) {
+    if (state_.modemConnected && state_.engine.settings().linkKind == LinkKind::Modem) {
         windows_.hangUpModem();
         state_.modemConnected = false;
     }

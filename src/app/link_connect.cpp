@@ -73,9 +73,9 @@ bool connectChosenLink(AppState& state, Operator& person, const ConnectionChoice
     link.address = static_cast<std::uint8_t>(address);
     state.settings.saveSettings(state.directory.settingsFile());
     showLinkPanels(state.settings, person);
-    loadSerialLink(state.engine, link, choice.kind, settings.current);
+    state.engine.setSettings(withSerialLink(state.engine.settings(), link, choice.kind, settings.current));
 
-    if (!state.engine.open_per_request) {
+    if (!state.engine.settings().openPerRequest) {
         if (!state.engine.openPort()) {
             person.message(MessageKind::Error, portUnavailableText(link.port));
             return false;

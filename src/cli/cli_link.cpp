@@ -58,9 +58,10 @@ int connectSerial(const CliOptions& options, const Settings& settings, QMap<int,
     const bool dialled = options.phone.has_value();
     LinkRecord link = withOptions(dialled ? settings.phone.link : settings.direct, options);
     link.port = static_cast<std::uint8_t>(port->number);
-    loadSerialLink(engine, link, dialled ? LinkKind::Modem : LinkKind::Direct, settings.current);
+    engine.setSettings(
+        withSerialLink(engine.settings(), link, dialled ? LinkKind::Modem : LinkKind::Direct, settings.current));
     engine.setPortOpener(serialPortOpener(ComPortNames(comPorts)));
-    if (engine.open_per_request)
+    if (engine.settings().openPerRequest)
         return 0;
     if (!engine.openPort()) {
         errors << QStringLiteral("Коммуникационный порт %1 недоступен")

@@ -13,8 +13,10 @@ bool resetNonVolatileData(RequestContext& context)
                                context.engine.errorMessage());
         return false;
     }
-    context.engine.address = AddressAfterReset;
-    context.engine.baud = BitRateAfterReset;
+    ExchangeSettings exchange = context.engine.settings();
+    exchange.address = AddressAfterReset;
+    exchange.bitRate = BitRateAfterReset;
+    context.engine.setSettings(exchange);
     if (context.settings.gqcIni.current.linkKind != LinkKind::Ethernet) {
         LinkRecord& link = context.settings.gqcIni.currentLink();
         link.address = AddressAfterReset;

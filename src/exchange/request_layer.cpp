@@ -59,7 +59,7 @@ bool RequestLayer::readFields(const FieldRange& range, bool interactive)
                         valueBytes};
     if (!run(range, read, interactive))
         return false;
-    const auto* values = reinterpret_cast<const char*>(context_.engine.answer_frame.data()) + FrameOffset::FieldValues;
+    const auto* values = reinterpret_cast<const char*>(context_.engine.answerFrame().data()) + FrameOffset::FieldValues;
     context_.image.assign(range, QByteArrayView(values, valueBytes));
     return true;
 }
@@ -133,7 +133,7 @@ bool RequestLayer::run(const FieldRange& range, const Exchange& exchange, bool i
 
 bool RequestLayer::answerFits(const FieldRange& range, const std::optional<int>& valueBytes) const
 {
-    const FrameBuffer& answer = context_.engine.answer_frame;
+    const FrameBuffer& answer = context_.engine.answerFrame();
     if (answer[EchoedRange] != range.table || answer[EchoedRange + 1] != range.first ||
         answer[EchoedRange + 2] != range.count)
         return false;

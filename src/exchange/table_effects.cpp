@@ -37,8 +37,10 @@ void takePortParameters(RequestContext& context)
     // The controller refuses a code outside the list; the old rate stays.
     const std::optional<int> bitRate = bitRateOfCode(port[1]);
     if (!context.writeAndDisconnect) {
-        context.engine.address = address;
-        context.engine.baud = bitRate.value_or(context.engine.baud);
+        ExchangeSettings exchange = context.engine.settings();
+        exchange.address = address;
+        exchange.bitRate = bitRate.value_or(exchange.bitRate);
+        context.engine.setSettings(exchange);
     }
     LinkRecord& link = context.settings.gqcIni.currentLink();
     link.address = address;

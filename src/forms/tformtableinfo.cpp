@@ -31,7 +31,8 @@ QTableWidgetItem* choiceItem(const TableInfo::Row& row)
 } // namespace
 
 TFormTableInfo::TFormTableInfo(TableStateSet& states, int softwareVersion, RequestContext context, QWidget* parent)
-    : QDialog(parent), states_(states), context_(context), rows_(TableInfo::rows(states, context.engine.link_kind))
+    : QDialog(parent), states_(states), context_(context),
+      rows_(TableInfo::rows(states, context.engine.settings().linkKind))
 {
     setWindowTitle(QStringLiteral("Состояние таблиц параметров конфигурации"));
     buildList();
@@ -74,7 +75,7 @@ void TFormTableInfo::buildList()
 
 void TFormTableInfo::buildButtons(int top, int softwareVersion)
 {
-    const LinkKind link = context_.engine.link_kind;
+    const LinkKind link = context_.engine.settings().linkKind;
     const int width = (TableInfo::FormWidth - 3 * Margin) / 2;
     const auto place = [&](const QString& text, int column, int row) {
         auto* button = new QPushButton(text, this);

@@ -1,9 +1,10 @@
 #include "link/answer_receiver.h"
 
+#include "base/table_numbers.h"
+
 namespace {
 
 constexpr std::uint8_t WriteFields = 2;
-constexpr std::uint8_t LinkTable = 3; // the controller's own port settings; field 0 is its address
 
 } // namespace
 
@@ -28,7 +29,8 @@ bool AnswerReceiver::feed(std::uint8_t byte)
         } else if (request_[FrameOffset::Address] == FrameByte::AnyAddress) {
             address_ = byte;
             position_ = 2;
-        } else if (request_[FrameOffset::Function] == WriteFields && request_[FrameOffset::WriteTable] == LinkTable &&
+        } else if (request_[FrameOffset::Function] == WriteFields &&
+                   request_[FrameOffset::WriteTable] == TableNumber::UpperLevelPort &&
                    request_[FrameOffset::WriteFirstField] == 0) {
             // The controller answers a write of its own address from the new address;
             // anything else here is skipped while the start symbol stays.

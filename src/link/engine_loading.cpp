@@ -1,20 +1,36 @@
 #include "link/engine_loading.h"
 
-void loadExchangeSettings(hgcbox& engine, const LinkRecord& link)
+namespace {
+constexpr std::int32_t MsPerSecond = 1000;
+} // namespace
+
+ExchangeSettings withLinkExchange(ExchangeSettings base, const LinkRecord& link)
 {
-    engine.address = link.address;
-    engine.preambles = link.preambles;
-    engine.attempts = link.attempts;
-    engine.inter_byte_ms = link.interByteMs;
-    engine.answer_timeout_ms = link.answerTimeoutS * 1000;
+    base.address = link.address;
+    base.preambles = link.preambles;
+    base.attempts = link.attempts;
+    base.interByteMs = link.interByteMs;
+    base.answerTimeoutMs = link.answerTimeoutS * MsPerSecond;
+    return base;
 }
 
-void loadSerialLink(hgcbox& engine, const LinkRecord& link, LinkKind kind, const CurrentSettings& current)
+ExchangeSettings withSerialLink(ExchangeSettings base, const LinkRecord& link, LinkKind kind,
+                                const CurrentSettings& current)
 {
-    loadExchangeSettings(engine, link);
-    engine.link_kind = kind;
-    engine.com_port = link.port;
-    engine.baud = link.bitRate;
-    engine.port_open_wait_s = current.portOpenWaitS;
-    engine.open_per_request = kind == LinkKind::Direct && current.openPortPerRequest;
+    ExchangeSettings settings = withLinkExchange(base, link);
+    settings.linkKind = kind;
+    settings.comPort = link.port;
+    settings.bitRate = link.bitRate;
+    settings.portOpenWaitS = current.portOpenWaitS;
+    settings.openPerRequest = kind == LinkKind::Direct && current.openPortPerRequest;
+    return settings;
+}
+
+ExchangeSettings withEthernetLink(ExchangeSettings base, const LinkRecord& link, std::uint8_t controllerAddress)
+{
+    ExchangeSettings settings = withLinkExchange(base, link);
+    settings.address = controllerAddress;
+    settings.linkKind = LinkKind::Ethernet;
+    settings.openPerRequest = false;
+    return settings;
 }

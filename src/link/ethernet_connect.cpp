@@ -71,9 +71,6 @@ bool connectEthernetHost(const QString& host, const QString& service, std::uint8
     std::this_thread::sleep_for(ConnectSettle);
 
     engine.setTransport(std::make_unique<TcpTransport>(std::move(socket)));
-    loadExchangeSettings(engine, settings.link);
-    engine.address = controllerAddress; // the subscriber's, whatever the Ethernet settings hold
-    engine.link_kind = LinkKind::Ethernet;
-    engine.open_per_request = false;
+    engine.setSettings(withEthernetLink(engine.settings(), settings.link, controllerAddress));
     return true;
 }

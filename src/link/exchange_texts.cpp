@@ -1,34 +1,39 @@
 #include "link/exchange_texts.h"
 
-QStringList exchangeStatusTexts()
+QString exchangeStatusText(ExchangeStatus status)
 {
-    return {
-        "Команда выполнена",
-        "Неверно задан стартовый символ",
-        "Неверно задан код функции",
-        "Сбой при выполнении операции записи",
-        "",
-        "Ответ получен не полностью (превышено время между байтами)",
-        "Коммуникационный порт COM%d недоступен",
-        "Несовпадение КС ответа контроллера",
-        "",
-        "",
-        "Устройство не отвечает",
-        "",
-        "",
-        "",
-        "",
-        "",
-        "",
-        "",
-        "",
-        "Обмен прерван по признаку завершения работы программы",
-        "Ithernet. Не выполнена команда send (посылка запроса)",
-        "Ithernet. Не выполнена команда recv (чтение ответа на запрос)",
-        "",
-    };
+    switch (status) {
+    case ExchangeStatus::Done:
+        return QStringLiteral("Команда выполнена");
+    case ExchangeStatus::BadStartSymbol:
+        return QStringLiteral("Неверно задан стартовый символ");
+    case ExchangeStatus::BadFunctionCode:
+        return QStringLiteral("Неверно задан код функции");
+    case ExchangeStatus::WriteFailed:
+        return QStringLiteral("Сбой при выполнении операции записи");
+    case ExchangeStatus::AnswerIncomplete:
+        return QStringLiteral("Ответ получен не полностью (превышено время между байтами)");
+    case ExchangeStatus::PortUnavailable:
+        return QStringLiteral("Коммуникационный порт COM%d недоступен");
+    case ExchangeStatus::AnswerChecksum:
+        return QStringLiteral("Несовпадение КС ответа контроллера");
+    case ExchangeStatus::ControllerError:
+        break; // the controller's own text
+    case ExchangeStatus::NoAnswer:
+        return QStringLiteral("Устройство не отвечает");
+    case ExchangeStatus::Aborted:
+        return QStringLiteral("Обмен прерван по признаку завершения работы программы");
+    case ExchangeStatus::EthernetSendFailed:
+        return QStringLiteral("Ithernet. Не выполнена команда send (посылка запроса)");
+    case ExchangeStatus::EthernetReceiveFailed:
+        return QStringLiteral("Ithernet. Не выполнена команда recv (чтение ответа на запрос)");
+    }
+    return QString();
 }
 
+namespace {
+
+// The texts of the error codes 1 to 64 a controller reports, at index code - 1.
 QStringList controllerErrorTexts()
 {
     return {
@@ -99,8 +104,11 @@ QStringList controllerErrorTexts()
     };
 }
 
-QString controllerErrorText(const QStringList& texts, int code)
+} // namespace
+
+QString controllerErrorText(int code)
 {
+    static const QStringList texts = controllerErrorTexts();
     if (code >= 1 && code <= texts.size())
         return texts[code - 1];
     return QStringLiteral("Код ошибки = %1").arg(code);

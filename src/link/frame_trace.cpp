@@ -36,20 +36,35 @@ QString header(QByteArrayView frame)
 QString answerHeader(const AnswerAttempt& attempt)
 {
     if (attempt.frame.isEmpty())
-        return attempt.arrived.isEmpty() ? QStringLiteral("no answer")
-                                         : QStringLiteral("no complete answer (%1 bytes)").arg(attempt.arrived.size());
+        return attempt.arrived.total() == 0
+                   ? QStringLiteral("no answer")
+                   : QStringLiteral("no complete answer (%1 bytes)").arg(attempt.arrived.total());
     QString text = header(attempt.frame);
     // Without the answer flag the first body byte is the controller's error code.
     const bool errorReply = (byteAt(attempt.frame, FrameOffset::Function) & FrameByte::AnswerFlag) == 0;
     if (errorReply && attempt.frame.size() > FrameByte::MinAnswerLength)
         text += QStringLiteral(" error %1").arg(byteAt(attempt.frame, FrameOffset::ErrorCode));
-    const qsizetype skipped = attempt.arrived.size() - attempt.frame.size();
+    const qint64 skipped = attempt.arrived.total() - attempt.frame.size();
     if (skipped > 0)
         text += QStringLiteral(" (%1 bytes skipped)").arg(skipped);
     return text;
 }
 
 } // namespace
+
+void ArrivedBytes::append(char byte)
+{
+    if (kept_.size() == Kept) {
+        kept_.remove(0, Kept / 2);
+        dropped_ += Kept / 2;
+    }
+    kept_.append(byte);
+}
+
+bool frameTraceOn()
+{
+    return frameTraceLog().isDebugEnabled();
+}
 
 QString requestTraceLine(const QDateTime& at, QByteArrayView frame, int preambles)
 {
@@ -62,9 +77,11 @@ QString requestTraceLine(const QDateTime& at, QByteArrayView frame, int preamble
 QString answerTraceLine(const QDateTime& at, const AnswerAttempt& attempt)
 {
     QString line = at.toString(StampFormat) + QStringLiteral(" <- ") + answerHeader(attempt) +
-                   QStringLiteral(", status %1 \"%2\"").arg(QString::number(attempt.status), attempt.message);
-    if (!attempt.arrived.isEmpty())
-        line += QStringLiteral(": ") + hex(attempt.arrived);
+                   QStringLiteral(", status %1 \"%2\"").arg(QString::number(exchangeStatusCode(attempt.status)), attempt.message);
+    if (attempt.arrived.dropped() > 0)
+        line += QStringLiteral(": ... %1 bytes ... ").arg(attempt.arrived.dropped()) + hex(attempt.arrived.kept());
+    else if (attempt.arrived.total() > 0)
+        line += QStringLiteral(": ") + hex(attempt.arrived.kept());
     return line;
 }
 
@@ -75,7 +92,8 @@ void traceRequest(const FrameBuffer& frame, int length, int preambles)
                                                          preambles);
 }
 
-void traceAnswer(QByteArrayView arrived, const FrameBuffer* answer, int status, const QString& message)
+void traceAnswer(const ArrivedBytes& arrived, const FrameBuffer* answer, ExchangeStatus status,
+                 const QString& message)
 {
     const QByteArrayView frame = answer ? frameBytes(*answer, (*answer)[FrameOffset::Length]) : QByteArrayView();
     qCDebug(frameTraceLog).noquote() << answerTraceLine(QDateTime::currentDateTime(),

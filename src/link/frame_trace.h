@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/exchange_texts.h"
 #include "link/request_frame.h"
 
 #include <QByteArrayView>
@@ -14,12 +15,29 @@
 Q_DECLARE_LOGGING_CATEGORY(frameTraceLog)
 inline constexpr char FrameTraceCategory[] = "gqc.link.frames";
 
+// The bytes one attempt took from the link, kept for the trace only while it is
+// on. A peer that streams noise must not grow it: beyond a few frames' worth the
+// oldest bytes are dropped and only counted.
+class ArrivedBytes {
+public:
+    static constexpr qsizetype Kept = 2 * std::tuple_size_v<FrameBuffer>;
+
+    void append(char byte);
+    QByteArrayView kept() const { return kept_; }
+    qint64 dropped() const { return dropped_; }
+    qint64 total() const { return dropped_ + kept_.size(); }
+
+private:
+    QByteArray kept_;
+    qint64 dropped_ = 0;
+};
+
 // What one attempt got back from the link.
 struct AnswerAttempt {
-    QByteArrayView arrived; // every byte taken from the link, skipped ones included
-    QByteArrayView frame;   // the answer as the receiver completed it; empty when it never was
-    int status = 0;         // the engine's status after the attempt
-    QString message;        // the engine's "Команда N.  text" for that status
+    const ArrivedBytes& arrived; // every byte taken from the link, skipped ones included
+    QByteArrayView frame;        // the answer as the receiver completed it; empty when it never was
+    ExchangeStatus status;       // the engine's status after the attempt
+    QString message;             // the engine's "Команда N.  text" for that status
 };
 
 // "2025-03-05 14:30:00.123 -> addr 1 code 0x01 len 10: cc 01 0a 01 ...": the
@@ -35,4 +53,6 @@ QString answerTraceLine(const QDateTime& at, const AnswerAttempt& attempt);
 // The lines above into the category, stamped now; nothing is formatted while
 // it is off. `answer` is null when the attempt completed none.
 void traceRequest(const FrameBuffer& frame, int length, int preambles);
-void traceAnswer(QByteArrayView arrived, const FrameBuffer* answer, int status, const QString& message);
+void traceAnswer(const ArrivedBytes& arrived, const FrameBuffer* answer, ExchangeStatus status, const QString& message);
+// Whether the trace is on: the engine keeps the arrived bytes only then.
+bool frameTraceOn();

@@ -43,12 +43,9 @@ void pauseUntil(const QElapsedTimer& clock, std::chrono::nanoseconds duration)
 
 } // namespace
 
-hgcbox::hgcbox(std::uint8_t controllerAddress)
-    : address(controllerAddress), status_texts(exchangeStatusTexts()), controller_error_texts(controllerErrorTexts()),
-      statusText_(status_texts[ExchangeStatus::Done])
+hgcbox::hgcbox(std::uint8_t controllerAddress) : statusText_(exchangeStatusText(ExchangeStatus::Done))
 {
-    write_password.fill(' ');
-    user_code.fill(' ');
+    settings_.address = controllerAddress;
 }
 
 hgcbox::~hgcbox() = default;
@@ -63,7 +60,7 @@ void hgcbox::closeLink()
     transport_.reset();
 }
 
-bool hgcbox::request(std::uint8_t function_code, QByteArrayView data, std::uint8_t value)
+bool hgcbox::request(std::uint8_t functionCode, QByteArrayView data, std::uint8_t value)
 {
     if (running_)
         return false;
@@ -71,40 +68,40 @@ bool hgcbox::request(std::uint8_t function_code, QByteArrayView data, std::uint8
     if (takeAbort())
         return false;
 
-    last_function = function_code;
+    lastFunction_ = functionCode;
     setStatus(ExchangeStatus::Done);
     const std::optional<int> length =
-        buildRequestFrame(request_frame, address, function_code, data, value, {write_password, user_code});
+        buildRequestFrame(requestFrame_, settings_.address, functionCode, data, value, settings_.credentials);
     if (!length) {
         setStatus(ExchangeStatus::BadFunctionCode);
         return false;
     }
-    if (open_per_request && !openPort())
+    if (settings_.openPerRequest && !openPort())
         return false;
 
     showExchange(true);
     // No attempt at all would report a request that was never sent as done.
-    const int tries = std::max<int>(attempts, 1);
+    const int tries = std::max<int>(settings_.attempts, 1);
     for (int attempt = 0; attempt < tries; ++attempt) {
         // An abort ends the request, not just the attempt it interrupted.
-        if (takeAbort() || exchange(*length) || status == ExchangeStatus::Aborted)
+        if (takeAbort() || exchange(*length) || status_ == ExchangeStatus::Aborted)
             break;
     }
     showExchange(false);
 
-    if (open_per_request) {
+    if (settings_.openPerRequest) {
         closeLink();
         std::this_thread::sleep_for(PortReleasePause);
     }
-    abort_requested = false;
-    return status == ExchangeStatus::Done;
+    abortRequested_ = false;
+    return status_ == ExchangeStatus::Done;
 }
 
 QString hgcbox::errorMessage() const
 {
-    QString text = QStringLiteral("Команда %1.  %2").arg(last_function).arg(statusText_);
-    if (status == ExchangeStatus::ControllerError && answer_frame[FrameOffset::ErrorCode] == DestroyedTableError)
-        text += QStringLiteral(" %1").arg(answer_frame[FrameOffset::DestroyedTable]);
+    QString text = QStringLiteral("Команда %1.  %2").arg(lastFunction_).arg(statusText_);
+    if (status_ == ExchangeStatus::ControllerError && answerFrame_[FrameOffset::ErrorCode] == DestroyedTableError)
+        text += QStringLiteral(" %1").arg(answerFrame_[FrameOffset::DestroyedTable]);
     return text;
 }
 
@@ -113,10 +110,10 @@ bool hgcbox::openPort()
     closeLink();
     QElapsedTimer clock;
     clock.start();
-    const auto window = std::chrono::milliseconds(std::int64_t{port_open_wait_s} * 1000);
+    const auto window = std::chrono::milliseconds(std::int64_t{settings_.portOpenWaitS} * 1000);
     std::unique_ptr<Transport> port;
     while (portOpener_ && std::chrono::milliseconds(clock.elapsed()) < window) {
-        port = portOpener_(com_port, baud);
+        port = portOpener_(settings_.comPort, settings_.bitRate);
         if (port)
             break;
         std::this_thread::sleep_for(std::min<std::chrono::milliseconds>(
@@ -136,33 +133,33 @@ bool hgcbox::exchange(int frameLength)
     pump();
     if (takeAbort())
         return false;
-    if (request_frame[0] != FrameByte::RequestStart) {
+    if (requestFrame_[0] != FrameByte::RequestStart) {
         setStatus(ExchangeStatus::BadStartSymbol);
         return false;
     }
     if (!send(frameLength))
         return false;
-    traceRequest(request_frame, frameLength, preambles);
+    traceRequest(requestFrame_, frameLength, settings_.preambles);
 
-    std::fill(answer_frame.begin(), answer_frame.end() - 1, 0);
+    std::fill(answerFrame_.begin(), answerFrame_.end() - 1, 0);
     setStatus(ExchangeStatus::Done);
-    QByteArray arrived;
+    ArrivedBytes arrived;
     const std::optional<std::uint8_t> answerAddress = receive(arrived);
     if (answerAddress)
         checkAnswer(*answerAddress);
-    traceAnswer(arrived, answerAddress ? &answer_frame : nullptr, status, message);
+    traceAnswer(arrived, answerAddress ? &answerFrame_ : nullptr, status_, message_);
 
-    if (link_kind != LinkKind::Ethernet && transport_)
+    if (settings_.linkKind != LinkKind::Ethernet && transport_)
         transport_->purge();
-    return status == ExchangeStatus::Done;
+    return status_ == ExchangeStatus::Done;
 }
 
 bool hgcbox::send(int frameLength)
 {
-    QByteArray bytes(preambles, static_cast<char>(FrameByte::Preamble));
-    bytes.append(reinterpret_cast<const char*>(request_frame.data()), frameLength);
+    QByteArray bytes(settings_.preambles, static_cast<char>(FrameByte::Preamble));
+    bytes.append(reinterpret_cast<const char*>(requestFrame_.data()), frameLength);
 
-    if (link_kind == LinkKind::Ethernet) {
+    if (settings_.linkKind == LinkKind::Ethernet) {
         std::this_thread::sleep_for(EthernetSendPause);
         // Bytes still waiting belong to an answer that came too late; left there
         // they would be taken for the answer to this request.
@@ -179,12 +176,12 @@ bool hgcbox::send(int frameLength)
         setStatus(ExchangeStatus::WriteFailed);
         return false;
     }
-    transport_->setBitRate(baud);
+    transport_->setBitRate(settings_.bitRate);
     transport_->purge();
     // On a direct line the PC switches the RS-485 transmitter itself: on before
     // the first bit, off as soon as the last one is out, so that the controller's
     // answer is not cut off.
-    const bool direct = link_kind == LinkKind::Direct;
+    const bool direct = settings_.linkKind == LinkKind::Direct;
     if (direct) {
         driveTransmitter(true);
         std::this_thread::sleep_for(TransmitterLead);
@@ -192,7 +189,7 @@ bool hgcbox::send(int frameLength)
     QElapsedTimer clock;
     clock.start();
     const std::chrono::nanoseconds transmitTime(std::int64_t{bytes.size() + 1} * BitsPerByte * 1'000'000'000 /
-                                                clampBitRate(baud));
+                                                clampBitRate(settings_.bitRate));
     const bool written = transport_->write(bytes);
     if (direct) {
         if (written)
@@ -206,31 +203,33 @@ bool hgcbox::send(int frameLength)
     return true;
 }
 
-std::optional<std::uint8_t> hgcbox::receive(QByteArray& arrived)
+std::optional<std::uint8_t> hgcbox::receive(ArrivedBytes& arrived)
 {
-    AnswerReceiver receiver(request_frame, answer_frame, address);
+    AnswerReceiver receiver(requestFrame_, answerFrame_, settings_.address);
     QElapsedTimer clock;
     clock.start();
     qint64 lastByteAt = 0;
+    const bool traced = frameTraceOn();
     while (true) {
         pump();
         if (takeAbort())
             return std::nullopt;
         char byte = 0;
         const int got = transport_ ? transport_->readAvailable(&byte, 1) : 0;
-        if (got < 0 && link_kind == LinkKind::Ethernet) {
+        if (got < 0 && settings_.linkKind == LinkKind::Ethernet) {
             setStatus(ExchangeStatus::EthernetReceiveFailed);
             return std::nullopt;
         }
         if (got > 0) {
-            arrived.append(byte);
+            if (traced)
+                arrived.append(byte);
             if (receiver.feed(static_cast<std::uint8_t>(byte)))
                 return receiver.address();
             lastByteAt = clock.elapsed();
         }
         // Before the address: the wait for the answer; after it: the gap between bytes.
         const bool answerStarted = receiver.position() >= 2;
-        const qint64 deadline = answerStarted ? lastByteAt + inter_byte_ms : qint64{answer_timeout_ms};
+        const qint64 deadline = answerStarted ? lastByteAt + settings_.interByteMs : qint64{settings_.answerTimeoutMs};
         const qint64 now = clock.elapsed();
         if (now > deadline) {
             setStatus(answerStarted ? ExchangeStatus::AnswerIncomplete : ExchangeStatus::NoAnswer);
@@ -248,17 +247,16 @@ std::optional<std::uint8_t> hgcbox::receive(QByteArray& arrived)
 
 void hgcbox::checkAnswer(std::uint8_t answerAddress)
 {
-    const int length = answer_frame[FrameOffset::Length];
-    if (crc16(QByteArrayView(reinterpret_cast<const char*>(answer_frame.data()), length)) != 0) {
+    const int length = answerFrame_[FrameOffset::Length];
+    if (crc16(QByteArrayView(reinterpret_cast<const char*>(answerFrame_.data()), length)) != 0) {
         setStatus(ExchangeStatus::AnswerChecksum);
         return;
     }
     // The address is taken from a whole, intact answer only.
-    address = answerAddress;
-    const auto expected = static_cast<std::uint8_t>(request_frame[FrameOffset::Function] | FrameByte::AnswerFlag);
-    if (answer_frame[FrameOffset::Function] != expected)
-        setStatus(ExchangeStatus::ControllerError,
-                  controllerErrorText(controller_error_texts, answer_frame[FrameOffset::ErrorCode]));
+    settings_.address = answerAddress;
+    const auto expected = static_cast<std::uint8_t>(requestFrame_[FrameOffset::Function] | FrameByte::AnswerFlag);
+    if (answerFrame_[FrameOffset::Function] != expected)
+        setStatus(ExchangeStatus::ControllerError, controllerErrorText(answerFrame_[FrameOffset::ErrorCode]));
 }
 
 void hgcbox::driveTransmitter(bool on)
@@ -269,16 +267,16 @@ void hgcbox::driveTransmitter(bool on)
     qCInfo(linkLog) << "the port does not control RTS; the device is expected to switch its transmitter itself";
 }
 
-void hgcbox::setStatus(int code, const QString& text)
+void hgcbox::setStatus(ExchangeStatus status, const QString& text)
 {
-    status = code;
+    status_ = status;
     if (!text.isNull())
         statusText_ = text;
-    else if (code == ExchangeStatus::PortUnavailable)
-        statusText_ = QString(status_texts.value(code)).replace(QStringLiteral("%d"), QString::number(com_port));
+    else if (status == ExchangeStatus::PortUnavailable)
+        statusText_ = exchangeStatusText(status).replace(QStringLiteral("%d"), QString::number(settings_.comPort));
     else
-        statusText_ = status_texts.value(code);
-    message = errorMessage();
+        statusText_ = exchangeStatusText(status);
+    message_ = errorMessage();
 }
 
 void hgcbox::pump()
@@ -289,15 +287,15 @@ void hgcbox::pump()
 
 bool hgcbox::takeAbort()
 {
-    if (!abort_requested)
+    if (!abortRequested_)
         return false;
-    abort_requested = false;
+    abortRequested_ = false;
     setStatus(ExchangeStatus::Aborted);
     return true;
 }
 
 void hgcbox::showExchange(bool running)
 {
-    if (operator_ && status_panel)
-        operator_->setPanel(*status_panel, running ? ExchangeText : QString());
+    if (operator_ && settings_.statusPanel)
+        operator_->setPanel(*settings_.statusPanel, running ? ExchangeText : QString());
 }

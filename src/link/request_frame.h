@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -33,10 +34,21 @@ constexpr int DestroyedTable = 6;   // destroyed table's number after error code
 constexpr int FieldValues = 8;      // read field values in an answer to code 1
 } // namespace FrameOffset
 
-// The operator's write credentials carried by write-type requests.
+// N blanks: an empty password or user code.
+template <std::size_t N> constexpr std::array<std::uint8_t, N> blankBytes()
+{
+    std::array<std::uint8_t, N> bytes{};
+    bytes.fill(' ');
+    return bytes;
+}
+
+// The operator's write credentials carried by write-type requests; blank until
+// the operator identifies himself.
 struct WriteCredentials {
-    std::array<std::uint8_t, 12> password;
-    std::array<std::uint8_t, 4> userCode;
+    std::array<std::uint8_t, 12> password = blankBytes<12>();
+    std::array<std::uint8_t, 4> userCode = blankBytes<4>();
+
+    bool operator==(const WriteCredentials&) const = default;
 };
 
 // Lays out the request frame for `function`: start symbol, address, length,

@@ -120,7 +120,7 @@ TEST_F(ConnectionProcedure, ATelephoneLinkAsksForTheUserDialsAndIdentifiesThroug
     windows->choice = {LinkKind::Modem, {}, 0};
     ASSERT_TRUE(run()) << (person.messages().isEmpty() ? "" : person.messages().last().line1.toStdString());
     EXPECT_EQ(windows->userDialogs, 1) << "asked before dialling, not again";
-    EXPECT_EQ(state->engine.link_kind, LinkKind::Modem);
+    EXPECT_EQ(state->engine.settings().linkKind, LinkKind::Modem);
     EXPECT_EQ(requestsSeen().first(), "1:0.0.18");
     EXPECT_TRUE(person.panel(StatusPanel::Modem).isEmpty()) << "the modem's progress is cleared once connected";
 
@@ -194,7 +194,7 @@ TEST_F(ConnectionProcedure, AddressAnyIsReplacedByTheAddressThatAnswered)
     windows->choice = {LinkKind::Direct, "255", -1};
     ASSERT_TRUE(run());
     EXPECT_EQ(state->settings.gqcIni.direct.address, 17);
-    EXPECT_EQ(state->engine.address, 17);
+    EXPECT_EQ(state->engine.address(), 17);
 }
 
 TEST_F(ConnectionProcedure, ADestroyedClockIsSetFromThePcAfterTheOperatorConfirms)

@@ -125,8 +125,8 @@ TEST(WriteConfigurationTables, AfterThePortTableTheEngineAndTheLinkSettingsFollo
     link.image.field(3, 1)[0] = static_cast<std::uint8_t>(bitRateCode(19200));
     TableStateSet flags = chosen({3});
     ASSERT_TRUE(writeConfigurationTables(link.layer, flags));
-    EXPECT_EQ(link.engine.address, 5);
-    EXPECT_EQ(link.engine.baud, 19200);
+    EXPECT_EQ(link.engine.address(), 5);
+    EXPECT_EQ(link.engine.settings().bitRate, 19200);
     EXPECT_EQ(link.settings.gqcIni.direct.address, 5);
     EXPECT_EQ(link.settings.gqcIni.direct.bitRate, 19200);
     EXPECT_EQ(link.person.panel(StatusPanel::Link), " COM1,   19200 бит/с");
@@ -175,7 +175,7 @@ TEST(WriteConfigurationTables, AResetControllerTakesAWholeConfiguration)
     EXPECT_EQ(target.image.copyOf({5, 0, 1}), source.image.copyOf({5, 0, 1}));
     EXPECT_EQ(target.person.panel(StatusPanel::Address), "ГРС Северная");
     // The engine keeps the address it will disconnect from; the saved settings take the new one.
-    EXPECT_EQ(target.engine.address, 1);
+    EXPECT_EQ(target.engine.address(), 1);
     EXPECT_EQ(target.settings.gqcIni.direct.address, 7);
 }
 

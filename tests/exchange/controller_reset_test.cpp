@@ -1,4 +1,5 @@
 #include "exchange/controller_reset.h"
+#include "support/engine_settings.h"
 #include "support/simulated_link.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ TEST(ResetNonVolatileData, TheControllerAndTheSavedDirectLinkRestartAtAddress1An
     controller.address = 3;
     SimulatedLink link(controller);
     ASSERT_TRUE(link.up());
-    link.engine.baud = 38400;
+    changeSettings(link.engine, [](ExchangeSettings& s) { s.bitRate = 38400; });
     link.settings.gqcIni.direct.address = 3;
     link.settings.gqcIni.direct.bitRate = 38400;
     RequestContext context = link.context();
@@ -20,8 +21,8 @@ TEST(ResetNonVolatileData, TheControllerAndTheSavedDirectLinkRestartAtAddress1An
     ASSERT_EQ(link.frames().size(), 1);
     EXPECT_EQ(link.frames()[0][3], 25);
     EXPECT_EQ(link.server().version(), 14);
-    EXPECT_EQ(link.engine.address, 1);
-    EXPECT_EQ(link.engine.baud, 9600);
+    EXPECT_EQ(link.engine.address(), 1);
+    EXPECT_EQ(link.engine.settings().bitRate, 9600);
     EXPECT_EQ(link.settings.gqcIni.direct.address, 1);
     EXPECT_EQ(link.settings.gqcIni.direct.bitRate, 9600);
     EXPECT_TRUE(link.person.messages().isEmpty());
@@ -36,7 +37,7 @@ TEST(ResetNonVolatileData, AnEthernetLinkKeepsItsSavedSettings)
     RequestContext context = link.context();
     ASSERT_TRUE(resetNonVolatileData(context));
     EXPECT_EQ(link.settings.gqcIni, before);
-    EXPECT_EQ(link.engine.baud, 9600);
+    EXPECT_EQ(link.engine.settings().bitRate, 9600);
 }
 
 TEST(ResetNonVolatileData, ARefusalIsToldAndChangesNothing)
@@ -56,7 +57,7 @@ TEST(ResetNonVolatileData, ARefusalIsToldAndChangesNothing)
     EXPECT_EQ(link.person.messages()[0].line1, "Команда не может быть выполнена.");
     EXPECT_EQ(link.person.messages()[0].line2, "Команда 25.  Недостаточный уровень доступа");
     EXPECT_EQ(link.server().version(), 4);
-    EXPECT_EQ(link.engine.address, 3);
+    EXPECT_EQ(link.engine.address(), 3);
     EXPECT_EQ(link.settings.gqcIni.phone.link.address, 3);
 }
 

@@ -128,9 +128,12 @@ class MismatchedAnswers : public ::testing::Test {
 protected:
     MismatchedAnswers()
     {
-        engine.link_kind = LinkKind::Modem;
-        engine.open_per_request = false;
-        engine.attempts = 1;
+        ExchangeSettings settings;
+        settings.linkKind = LinkKind::Modem;
+        settings.openPerRequest = false;
+        settings.address = 1;
+        settings.attempts = 1;
+        engine.setSettings(settings);
         engine.setOperator(&person);
         engine.setTransport(line.connect());
     }
@@ -171,6 +174,22 @@ TEST_F(MismatchedAnswers, WriteEchoOfAnotherRangeIsQuestioned)
     expectMessage(person, "Несоответствие заголовка ответа заголовку запроса на запись.",
                   "Табл. 22 \" Зона нечувствительности изменений параметров газа\".");
     EXPECT_EQ(person.panel(StatusPanel::Transient), "Запись в таблицу 22 (поля 0-19)");
+}
+
+// Each of the three echoed bytes on its own: an answer to a write is taken only
+// when it repeats the table, the first field and the field count of the request.
+TEST_F(MismatchedAnswers, WriteEchoMustRepeatTableFirstFieldAndCount)
+{
+    const char* const wrongEchoes[] = {"00170014", "00160114", "00160013", "00160015"};
+    for (const char* echo : wrongEchoes) {
+        SCOPED_TRACE(echo);
+        line.answer(TestFrames::answer(1, 0x82, QByteArray::fromHex(echo)));
+        EXPECT_FALSE(layer.writeFields({22, 0, 20}, false));
+        EXPECT_EQ(layer.failure(), "Несоответствие заголовка ответа заголовку запроса на запись.");
+    }
+    line.answer(TestFrames::answer(1, 0x82, QByteArray::fromHex("00160014")));
+    EXPECT_TRUE(layer.writeFields({22, 0, 20}, false));
+    EXPECT_EQ(line.writes().size(), 5);
 }
 
 } // namespace

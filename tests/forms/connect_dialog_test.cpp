@@ -57,13 +57,13 @@ TEST_F(ConnectDialog, DirectLineLoadsTheEngineAndOpensThePort)
         << (person.messages().isEmpty() ? "" : person.messages().last().line1.toStdString());
 
     const hgcbox& engine = state->engine;
-    EXPECT_EQ(engine.address, 17);
-    EXPECT_EQ(engine.com_port, 40);
-    EXPECT_EQ(engine.baud, 38400);
-    EXPECT_EQ(engine.link_kind, LinkKind::Direct);
-    EXPECT_EQ(engine.answer_timeout_ms, 1000);
-    EXPECT_EQ(engine.inter_byte_ms, 300);
-    EXPECT_FALSE(engine.open_per_request);
+    EXPECT_EQ(engine.address(), 17);
+    EXPECT_EQ(engine.settings().comPort, 40);
+    EXPECT_EQ(engine.settings().bitRate, 38400);
+    EXPECT_EQ(engine.settings().linkKind, LinkKind::Direct);
+    EXPECT_EQ(engine.settings().answerTimeoutMs, 1000);
+    EXPECT_EQ(engine.settings().interByteMs, 300);
+    EXPECT_FALSE(engine.settings().openPerRequest);
     EXPECT_TRUE(engine.linkOpen());
     EXPECT_EQ(person.panel(StatusPanel::Link), " COM40,   38400 бит/с");
     EXPECT_EQ(person.panel(StatusPanel::Address), " Адр. 17");
@@ -92,7 +92,7 @@ TEST_F(ConnectDialog, ADirectLineThatReleasesThePortDoesNotOpenIt)
     dialog.findChild<QComboBox*>("address")->setCurrentText("17");
     button(dialog, "Связаться")->click();
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(state->engine.open_per_request);
+    EXPECT_TRUE(state->engine.settings().openPerRequest);
     EXPECT_FALSE(state->engine.linkOpen());
 }
 
@@ -107,8 +107,8 @@ TEST_F(ConnectDialog, EthernetTakesTheSubscribersAddressAndConnects)
     EXPECT_FALSE(dialog.findChild<QComboBox*>("address")->isEnabled());
     button(dialog, "Связаться")->click();
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(state->engine.link_kind, LinkKind::Ethernet);
-    EXPECT_EQ(state->engine.address, 17);
+    EXPECT_EQ(state->engine.settings().linkKind, LinkKind::Ethernet);
+    EXPECT_EQ(state->engine.address(), 17);
     EXPECT_EQ(person.panel(StatusPanel::Subscriber), " Узел (IP-адр. 127.0.0.1)");
 }
 

@@ -93,7 +93,7 @@ TEST(MainWindowConnection, ConnectsToTheSimulatorThroughTheDialogsAndShowsTheFul
 
     ASSERT_TRUE(state.connected);
     EXPECT_EQ(driver.seen, (QStringList{"Связаться", "Идентификация пользователя программы"}));
-    EXPECT_EQ(state.engine.user_code, (std::array<std::uint8_t, 4>{'0', '0', '0', '2'}));
+    EXPECT_EQ(state.engine.settings().credentials.userCode, (std::array<std::uint8_t, 4>{'0', '0', '0', '2'}));
     EXPECT_TRUE(window.menu().action("NWorkPar")->isVisible());
     EXPECT_TRUE(window.menu().action("NContrDt")->isVisible());
     EXPECT_TRUE(window.menu().action("Nconnect")->isVisible());

@@ -1,4 +1,5 @@
 #include "forms/tformtableinfo.h"
+#include "support/engine_settings.h"
 #include "support/scripted_operator.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,10 @@ namespace {
 // The dialog over an engine with no link: a reset fails as a lost line would.
 class TableInfoDialog : public ::testing::Test {
 protected:
-    TableInfoDialog() { engine.open_per_request = false; }
+    TableInfoDialog()
+    {
+        changeSettings(engine, [](ExchangeSettings& s) { s.openPerRequest = false; });
+    }
 
     std::unique_ptr<TFormTableInfo> open(std::initializer_list<int> destroyed, int version, LinkKind link)
     {
@@ -19,7 +23,7 @@ protected:
         for (int table : destroyed)
             flags[table] = 1;
         states = TableStateSet(DestroyedTables(flags));
-        engine.link_kind = link;
+        changeSettings(engine, [link](ExchangeSettings& s) { s.linkKind = link; });
         auto dialog = std::make_unique<TFormTableInfo>(states, version,
                                                        RequestContext{engine, person, image, settings, moistureMeter});
         dialog->show();
@@ -130,12 +134,12 @@ TEST_F(TableInfoDialog, ResetAsksFirstAndAFailureKeepsTheDialogOpen)
     EXPECT_EQ(person.messages()[0].kind, MessageKind::Question);
     EXPECT_EQ(person.messages()[0].line1, "Вы уверены, что хотите выполнить сброс");
     EXPECT_EQ(person.messages()[0].line2, "всех энергонезависимых данных?");
-    EXPECT_EQ(engine.last_function, 0); // "Нет": nothing sent
+    EXPECT_EQ(engine.lastFunction(), 0); // "Нет": nothing sent
 
     person.answerYes();
     reset->click();
     ASSERT_EQ(person.messages().size(), 3);
-    EXPECT_EQ(engine.last_function, 25);
+    EXPECT_EQ(engine.lastFunction(), 25);
     EXPECT_EQ(person.messages()[2].kind, MessageKind::Error);
     EXPECT_EQ(person.messages()[2].line1, "Команда не может быть выполнена.");
     EXPECT_EQ(person.messages()[2].line2, engine.errorMessage());

@@ -2,6 +2,7 @@
 #include "link/frame_trace_file.h"
 #include "link/hgcbox.h"
 
+#include "support/engine_settings.h"
 #include "support/fake_line.h"
 
 #include <gtest/gtest.h>
@@ -19,9 +20,17 @@ const QString Done = QStringLiteral("Команда 1.  Команда выпо�
 const QByteArray ReadRequest = QByteArray::fromHex("cc010a01000000046067");
 const QByteArray ReadAnswer = QByteArray::fromHex("33010e81000000040049020409ac");
 
+ArrivedBytes arrivedOf(const QByteArray& bytes)
+{
+    ArrivedBytes arrived;
+    for (const char byte : bytes)
+        arrived.append(byte);
+    return arrived;
+}
+
 QString answerLine(const QByteArray& arrived, const QByteArray& frame, int status, const QString& message)
 {
-    return answerTraceLine(At, AnswerAttempt{arrived, frame, status, message});
+    return answerTraceLine(At, AnswerAttempt{arrivedOf(arrived), frame, static_cast<ExchangeStatus>(status), message});
 }
 
 } // namespace
@@ -33,6 +42,19 @@ TEST(FrameTraceLine, RequestShowsStampHeaderAndEveryByte)
     EXPECT_EQ(requestTraceLine(At, QByteArray::fromHex("ccff0f100300001805011805014727"), 5),
               QStringLiteral("2025-03-05 14:30:00.123 -> addr 255 code 0x10 len 15 after 5 preambles: "
                              "cc ff 0f 10 03 00 00 18 05 01 18 05 01 47 27"));
+}
+
+TEST(FrameTraceLine, NoiseBeforeAnAnswerKeepsOnlyItsLastBytes)
+{
+    const QByteArray noise(100'000, '\x55');
+    const ArrivedBytes arrived = arrivedOf(noise + ReadAnswer);
+    EXPECT_EQ(arrived.total(), noise.size() + ReadAnswer.size());
+    EXPECT_LE(arrived.kept().size(), ArrivedBytes::Kept);
+    EXPECT_TRUE(arrived.kept().endsWith(ReadAnswer));
+    const QString line = answerTraceLine(At, AnswerAttempt{arrived, ReadAnswer, ExchangeStatus::Done, Done});
+    EXPECT_TRUE(line.contains(QStringLiteral("(100000 bytes skipped)"))) << line.toStdString();
+    EXPECT_TRUE(line.contains(QStringLiteral(": ... %1 bytes ... 55 55").arg(arrived.dropped()))) << line.toStdString();
+    EXPECT_TRUE(line.endsWith(QStringLiteral("00 49 02 04 09 ac"))) << line.toStdString();
 }
 
 TEST(FrameTraceLine, CompleteAnswersShowTheirHeaderAndStatus)
@@ -85,11 +107,13 @@ protected:
     {
         earlierHandlerSaw.clear();
         previous = qInstallMessageHandler(earlierHandler);
-        engine.open_per_request = false;
-        engine.attempts = 2;
-        engine.answer_timeout_ms = 100;
-        engine.inter_byte_ms = 30;
-        engine.baud = 115200;
+        changeSettings(engine, [](ExchangeSettings& settings) {
+            settings.openPerRequest = false;
+            settings.attempts = 2;
+            settings.answerTimeoutMs = 100;
+            settings.interByteMs = 30;
+            settings.bitRate = 115200;
+        });
         engine.setTransport(line.connect());
         path = directory.filePath(QStringLiteral("trace.txt"));
     }
@@ -143,7 +167,7 @@ TEST_F(TraceFileOfTheEngine, EveryAttemptIsTracedIntoTheFileAndNothingElse)
 TEST_F(TraceFileOfTheEngine, TheFileIsAppendedToAndTheTraceIsOffWithoutIt)
 {
     EXPECT_FALSE(frameTraceLog().isDebugEnabled());
-    engine.attempts = 1;
+    changeSettings(engine, [](ExchangeSettings& settings) { settings.attempts = 1; });
     for (int run = 0; run < 2; ++run) {
         FrameTraceFile trace;
         ASSERT_TRUE(trace.open(path));

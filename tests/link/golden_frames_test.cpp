@@ -5,6 +5,7 @@
 #include "crc/crc16.h"
 #include "link/hgcbox.h"
 
+#include "support/engine_settings.h"
 #include "support/fake_line.h"
 #include "support/frames.h"
 
@@ -21,14 +22,16 @@ class GoldenFrames : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        engine.open_per_request = false;
-        engine.attempts = 1;
-        engine.answer_timeout_ms = 200;
-        engine.baud = 115200;
-        const QByteArray password = QByteArray("222222").leftJustified(12, ' ');
-        std::copy(password.begin(), password.end(), engine.write_password.begin());
-        const QByteArray code("0002");
-        std::copy(code.begin(), code.end(), engine.user_code.begin());
+        changeSettings(engine, [](ExchangeSettings& settings) {
+            settings.openPerRequest = false;
+            settings.attempts = 1;
+            settings.answerTimeoutMs = 200;
+            settings.bitRate = 115200;
+            const QByteArray password = QByteArray("222222").leftJustified(12, ' ');
+            std::copy(password.begin(), password.end(), settings.credentials.password.begin());
+            const QByteArray code("0002");
+            std::copy(code.begin(), code.end(), settings.credentials.userCode.begin());
+        });
         engine.setTransport(line.connect());
     }
 
@@ -100,8 +103,10 @@ TEST_F(GoldenFrames, RequestsGoOnTheWireAsWrittenOut)
 {
     for (const GoldenRequest& row : Requests) {
         SCOPED_TRACE(row.what);
-        engine.address = row.address;
-        engine.preambles = row.preambles;
+        changeSettings(engine, [&row](ExchangeSettings& settings) {
+            settings.address = row.address;
+            settings.preambles = row.preambles;
+        });
         const std::uint8_t answerFrom = row.address == 0xFF ? 1 : row.address;
         line.answer(TestFrames::answer(answerFrom, static_cast<std::uint8_t>(row.code | 0x80), {}));
         EXPECT_TRUE(engine.request(row.code, row.data)) << engine.errorMessage().toStdString();
@@ -114,13 +119,13 @@ TEST_F(GoldenFrames, AnswersAreTakenAsWrittenOut)
 {
     for (const GoldenAnswer& row : Answers) {
         SCOPED_TRACE(row.what);
-        engine.address = row.requestAddress;
+        changeSettings(engine, [&row](ExchangeSettings& settings) { settings.address = row.requestAddress; });
         line.answer(row.answer);
         EXPECT_EQ(engine.request(row.code, row.data), row.status == 0);
-        EXPECT_EQ(engine.status, row.status);
+        EXPECT_EQ(exchangeStatusCode(engine.status()), row.status);
         EXPECT_EQ(engine.errorMessage(), QString::fromUtf8(row.message));
-        EXPECT_EQ(engine.address, row.addressAfter);
-        const QByteArray taken(reinterpret_cast<const char*>(engine.answer_frame.data()), row.answer.size());
+        EXPECT_EQ(engine.address(), row.addressAfter);
+        const QByteArray taken(reinterpret_cast<const char*>(engine.answerFrame().data()), row.answer.size());
         EXPECT_EQ(taken.toHex(), row.answer.toHex());
     }
 }

@@ -31,27 +31,33 @@ protected:
     void SetUp() override
     {
         engine.setOperator(&person);
-        engine.status_panel = StatusPanel::Exchange;
-        engine.open_per_request = false;
-        engine.attempts = 1;
-        engine.answer_timeout_ms = 150;
-        engine.inter_byte_ms = 40;
-        engine.baud = 115200;
+        settings.address = 1;
+        settings.statusPanel = StatusPanel::Exchange;
+        settings.openPerRequest = false;
+        settings.attempts = 1;
+        settings.answerTimeoutMs = 150;
+        settings.interByteMs = 40;
+        settings.bitRate = 115200;
+        engine.setSettings(settings);
         engine.setTransport(line.connect());
     }
+
+    // Hands the fixture's settings, as the test has changed them, to the engine.
+    void apply() { engine.setSettings(settings); }
 
     bool readTable0() { return engine.request(1, Table0Range); }
     QByteArray answerBytes() const
     {
-        return QByteArray(reinterpret_cast<const char*>(engine.answer_frame.data()), engine.answer_frame[2]);
+        return QByteArray(reinterpret_cast<const char*>(engine.answerFrame().data()), engine.answerFrame()[2]);
     }
     QByteArray requestBytes() const
     {
-        return QByteArray(reinterpret_cast<const char*>(engine.request_frame.data()), engine.request_frame[2]);
+        return QByteArray(reinterpret_cast<const char*>(engine.requestFrame().data()), engine.requestFrame()[2]);
     }
 
     FakeLine line;
     PumpingOperator person;
+    ExchangeSettings settings;
     hgcbox engine{1};
 };
 
@@ -59,13 +65,14 @@ protected:
 
 TEST_F(EngineOnFakeLine, ReadSendsPreamblesAndFrameAndTakesTheAnswer)
 {
-    engine.preambles = 5;
-    engine.baud = 38400;
+    settings.preambles = 5;
+    settings.bitRate = 38400;
+    apply();
     const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 18, QByteArray::fromHex("00490204"));
     line.answer(answer, 5);
 
     ASSERT_TRUE(readTable0()) << engine.errorMessage().toStdString();
-    EXPECT_EQ(engine.status, 0);
+    EXPECT_EQ(engine.status(), ExchangeStatus::Done);
     EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Команда выполнена"));
     ASSERT_EQ(line.writes().size(), 1);
     QByteArray frame = QByteArray::fromHex("cc010a0100000012");
@@ -96,12 +103,12 @@ TEST_F(EngineOnFakeLine, AnswerCutAfterItsLengthFailsWithStatus5AfterTheInterByt
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(readTable0());
-    EXPECT_GE(clock.elapsed(), engine.inter_byte_ms);
-    EXPECT_LT(clock.elapsed(), engine.answer_timeout_ms);
-    EXPECT_EQ(engine.status, 5);
+    EXPECT_GE(clock.elapsed(), settings.interByteMs);
+    EXPECT_LT(clock.elapsed(), settings.answerTimeoutMs);
+    EXPECT_EQ(engine.status(), ExchangeStatus::AnswerIncomplete);
     EXPECT_EQ(engine.errorMessage(),
               QStringLiteral("Команда 1.  Ответ получен не полностью (превышено время между байтами)"));
-    EXPECT_EQ(engine.message, engine.errorMessage());
+    EXPECT_EQ(engine.message(), engine.errorMessage());
 }
 
 TEST_F(EngineOnFakeLine, SilenceFailsWithStatus10AfterTheAnswerTime)
@@ -110,16 +117,17 @@ TEST_F(EngineOnFakeLine, SilenceFailsWithStatus10AfterTheAnswerTime)
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(readTable0());
-    EXPECT_GE(clock.elapsed(), engine.answer_timeout_ms);
+    EXPECT_GE(clock.elapsed(), settings.answerTimeoutMs);
     EXPECT_LT(clock.elapsed(), 5000);
-    EXPECT_EQ(engine.status, 10);
+    EXPECT_EQ(engine.status(), ExchangeStatus::NoAnswer);
     EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Устройство не отвечает"));
     EXPECT_EQ(person.panel(StatusPanel::Exchange), QString());
 }
 
 TEST_F(EngineOnFakeLine, BytesArrivingOneByOneJustInsideTheInterByteTimeMakeAFrame)
 {
-    engine.inter_byte_ms = 60;
+    settings.interByteMs = 60;
+    apply();
     const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 2, "\x01\x02");
     line.answerBytewise(answer, 10, 45);
     ASSERT_TRUE(readTable0()) << engine.errorMessage().toStdString();
@@ -130,7 +138,7 @@ TEST_F(EngineOnFakeLine, ControllerErrorRepliesGiveItsTextWithTheCommand)
 {
     line.answer(TestFrames::errorReply(1, 0x01, 9));
     EXPECT_FALSE(readTable0());
-    EXPECT_EQ(engine.status, 8);
+    EXPECT_EQ(engine.status(), ExchangeStatus::ControllerError);
     EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Нет такой таблицы"));
 
     line.answer(TestFrames::errorReply(1, 0x01, 70));
@@ -164,7 +172,7 @@ TEST_F(EngineOnFakeLine, ErrorReplyWithWrongChecksumIsAChecksumFailure)
     reply[reply.size() - 1] = static_cast<char>(reply[reply.size() - 1] ^ 0x40);
     line.answer(reply);
     EXPECT_FALSE(readTable0());
-    EXPECT_EQ(engine.status, 7);
+    EXPECT_EQ(engine.status(), ExchangeStatus::AnswerChecksum);
     EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Несовпадение КС ответа контроллера"));
 }
 
@@ -173,13 +181,14 @@ TEST_F(EngineOnFakeLine, AnswerToAnotherFunctionIsAnError)
     // A successful-looking answer, but to a write.
     line.answer(TestFrames::answer(1, 0x82, QByteArray::fromHex("0400000001")));
     EXPECT_FALSE(readTable0());
-    EXPECT_EQ(engine.status, 8);
+    EXPECT_EQ(engine.status(), ExchangeStatus::ControllerError);
     EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Неправильные параметры в запросе"));
 }
 
 TEST_F(EngineOnFakeLine, SecondAttemptAfterATimeOutSendsTheSameFrameAtOnce)
 {
-    engine.attempts = 2;
+    settings.attempts = 2;
+    apply();
     line.staySilent();
     line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"));
     ASSERT_TRUE(readTable0());
@@ -187,49 +196,53 @@ TEST_F(EngineOnFakeLine, SecondAttemptAfterATimeOutSendsTheSameFrameAtOnce)
     ASSERT_EQ(writes.size(), 2);
     EXPECT_EQ(writes[0].bytes, writes[1].bytes);
     const qint64 gapMs = (writes[1].atNs - writes[0].atNs) / 1'000'000;
-    EXPECT_GE(gapMs, engine.answer_timeout_ms);
-    EXPECT_LT(gapMs, engine.answer_timeout_ms + 1000);
+    EXPECT_GE(gapMs, settings.answerTimeoutMs);
+    EXPECT_LT(gapMs, settings.answerTimeoutMs + 1000);
 }
 
 TEST_F(EngineOnFakeLine, AttemptsZeroStillSendsOnce)
 {
-    engine.attempts = 0;
+    settings.attempts = 0;
+    apply();
     line.staySilent();
     EXPECT_FALSE(readTable0());
     EXPECT_EQ(line.writes().size(), 1);
-    EXPECT_EQ(engine.status, 10);
+    EXPECT_EQ(engine.status(), ExchangeStatus::NoAnswer);
 }
 
 TEST_F(EngineOnFakeLine, RequestToAnyAddressLearnsTheControllerAddress)
 {
-    engine.address = 0xFF;
+    settings.address = 0xFF;
+    apply();
     line.answer(TestFrames::fieldsAnswer(17, 0, 0, 1, "\x01"));
     ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001")));
-    EXPECT_EQ(engine.request_frame[1], 0xFF);
-    EXPECT_EQ(engine.address, 17);
+    EXPECT_EQ(engine.requestFrame()[1], 0xFF);
+    EXPECT_EQ(engine.address(), 17);
+    EXPECT_EQ(engine.settings().address, 17);
 
     // The next request goes to the learnt address.
     line.answer(TestFrames::fieldsAnswer(17, 0, 0, 1, "\x01"));
     ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001")));
-    EXPECT_EQ(engine.request_frame[1], 17);
+    EXPECT_EQ(engine.requestFrame()[1], 17);
 }
 
 TEST_F(EngineOnFakeLine, CorruptedAnswerTeachesNoAddress)
 {
-    engine.address = 0xFF;
+    settings.address = 0xFF;
+    apply();
     QByteArray answer = TestFrames::fieldsAnswer(0x21, 0, 0, 1, "\x01");
     answer[8] = 0x02;
     line.answer(answer);
     EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
-    EXPECT_EQ(engine.status, 7);
-    EXPECT_EQ(engine.address, 0xFF);
+    EXPECT_EQ(engine.status(), ExchangeStatus::AnswerChecksum);
+    EXPECT_EQ(engine.address(), 0xFF);
 }
 
 TEST_F(EngineOnFakeLine, WriteOfTheControllerAddressIsAnsweredFromTheNewOne)
 {
     line.answer(QByteArray::fromHex("33") + TestFrames::answer(9, 0x82, QByteArray::fromHex("0003000001")));
     EXPECT_TRUE(engine.request(2, QByteArray::fromHex("03000109")));
-    EXPECT_EQ(engine.address, 1);
+    EXPECT_EQ(engine.address(), 1);
 }
 
 TEST_F(EngineOnFakeLine, LongestAnswerOf255Bytes)
@@ -244,19 +257,20 @@ TEST_F(EngineOnFakeLine, LongestAnswerOf255Bytes)
 TEST_F(EngineOnFakeLine, UnknownFunctionCodeOrOverlongWriteSendsNothing)
 {
     EXPECT_FALSE(engine.request(3, Table0Range));
-    EXPECT_EQ(engine.status, 2);
+    EXPECT_EQ(engine.status(), ExchangeStatus::BadFunctionCode);
     EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 3.  Неверно задан код функции"));
     EXPECT_FALSE(engine.request(2, QByteArray(233, 'x')));
-    EXPECT_EQ(engine.status, 2);
+    EXPECT_EQ(engine.status(), ExchangeStatus::BadFunctionCode);
     EXPECT_TRUE(line.writes().isEmpty());
 }
 
 TEST_F(EngineOnFakeLine, AbortBeforeTheRequestSendsNothing)
 {
-    engine.abort_requested = true;
+    engine.requestAbort();
+    EXPECT_TRUE(engine.abortRequested());
     EXPECT_FALSE(readTable0());
-    EXPECT_EQ(engine.status, 19);
-    EXPECT_FALSE(engine.abort_requested);
+    EXPECT_EQ(engine.status(), ExchangeStatus::Aborted);
+    EXPECT_FALSE(engine.abortRequested());
     EXPECT_TRUE(line.writes().isEmpty());
     EXPECT_EQ(engine.errorMessage().right(53),
               QStringLiteral("Обмен прерван по признаку завершения работы программы"));
@@ -264,19 +278,20 @@ TEST_F(EngineOnFakeLine, AbortBeforeTheRequestSendsNothing)
 
 TEST_F(EngineOnFakeLine, AbortWhileWaitingEndsTheExchangeAtOnce)
 {
-    engine.attempts = 3;
-    engine.answer_timeout_ms = 5000;
+    settings.attempts = 3;
+    settings.answerTimeoutMs = 5000;
+    apply();
     line.staySilent();
     person.onPump = [this](int count) {
         if (count == 5)
-            engine.abort_requested = true;
+            engine.requestAbort();
     };
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(readTable0());
     EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_EQ(engine.status, 19);
-    EXPECT_FALSE(engine.abort_requested);
+    EXPECT_EQ(engine.status(), ExchangeStatus::Aborted);
+    EXPECT_FALSE(engine.abortRequested());
     EXPECT_EQ(line.writes().size(), 1);
     EXPECT_EQ(person.panel(StatusPanel::Exchange), QString());
 }
@@ -292,15 +307,16 @@ TEST_F(EngineOnFakeLine, SecondRequestWhileOneRunsIsRefused)
     EXPECT_TRUE(readTable0());
     EXPECT_FALSE(nested);
     EXPECT_EQ(line.writes().size(), 1);
-    EXPECT_EQ(engine.last_function, 1);
-    EXPECT_EQ(engine.request_frame[5], 0);
+    EXPECT_EQ(engine.lastFunction(), 1);
+    EXPECT_EQ(engine.requestFrame()[5], 0);
 }
 
 TEST_F(EngineOnFakeLine, DirectLineHoldsTheTransmitterForTheFrameTime)
 {
     // 5 preambles and a 10-byte read at 9600 bit/s: (5 + 10 + 1) * 10 / 9600 s, about 16.7 ms.
-    engine.preambles = 5;
-    engine.baud = 9600;
+    settings.preambles = 5;
+    settings.bitRate = 9600;
+    apply();
     line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"), 30);
     ASSERT_TRUE(readTable0());
     const QList<FakeLine::Event> rts = line.eventsOf(FakeLine::Action::Rts);
@@ -326,7 +342,8 @@ TEST_F(EngineOnFakeLine, DeviceWithoutRtsControlStillExchanges)
 
 TEST_F(EngineOnFakeLine, ModemLineLeavesRtsAlone)
 {
-    engine.link_kind = LinkKind::Modem;
+    settings.linkKind = LinkKind::Modem;
+    apply();
     line.answer(TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01"));
     EXPECT_TRUE(readTable0());
     EXPECT_TRUE(line.eventsOf(FakeLine::Action::Rts).isEmpty());
@@ -336,14 +353,15 @@ TEST_F(EngineOnFakeLine, FailedSerialWriteIsStatus3AndReleasesTheTransmitter)
 {
     line.writeFails = true;
     EXPECT_FALSE(readTable0());
-    EXPECT_EQ(engine.status, 3);
+    EXPECT_EQ(engine.status(), ExchangeStatus::WriteFailed);
     EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Сбой при выполнении операции записи"));
     EXPECT_EQ(line.eventsOf(FakeLine::Action::Rts).last().value, 0);
 }
 
 TEST_F(EngineOnFakeLine, EthernetWaitsBeforeSendingAndDropsLateBytes)
 {
-    engine.link_kind = LinkKind::Ethernet;
+    settings.linkKind = LinkKind::Ethernet;
+    apply();
     // Bytes of an answer that came too late for an earlier request.
     line.arriveNow(TestFrames::fieldsAnswer(1, 5, 0, 1, QByteArray(20, 'o')));
     const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 1, "\x01");
@@ -359,21 +377,23 @@ TEST_F(EngineOnFakeLine, EthernetWaitsBeforeSendingAndDropsLateBytes)
 
 TEST_F(EngineOnFakeLine, EthernetSendAndReceiveFailures)
 {
-    engine.link_kind = LinkKind::Ethernet;
+    settings.linkKind = LinkKind::Ethernet;
+    apply();
     line.writeFails = true;
     EXPECT_FALSE(readTable0());
-    EXPECT_EQ(engine.status, 20);
+    EXPECT_EQ(engine.status(), ExchangeStatus::EthernetSendFailed);
     EXPECT_EQ(engine.errorMessage(),
               QStringLiteral("Команда 1.  Ithernet. Не выполнена команда send (посылка запроса)"));
 
     line.writeFails = false;
     line.readFails = true;
-    engine.answer_timeout_ms = 5000;
+    settings.answerTimeoutMs = 5000;
+    apply();
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(readTable0());
     EXPECT_LT(clock.elapsed(), 2000);
-    EXPECT_EQ(engine.status, 21);
+    EXPECT_EQ(engine.status(), ExchangeStatus::EthernetReceiveFailed);
     EXPECT_EQ(engine.errorMessage(),
               QStringLiteral("Команда 1.  Ithernet. Не выполнена команда recv (чтение ответа на запрос)"));
 }
@@ -382,9 +402,11 @@ TEST(EnginePortPerRequest, OpensThePortForEachRequestAndClosesItAfter)
 {
     FakeLine line;
     hgcbox engine(1);
-    engine.attempts = 1;
-    engine.baud = 115200;
-    engine.com_port = 4;
+    ExchangeSettings settings = engine.settings();
+    settings.attempts = 1;
+    settings.bitRate = 115200;
+    settings.comPort = 4;
+    engine.setSettings(settings);
     QList<int> openedPorts;
     engine.setPortOpener([&](int port, int rate) {
         openedPorts.append(port);
@@ -405,7 +427,9 @@ TEST(EnginePortPerRequest, OpensThePortForEachRequestAndClosesItAfter)
 TEST(EnginePortPerRequest, UnavailablePortIsStatus6AfterTheWait)
 {
     hgcbox engine(1);
-    engine.com_port = 7;
+    ExchangeSettings settings = engine.settings();
+    settings.comPort = 7;
+    engine.setSettings(settings);
     int tries = 0;
     engine.setPortOpener([&](int, int) {
         ++tries;
@@ -416,12 +440,56 @@ TEST(EnginePortPerRequest, UnavailablePortIsStatus6AfterTheWait)
     EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
     EXPECT_GE(clock.elapsed(), 1000);
     EXPECT_GT(tries, 1);
-    EXPECT_EQ(engine.status, 6);
+    EXPECT_EQ(engine.status(), ExchangeStatus::PortUnavailable);
     EXPECT_EQ(engine.errorMessage(), QStringLiteral("Команда 1.  Коммуникационный порт COM7 недоступен"));
 
-    engine.port_open_wait_s = 0;
+    settings.portOpenWaitS = 0;
+    engine.setSettings(settings);
     tries = 0;
     EXPECT_FALSE(engine.openPort());
     EXPECT_EQ(tries, 0);
-    EXPECT_EQ(engine.status, 6);
+    EXPECT_EQ(engine.status(), ExchangeStatus::PortUnavailable);
+}
+
+TEST(EngineSettings, StartAsTheProtocolSaysWithTheGivenAddress)
+{
+    const hgcbox engine(5);
+    const ExchangeSettings& settings = engine.settings();
+    EXPECT_EQ(settings.linkKind, LinkKind::Direct);
+    EXPECT_EQ(settings.comPort, 1);
+    EXPECT_EQ(settings.portOpenWaitS, 1);
+    EXPECT_TRUE(settings.openPerRequest);
+    EXPECT_EQ(settings.address, 5);
+    EXPECT_EQ(engine.address(), 5);
+    EXPECT_EQ(settings.bitRate, 1200);
+    EXPECT_EQ(settings.preambles, 0);
+    EXPECT_EQ(settings.credentials.password, blankBytes<12>());
+    EXPECT_EQ(settings.credentials.userCode, blankBytes<4>());
+    EXPECT_EQ(settings.interByteMs, 10);
+    EXPECT_EQ(settings.answerTimeoutMs, 2000);
+    EXPECT_EQ(settings.attempts, 2);
+    EXPECT_FALSE(settings.statusPanel);
+    EXPECT_EQ(engine.status(), ExchangeStatus::Done);
+    EXPECT_EQ(engine.lastFunction(), 0);
+    EXPECT_FALSE(engine.abortRequested());
+}
+
+TEST_F(EngineOnFakeLine, NewSettingsTakeEffectTogetherWithTheNextRequest)
+{
+    settings.address = 23;
+    settings.preambles = 2;
+    settings.bitRate = 4800;
+    settings.credentials.password = {'1', '2', '3', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    settings.credentials.userCode = {'0', '0', '0', '9'};
+    settings.statusPanel.reset();
+    apply();
+    EXPECT_EQ(engine.settings(), settings);
+    line.answer(TestFrames::answer(23, 0x82, QByteArray::fromHex("00040001")));
+    ASSERT_TRUE(engine.request(2, QByteArray::fromHex("0400014142"))) << engine.errorMessage().toStdString();
+    const QByteArray sent = line.writes().last();
+    EXPECT_EQ(sent.left(2), QByteArray(2, '\xff'));
+    EXPECT_EQ(static_cast<std::uint8_t>(sent[2 + 1]), 23);
+    EXPECT_EQ(sent.mid(2 + 4, 16), "123         0009");
+    EXPECT_EQ(line.eventsOf(FakeLine::Action::BitRate).last().value, 4800);
+    EXPECT_TRUE(person.panelHistory(StatusPanel::Exchange).isEmpty());
 }

@@ -6,6 +6,7 @@
 #include "support/scripted_operator.h"
 
 #include "support/controller_peer.h"
+#include "support/engine_settings.h"
 #include "support/recording_transport.h"
 
 #include <gtest/gtest.h>
@@ -55,10 +56,12 @@ protected:
         ASSERT_TRUE(server->start(&error)) << error.toStdString();
         std::unique_ptr<Transport> line = openLine(server->ptyPath(), record);
         ASSERT_TRUE(line);
-        engine.link_kind = LinkKind::Modem;
-        engine.open_per_request = false;
-        engine.attempts = 1;
-        engine.answer_timeout_ms = 1000;
+        changeSettings(engine, [](ExchangeSettings& s) {
+            s.linkKind = LinkKind::Modem;
+            s.openPerRequest = false;
+            s.attempts = 1;
+            s.answerTimeoutMs = 1000;
+        });
         engine.setOperator(&person);
         engine.setTransport(std::move(line));
     }
@@ -89,7 +92,7 @@ TEST_F(ModemOnSimulator, DialsThenCarriesTheProtocolUntilHungUp)
     EXPECT_TRUE(panel.contains(QStringLiteral(" Проверка готовности GSM. Команда AT+CPAS. Ответ +CPAS: 0")));
 
     ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000012"))) << engine.errorMessage().toStdString();
-    EXPECT_EQ(engine.answer_frame[9], 73) << "the controller's type code";
+    EXPECT_EQ(engine.answerFrame()[9], 73) << "the controller's type code";
     EXPECT_EQ(server->requests().size(), 1);
     EXPECT_EQ(record.rtsChanges, 0) << "a modem line has no transmitter to switch";
 

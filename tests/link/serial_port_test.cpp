@@ -3,6 +3,7 @@
 #include "link/serial_transport.h"
 
 #include "support/controller_peer.h"
+#include "support/engine_settings.h"
 #include "support/frames.h"
 
 #include <gtest/gtest.h>
@@ -29,13 +30,16 @@ protected:
     {
         ASSERT_FALSE(terminal.slavePath().isEmpty());
         names = ComPortNames({{PortNumber, terminal.slavePath()}});
-        engine.com_port = PortNumber;
-        engine.baud = 38400;
-        engine.preambles = 5;
-        engine.attempts = 1;
-        engine.answer_timeout_ms = 300;
-        engine.inter_byte_ms = 100;
-        engine.open_per_request = false;
+        ExchangeSettings settings;
+        settings.comPort = PortNumber;
+        settings.address = 1;
+        settings.bitRate = 38400;
+        settings.preambles = 5;
+        settings.attempts = 1;
+        settings.answerTimeoutMs = 300;
+        settings.interByteMs = 100;
+        settings.openPerRequest = false;
+        engine.setSettings(settings);
         engine.setPortOpener(serialPortOpener(names));
     }
 
@@ -52,8 +56,8 @@ TEST_F(EngineOnPseudoTerminal, ReadsTableZeroThroughTheSerialPort)
     ASSERT_TRUE(engine.openPort());
     // A pseudo-terminal has no RTS line: the exchange goes on without it.
     ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000012"))) << engine.errorMessage().toStdString();
-    EXPECT_EQ(engine.answer_frame[8], 0x49);
-    EXPECT_EQ(engine.answer_frame[2], 8 + 18 + 2);
+    EXPECT_EQ(engine.answerFrame()[8], 0x49);
+    EXPECT_EQ(engine.answerFrame()[2], 8 + 18 + 2);
     ASSERT_EQ(peer.requests().size(), 1);
     EXPECT_EQ(peer.requests()[0].left(8), QByteArray::fromHex("cc010a0100000012"));
 
@@ -83,15 +87,15 @@ TEST_F(EngineOnPseudoTerminal, FaultyAnswersOverTheSerialPort)
     ASSERT_TRUE(engine.openPort());
     EXPECT_TRUE(engine.request(1, QByteArray::fromHex("000012"))) << engine.errorMessage().toStdString();
     EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000012")));
-    EXPECT_EQ(engine.status, 5);
+    EXPECT_EQ(engine.status(), ExchangeStatus::AnswerIncomplete);
     EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000012")));
-    EXPECT_EQ(engine.status, 7);
+    EXPECT_EQ(engine.status(), ExchangeStatus::AnswerChecksum);
 }
 
 TEST_F(EngineOnPseudoTerminal, PortPerRequestOpensAndReleasesThePort)
 {
     ControllerPeer peer(terminal.takeMaster(), identification, true);
-    engine.open_per_request = true;
+    changeSettings(engine, [](ExchangeSettings& s) { s.openPerRequest = true; });
     ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001")));
     EXPECT_FALSE(engine.linkOpen());
     // Released: another program may take it now.
@@ -104,7 +108,7 @@ TEST_F(EngineOnPseudoTerminal, SilentControllerTimesOut)
         terminal.takeMaster(), [](const QByteArray&) { return QByteArray(); }, true);
     ASSERT_TRUE(engine.openPort());
     EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
-    EXPECT_EQ(engine.status, 10);
+    EXPECT_EQ(engine.status(), ExchangeStatus::NoAnswer);
     EXPECT_EQ(peer.requests().size(), 1);
 }
 
@@ -122,10 +126,10 @@ TEST_F(EngineOnPseudoTerminal, LineThatHangsUpEndsInATimeOut)
     EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
     hangUp.join();
     EXPECT_LT(clock.elapsed(), 3000);
-    EXPECT_EQ(engine.status, 10);
+    EXPECT_EQ(engine.status(), ExchangeStatus::NoAnswer);
     // The dead port was closed; the next request fails at once without a line.
     EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
-    EXPECT_EQ(engine.status, 3);
+    EXPECT_EQ(engine.status(), ExchangeStatus::WriteFailed);
 }
 
 TEST_F(EngineOnPseudoTerminal, PortHeldByAnotherProgramIsUnavailableButExists)
@@ -136,8 +140,8 @@ TEST_F(EngineOnPseudoTerminal, PortHeldByAnotherProgramIsUnavailableButExists)
     clock.start();
     EXPECT_FALSE(engine.openPort());
     EXPECT_GE(clock.elapsed(), 1000);
-    EXPECT_EQ(engine.status, 6);
-    EXPECT_TRUE(engine.message.endsWith(QStringLiteral("Коммуникационный порт COM3 недоступен")));
+    EXPECT_EQ(engine.status(), ExchangeStatus::PortUnavailable);
+    EXPECT_TRUE(engine.message().endsWith(QStringLiteral("Коммуникационный порт COM3 недоступен")));
     EXPECT_TRUE(portExists(PortNumber, names));
 }
 
@@ -145,7 +149,7 @@ TEST(SerialPort, MissingDeviceIsUnavailableAfterTheWaitAndDoesNotExist)
 {
     const ComPortNames names({{12, QStringLiteral("/dev/gqc-no-such-port")}});
     hgcbox engine(1);
-    engine.com_port = 12;
+    changeSettings(engine, [](ExchangeSettings& s) { s.comPort = 12; });
     engine.setPortOpener(serialPortOpener(names));
     QElapsedTimer clock;
     clock.start();
@@ -167,6 +171,25 @@ TEST(SerialPort, FreePortExistsAndTakesBitRatesOutsideTheRange)
     settings.stopBitsCode = 5;
     const auto port = SerialTransport::open(terminal.slavePath(), settings);
     ASSERT_NE(port, nullptr);
+    EXPECT_EQ(terminal.lineBitRate(), 110);
     EXPECT_TRUE(port->setBitRate(1'000'000));
+    EXPECT_EQ(terminal.lineBitRate(), 256000);
     EXPECT_TRUE(port->setBitRate(9600));
+    EXPECT_EQ(terminal.lineBitRate(), 9600);
+}
+
+TEST_F(EngineOnPseudoTerminal, BitRatesOutsideTheRangeReachTheLineClamped)
+{
+    ControllerPeer peer(terminal.takeMaster(), identification, true);
+    // The port opener opens the line at the engine's rate...
+    changeSettings(engine, [](ExchangeSettings& s) { s.bitRate = 50; });
+    ASSERT_TRUE(engine.openPort());
+    EXPECT_EQ(terminal.lineBitRate(), 110);
+    // ...and every request sets it again.
+    changeSettings(engine, [](ExchangeSettings& s) { s.bitRate = 1'000'000; });
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001"))) << engine.errorMessage().toStdString();
+    EXPECT_EQ(terminal.lineBitRate(), 256000);
+    changeSettings(engine, [](ExchangeSettings& s) { s.bitRate = 19200; });
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001"))) << engine.errorMessage().toStdString();
+    EXPECT_EQ(terminal.lineBitRate(), 19200);
 }

@@ -2,6 +2,7 @@
 #include "link/socket_address.h"
 
 #include "support/controller_peer.h"
+#include "support/engine_settings.h"
 #include "support/frames.h"
 #include "support/loopback_listener.h"
 #include "support/scripted_operator.h"
@@ -122,26 +123,28 @@ TEST(ConnectEthernet, LoadsTheEngineAndExchangesOverTcp)
     EXPECT_FALSE(person.busy());
     EXPECT_TRUE(engine.linkOpen());
     // The subscriber's address counts, not the one of the settings.
-    EXPECT_EQ(engine.address, 9);
-    EXPECT_EQ(engine.link_kind, LinkKind::Ethernet);
-    EXPECT_FALSE(engine.open_per_request);
-    EXPECT_EQ(engine.answer_timeout_ms, 4000);
-    EXPECT_EQ(engine.inter_byte_ms, 300);
-    EXPECT_EQ(engine.preambles, 2);
-    EXPECT_EQ(engine.attempts, 3);
+    EXPECT_EQ(engine.address(), 9);
+    EXPECT_EQ(engine.settings().linkKind, LinkKind::Ethernet);
+    EXPECT_FALSE(engine.settings().openPerRequest);
+    EXPECT_EQ(engine.settings().answerTimeoutMs, 4000);
+    EXPECT_EQ(engine.settings().interByteMs, 300);
+    EXPECT_EQ(engine.settings().preambles, 2);
+    EXPECT_EQ(engine.settings().attempts, 3);
 
     auto peer = std::make_unique<ControllerPeer>(listener.accept(), answerReads, true);
     ASSERT_TRUE(engine.request(1, QByteArray::fromHex("050001"))) << engine.errorMessage().toStdString();
-    EXPECT_EQ(engine.answer_frame[8], 0x49);
+    EXPECT_EQ(engine.answerFrame()[8], 0x49);
     ASSERT_EQ(peer->requests().size(), 1);
     EXPECT_EQ(static_cast<std::uint8_t>(peer->requests()[0][1]), 9);
 
     // The controller side closes the connection: the receive fails at once.
     peer->hangUp();
-    engine.attempts = 1;
+    changeSettings(engine, [](ExchangeSettings& s) { s.attempts = 1; });
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(engine.request(1, QByteArray::fromHex("050001")));
-    EXPECT_LT(clock.elapsed(), engine.answer_timeout_ms);
-    EXPECT_TRUE(engine.status == 20 || engine.status == 21) << engine.status;
+    EXPECT_LT(clock.elapsed(), engine.settings().answerTimeoutMs);
+    EXPECT_TRUE(engine.status() == ExchangeStatus::EthernetSendFailed ||
+                engine.status() == ExchangeStatus::EthernetReceiveFailed)
+        << exchangeStatusCode(engine.status());
 }

@@ -26,11 +26,11 @@ TEST(SimWithEngine, ReadsIdentificationAndReportsAMissingTableOverTcp)
 
     const char identification[] = {0, 0, 18};
     ASSERT_TRUE(engine.request(1, QByteArrayView(identification, sizeof identification)))
-        << engine.message.toStdString();
-    EXPECT_EQ(engine.answer_frame[1], 3);
-    EXPECT_EQ(engine.answer_frame[2], 8 + 18 + 2);
-    EXPECT_EQ(engine.answer_frame[8 + 1], 73);
-    EXPECT_EQ(engine.answer_frame[8 + 3], 4);
+        << engine.message().toStdString();
+    EXPECT_EQ(engine.answerFrame()[1], 3);
+    EXPECT_EQ(engine.answerFrame()[2], 8 + 18 + 2);
+    EXPECT_EQ(engine.answerFrame()[8 + 1], 73);
+    EXPECT_EQ(engine.answerFrame()[8 + 3], 4);
 
     const char missing[] = {38, 0, 1};
     EXPECT_FALSE(engine.request(1, QByteArrayView(missing, sizeof missing)));

@@ -1,5 +1,7 @@
 #include "support/controller_peer.h"
 
+#include "support/line_bit_rate.h"
+
 #include <QString>
 #include <poll.h>
 #include <pty.h>
@@ -92,6 +94,11 @@ PseudoTerminal::~PseudoTerminal()
         ::close(master_);
     if (slave_ >= 0)
         ::close(slave_);
+}
+
+int PseudoTerminal::lineBitRate() const
+{
+    return ::lineBitRate(slave_);
 }
 
 int PseudoTerminal::takeMaster()

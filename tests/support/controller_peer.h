@@ -47,6 +47,8 @@ public:
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
     QString slavePath() const { return slavePath_; }
+    // The bit rate the line is set to now, by whoever opened the slave's path.
+    int lineBitRate() const;
     // Hands the master side over (the caller closes it).
     int takeMaster();
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// Lets GoogleTest print Qt strings and byte arrays readably in failure messages.
+// Lets GoogleTest print Qt strings, byte arrays and the engine's status readably in failure messages.
 // Included into every test source by the build.
 
 #include <QByteArray>
@@ -14,4 +14,11 @@ inline void PrintTo(const QString& text, std::ostream* out)
 inline void PrintTo(const QByteArray& bytes, std::ostream* out)
 {
     *out << bytes.toHex(' ').toStdString();
+}
+
+// The engine's status by its protocol number.
+enum class ExchangeStatus : int;
+inline void PrintTo(ExchangeStatus status, std::ostream* out)
+{
+    *out << "ExchangeStatus " << static_cast<int>(status);
 }

@@ -30,12 +30,14 @@ SimulatedLink::SimulatedLink(const SimControllerOptions& controller)
         ADD_FAILURE() << "no connection to the simulator";
         return;
     }
-    engine.link_kind = LinkKind::Modem;
-    engine.open_per_request = false;
-    engine.address = static_cast<std::uint8_t>(controller.address);
-    engine.attempts = 1;
-    engine.answer_timeout_ms = 2000;
-    engine.inter_byte_ms = 200;
+    ExchangeSettings settings;
+    settings.linkKind = LinkKind::Modem;
+    settings.openPerRequest = false;
+    settings.address = static_cast<std::uint8_t>(controller.address);
+    settings.attempts = 1;
+    settings.answerTimeoutMs = 2000;
+    settings.interByteMs = 200;
+    engine.setSettings(settings);
     engine.setOperator(&person);
     engine.setTransport(std::make_unique<TcpTransport>(std::move(socket)));
     logIn(Administrator);
@@ -44,10 +46,11 @@ SimulatedLink::SimulatedLink(const SimControllerOptions& controller)
 
 void SimulatedLink::logIn(const char* const credentials[2])
 {
-    engine.write_password.fill(' ');
-    engine.user_code.fill(' ');
-    std::copy_n(credentials[0], std::strlen(credentials[0]), engine.write_password.begin());
-    std::copy_n(credentials[1], std::strlen(credentials[1]), engine.user_code.begin());
+    ExchangeSettings settings = engine.settings();
+    settings.credentials = WriteCredentials{};
+    std::copy_n(credentials[0], std::strlen(credentials[0]), settings.credentials.password.begin());
+    std::copy_n(credentials[1], std::strlen(credentials[1]), settings.credentials.userCode.begin());
+    engine.setSettings(settings);
 }
 
 void SimulatedLink::setFaults(const QString& plan)
