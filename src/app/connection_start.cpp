@@ -1,11 +1,12 @@
 #include "app/connection_start.h"
 
 #include "app/app_state.h"
-#include "settings/link_panels.h"
+#include "base/table_numbers.h"
 #include "exchange/clock_commands.h"
 #include "exchange/configuration_transfer.h"
 #include "exchange/request_layer.h"
 #include "exchange/table_effects.h"
+#include "settings/link_panels.h"
 #include "tables/controller_name.h"
 #include "tables/destroyed_tables.h"
 #include "tables/identification.h"
@@ -14,14 +15,6 @@
 
 namespace {
 
-constexpr std::uint8_t identificationTable = 0;
-constexpr std::uint8_t clockTable = 2;
-constexpr std::uint8_t userTable = 4;
-constexpr std::uint8_t nameTable = 5;
-constexpr std::uint8_t systemTable = 6;
-constexpr std::uint8_t stateTable = 7;
-constexpr std::uint8_t chromatographPortTable = 14;
-constexpr std::uint8_t moistureMeterPortTable = 15;
 constexpr std::uint8_t instrumentTypeField = 6;
 constexpr std::uint8_t anyController = 255;
 
@@ -64,7 +57,7 @@ bool ConnectionStart::run()
     }
     if (!telephone || state_.modemConnected) {
         if (identify(layer) == Identified::Accepted) {
-            const Identification identification(state_.image.table(identificationTable));
+            const Identification identification(state_.image.table(TableNumber::Identification));
             if (!telephone)
                 windows_.identifyUser();
             checkTables(layer, identification.softwareVersion(), identification.destroyedTable() != 0);
@@ -80,9 +73,9 @@ bool ConnectionStart::run()
 
 ConnectionStart::Identified ConnectionStart::identify(RequestLayer& layer)
 {
-    if (!layer.readFields({identificationTable, 0, Identification::Size}))
+    if (!layer.readFields({TableNumber::Identification, 0, Identification::Size}))
         return Identified::Refused;
-    const Identification identification(state_.image.table(identificationTable));
+    const Identification identification(state_.image.table(TableNumber::Identification));
     if (identification.typeCode() != Identification::ServedTypeCode) {
         person_.message(MessageKind::Information,
                         QStringLiteral("Код типа подключенного контроллера  %1").arg(identification.typeCode()),
@@ -111,11 +104,11 @@ void ConnectionStart::checkTables(RequestLayer& layer, int softwareVersion, bool
     }
     DestroyedTables destroyed = DestroyedTables::everyTable();
     if (!unconfigured) {
-        if (!layer.readFields({stateTable, 0, DestroyedTables::Size})) {
+        if (!layer.readFields({TableNumber::TableStates, 0, DestroyedTables::Size})) {
             state_.connected = readBasicData();
             return;
         }
-        destroyed = DestroyedTables(state_.image.table(stateTable));
+        destroyed = DestroyedTables(state_.image.table(TableNumber::TableStates));
     }
     TableStateSet states(destroyed);
     switch (windows_.showTableStates(states, softwareVersion)) {
@@ -147,22 +140,22 @@ void ConnectionStart::checkTables(RequestLayer& layer, int softwareVersion, bool
 
 bool ConnectionStart::repair(RequestLayer& layer, TableStateSet& states)
 {
-    if (onlyTablesChosen(states, {clockTable}))
-        return !states.isToWrite(clockTable) || writeClockFromPc(layer, states);
-    if (!onlyTablesChosen(states, {clockTable, userTable})) {
+    if (onlyTablesChosen(states, {TableNumber::DateTime}))
+        return !states.isToWrite(TableNumber::DateTime) || writeClockFromPc(layer, states);
+    if (!onlyTablesChosen(states, {TableNumber::DateTime, TableNumber::Users})) {
         // The other tables come from a configuration file, which this program
         // does not read yet.
         person_.message(MessageKind::Information, QStringLiteral("Запись таблиц не выполнена"));
         return false;
     }
-    if (states.isToWrite(userTable) && !restoreUserTable(layer))
+    if (states.isToWrite(TableNumber::Users) && !restoreUserTable(layer))
         return false;
-    return !states.isToWrite(clockTable) || writeClockFromPc(layer, states);
+    return !states.isToWrite(TableNumber::DateTime) || writeClockFromPc(layer, states);
 }
 
 bool ConnectionStart::restoreUserTable(RequestLayer& layer)
 {
-    if (!windows_.rebuildUserTable(state_.image.table(userTable))) {
+    if (!windows_.rebuildUserTable(state_.image.table(TableNumber::Users))) {
         person_.message(MessageKind::Information,
                         QStringLiteral("Таблица доступа к записи в контроллер не восстановлена"), tablesNotWritable);
         return false;
@@ -173,7 +166,8 @@ bool ConnectionStart::restoreUserTable(RequestLayer& layer)
     const auto code = engine.user_code;
     engine.write_password.fill(' ');
     engine.user_code.fill(' ');
-    const bool written = layer.writeFields({userTable, 0, 10}) && layer.writeFields({userTable, 10, 6});
+    const bool written =
+        layer.writeFields({TableNumber::Users, 0, 10}) && layer.writeFields({TableNumber::Users, 10, 6});
     engine.write_password = password;
     engine.user_code = code;
     if (!written)
@@ -184,12 +178,12 @@ bool ConnectionStart::restoreUserTable(RequestLayer& layer)
 
 bool ConnectionStart::writeClockFromPc(RequestLayer& layer, TableStateSet& states)
 {
-    if (states.isToWrite(systemTable) || states.isDestroyed(systemTable)) {
+    if (states.isToWrite(TableNumber::SystemParameters) || states.isDestroyed(TableNumber::SystemParameters)) {
         person_.message(MessageKind::SeeControllerState, QStringLiteral("Запись даты и времени невозможна"),
                         QStringLiteral("при разрушенной таблице системных параметров"));
         return false;
     }
-    if (!layer.readFields({systemTable, 0, 10}))
+    if (!layer.readFields({TableNumber::SystemParameters, 0, 10}))
         return false;
     return writePcTime(layer, QDateTime::currentDateTime());
 }
@@ -198,16 +192,16 @@ bool ConnectionStart::readBasicData()
 {
     const BusyCursor busy(person_);
     RequestLayer layer(state_.requestContext(person_));
-    std::ranges::fill(state_.image.table(nameTable), ' ');
-    bool read = layer.readFields({nameTable, 0, 1});
+    std::ranges::fill(state_.image.table(TableNumber::ControllerName), ' ');
+    bool read = layer.readFields({TableNumber::ControllerName, 0, 1});
     if (read)
         TableEffects::nameArrived(layer.context());
-    const bool systemRead = layer.readFields({systemTable, 0, 10});
+    const bool systemRead = layer.readFields({TableNumber::SystemParameters, 0, 10});
     read = read && systemRead;
     if (systemRead) {
         TableEffects::takeSystemParameters(layer.context());
-        read = layer.readFields({chromatographPortTable, instrumentTypeField, 1}) && read;
-        read = layer.readFields({moistureMeterPortTable, instrumentTypeField, 1}) && read;
+        read = layer.readFields({TableNumber::ChromatographPort, instrumentTypeField, 1}) && read;
+        read = layer.readFields({TableNumber::MoistureMeterPort, instrumentTypeField, 1}) && read;
     }
     if (!read)
         person_.message(MessageKind::ExchangeResult, QStringLiteral("Не прочитаны даннын, для организации"),
