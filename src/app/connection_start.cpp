@@ -126,10 +126,8 @@ void ConnectionStart::checkTables(RequestLayer& layer, int softwareVersion, bool
         }
         // The controller takes its new port settings once every table is written:
         // it must be connected again.
-        state_.writeAndDisconnect = true;
         layer.context().writeAndDisconnect = true;
         repair(layer, states);
-        state_.writeAndDisconnect = false;
         state_.connected = false;
         return;
     case TableInfo::Reset:
