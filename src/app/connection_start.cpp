@@ -11,8 +11,6 @@
 #include "tables/destroyed_tables.h"
 #include "tables/identification.h"
 
-#include <QDateTime>
-
 namespace {
 
 constexpr std::uint8_t instrumentTypeField = 6;
@@ -30,8 +28,8 @@ bool onlyTablesChosen(const TableStateSet& states, std::initializer_list<int> al
 
 } // namespace
 
-ConnectionStart::ConnectionStart(AppState& state, Operator& person, ConnectionWindows& windows)
-    : state_(state), person_(person), windows_(windows)
+ConnectionStart::ConnectionStart(AppState& state, Operator& person, ConnectionWindows& windows, PcClock pcClock)
+    : state_(state), person_(person), windows_(windows), pcClock_(std::move(pcClock))
 {
 }
 
@@ -183,7 +181,7 @@ bool ConnectionStart::writeClockFromPc(RequestLayer& layer, TableStateSet& state
     }
     if (!layer.readFields({TableNumber::SystemParameters, 0, 10}))
         return false;
-    return writePcTime(layer, QDateTime::currentDateTime());
+    return writePcTime(layer, pcClock_());
 }
 
 bool ConnectionStart::readBasicData()
