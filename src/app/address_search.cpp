@@ -1,19 +1,17 @@
 #include "app/address_search.h"
 
-#include "app/app_state.h"
-#include "link/engine_loading.h"
 #include "app/link_connect.h"
+#include "link/engine_loading.h"
+#include "link/hgcbox.h"
 
 namespace {
 constexpr std::uint8_t anyController = 0xFF;
 constexpr std::uint8_t readFields = 1;
 } // namespace
 
-bool searchDeviceAddress(AppState& state, Operator& person)
+bool searchDeviceAddress(Settings& settings, hgcbox& engine, Operator& person)
 {
     const BusyCursor busy(person);
-    Settings& settings = state.settings.gqcIni;
-    hgcbox& engine = state.engine;
     ExchangeSettings search = withSerialLink(engine.settings(), settings.direct, LinkKind::Direct, settings.current);
     search.address = anyController;
     search.openPerRequest = false;

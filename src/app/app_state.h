@@ -1,11 +1,11 @@
 #pragma once
 
-#include "settings/settings_block.h"
-#include "settings/work_directory.h"
 #include "archives/archive_reading_choices.h"
-#include "link/hgcbox.h"
 #include "exchange/request_context.h"
 #include "gas/report_settings.h"
+#include "link/hgcbox.h"
+#include "settings/settings_block.h"
+#include "settings/work_directory.h"
 #include "tables/param_image.h"
 
 #include <QDateTime>
@@ -24,10 +24,7 @@ public:
     // The person the engine pumps and reports to while it waits.
     void setOperator(Operator& person) { engine.setOperator(&person); }
     // What the table transfers work on, with `person` to watch and answer them.
-    RequestContext requestContext(Operator& person)
-    {
-        return {engine, person, image, settings, moistureMeter, writeAndDisconnect};
-    }
+    RequestContext requestContext(Operator& person) { return {engine, person, image, settings, moistureMeter}; }
 
     // Writes the changed settings regions and the archive-reading choices.
     void saveState();
@@ -41,7 +38,6 @@ public:
     hgcbox engine{0};
     ParamImage image;
     bool connected = false;
-    bool modemConnected = false;     // a telephone connection is up
-    std::uint8_t moistureMeter = 0;  // byte 8 of table 6: 0 when no moisture meter is connected
-    bool writeAndDisconnect = false; // a version-14 controller is disconnected after its tables are written
+    bool modemConnected = false;    // a telephone connection is up
+    std::uint8_t moistureMeter = 0; // byte 8 of table 6: 0 when no moisture meter is connected
 };

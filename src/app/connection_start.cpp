@@ -2,27 +2,18 @@
 
 #include "app/app_state.h"
 #include "app/engine_credentials.h"
-#include "settings/link_panels.h"
+#include "base/table_numbers.h"
 #include "exchange/clock_commands.h"
 #include "exchange/configuration_transfer.h"
 #include "exchange/request_layer.h"
 #include "exchange/table_effects.h"
+#include "settings/link_panels.h"
 #include "tables/controller_name.h"
 #include "tables/destroyed_tables.h"
 #include "tables/identification.h"
 
-#include <QDateTime>
-
 namespace {
 
-constexpr std::uint8_t identificationTable = 0;
-constexpr std::uint8_t clockTable = 2;
-constexpr std::uint8_t userTable = 4;
-constexpr std::uint8_t nameTable = 5;
-constexpr std::uint8_t systemTable = 6;
-constexpr std::uint8_t stateTable = 7;
-constexpr std::uint8_t chromatographPortTable = 14;
-constexpr std::uint8_t moistureMeterPortTable = 15;
 constexpr std::uint8_t instrumentTypeField = 6;
 constexpr std::uint8_t anyController = 255;
 
@@ -38,8 +29,8 @@ bool onlyTablesChosen(const TableStateSet& states, std::initializer_list<int> al
 
 } // namespace
 
-ConnectionStart::ConnectionStart(AppState& state, Operator& person, ConnectionWindows& windows)
-    : state_(state), person_(person), windows_(windows)
+ConnectionStart::ConnectionStart(AppState& state, Operator& person, ConnectionWindows& windows, PcClock pcClock)
+    : state_(state), person_(person), windows_(windows), pcClock_(std::move(pcClock))
 {
 }
 
@@ -65,7 +56,7 @@ bool ConnectionStart::run()
     }
     if (!telephone || state_.modemConnected) {
         if (identify(layer) == Identified::Accepted) {
-            const Identification identification(state_.image.table(identificationTable));
+            const Identification identification(state_.image.table(TableNumber::Identification));
             if (!telephone)
                 windows_.identifyUser();
             checkTables(layer, identification.softwareVersion(), identification.destroyedTable() != 0);
@@ -81,9 +72,9 @@ bool ConnectionStart::run()
 
 ConnectionStart::Identified ConnectionStart::identify(RequestLayer& layer)
 {
-    if (!layer.readFields({identificationTable, 0, Identification::Size}))
+    if (!layer.readFields({TableNumber::Identification, 0, Identification::Size}))
         return Identified::Refused;
-    const Identification identification(state_.image.table(identificationTable));
+    const Identification identification(state_.image.table(TableNumber::Identification));
     if (identification.typeCode() != Identification::ServedTypeCode) {
         person_.message(MessageKind::Information,
                         QStringLiteral("Код типа подключенного контроллера  %1").arg(identification.typeCode()),
@@ -112,11 +103,11 @@ void ConnectionStart::checkTables(RequestLayer& layer, int softwareVersion, bool
     }
     DestroyedTables destroyed = DestroyedTables::everyTable();
     if (!unconfigured) {
-        if (!layer.readFields({stateTable, 0, DestroyedTables::Size})) {
+        if (!layer.readFields({TableNumber::TableStates, 0, DestroyedTables::Size})) {
             state_.connected = readBasicData();
             return;
         }
-        destroyed = DestroyedTables(state_.image.table(stateTable));
+        destroyed = DestroyedTables(state_.image.table(TableNumber::TableStates));
     }
     TableStateSet states(destroyed);
     switch (windows_.showTableStates(states, softwareVersion)) {
@@ -134,10 +125,8 @@ void ConnectionStart::checkTables(RequestLayer& layer, int softwareVersion, bool
         }
         // The controller takes its new port settings once every table is written:
         // it must be connected again.
-        state_.writeAndDisconnect = true;
         layer.context().writeAndDisconnect = true;
         repair(layer, states);
-        state_.writeAndDisconnect = false;
         state_.connected = false;
         return;
     case TableInfo::Reset:
@@ -148,22 +137,22 @@ void ConnectionStart::checkTables(RequestLayer& layer, int softwareVersion, bool
 
 bool ConnectionStart::repair(RequestLayer& layer, TableStateSet& states)
 {
-    if (onlyTablesChosen(states, {clockTable}))
-        return !states.isToWrite(clockTable) || writeClockFromPc(layer, states);
-    if (!onlyTablesChosen(states, {clockTable, userTable})) {
+    if (onlyTablesChosen(states, {TableNumber::DateTime}))
+        return !states.isToWrite(TableNumber::DateTime) || writeClockFromPc(layer, states);
+    if (!onlyTablesChosen(states, {TableNumber::DateTime, TableNumber::Users})) {
         // The other tables come from a configuration file, which this program
         // does not read yet.
         person_.message(MessageKind::Information, QStringLiteral("Запись таблиц не выполнена"));
         return false;
     }
-    if (states.isToWrite(userTable) && !restoreUserTable(layer))
+    if (states.isToWrite(TableNumber::Users) && !restoreUserTable(layer))
         return false;
-    return !states.isToWrite(clockTable) || writeClockFromPc(layer, states);
+    return !states.isToWrite(TableNumber::DateTime) || writeClockFromPc(layer, states);
 }
 
 bool ConnectionStart::restoreUserTable(RequestLayer& layer)
 {
-    if (!windows_.rebuildUserTable(state_.image.table(userTable))) {
+    if (!windows_.rebuildUserTable(state_.image.table(TableNumber::Users))) {
         person_.message(MessageKind::Information,
                         QStringLiteral("Таблица доступа к записи в контроллер не восстановлена"), tablesNotWritable);
         return false;
@@ -172,7 +161,7 @@ bool ConnectionStart::restoreUserTable(RequestLayer& layer)
     {
         // A controller whose user table is destroyed takes only blank credentials.
         const ScopedBlankCredentials blank(state_.engine);
-        written = layer.writeFields({userTable, 0, 10}) && layer.writeFields({userTable, 10, 6});
+        written = layer.writeFields({TableNumber::Users, 0, 10}) && layer.writeFields({TableNumber::Users, 10, 6});
     }
     if (!written)
         person_.message(MessageKind::Information,
@@ -182,30 +171,30 @@ bool ConnectionStart::restoreUserTable(RequestLayer& layer)
 
 bool ConnectionStart::writeClockFromPc(RequestLayer& layer, TableStateSet& states)
 {
-    if (states.isToWrite(systemTable) || states.isDestroyed(systemTable)) {
+    if (states.isToWrite(TableNumber::SystemParameters) || states.isDestroyed(TableNumber::SystemParameters)) {
         person_.message(MessageKind::SeeControllerState, QStringLiteral("Запись даты и времени невозможна"),
                         QStringLiteral("при разрушенной таблице системных параметров"));
         return false;
     }
-    if (!layer.readFields({systemTable, 0, 10}))
+    if (!layer.readFields({TableNumber::SystemParameters, 0, 10}))
         return false;
-    return writePcTime(layer, QDateTime::currentDateTime());
+    return writePcTime(layer, pcClock_());
 }
 
 bool ConnectionStart::readBasicData()
 {
     const BusyCursor busy(person_);
     RequestLayer layer(state_.requestContext(person_));
-    std::ranges::fill(state_.image.table(nameTable), ' ');
-    bool read = layer.readFields({nameTable, 0, 1});
+    std::ranges::fill(state_.image.table(TableNumber::ControllerName), ' ');
+    bool read = layer.readFields({TableNumber::ControllerName, 0, 1});
     if (read)
         TableEffects::nameArrived(layer.context());
-    const bool systemRead = layer.readFields({systemTable, 0, 10});
+    const bool systemRead = layer.readFields({TableNumber::SystemParameters, 0, 10});
     read = read && systemRead;
     if (systemRead) {
         TableEffects::takeSystemParameters(layer.context());
-        read = layer.readFields({chromatographPortTable, instrumentTypeField, 1}) && read;
-        read = layer.readFields({moistureMeterPortTable, instrumentTypeField, 1}) && read;
+        read = layer.readFields({TableNumber::ChromatographPort, instrumentTypeField, 1}) && read;
+        read = layer.readFields({TableNumber::MoistureMeterPort, instrumentTypeField, 1}) && read;
     }
     if (!read)
         person_.message(MessageKind::ExchangeResult, QStringLiteral("Не прочитаны даннын, для организации"),

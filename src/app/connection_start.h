@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/pc_clock.h"
 #include "tables/table_info_rules.h"
 #include "tables/table_state_set.h"
 
@@ -33,10 +34,11 @@ public:
 
 // The life of one connection: the link chosen and opened, the controller
 // identified and accepted or refused, destroyed tables offered for repair, the
-// few values every later exchange needs read.
+// few values every later exchange needs read. A destroyed clock is set from
+// `pcClock`.
 class ConnectionStart {
 public:
-    ConnectionStart(AppState& state, Operator& person, ConnectionWindows& windows);
+    ConnectionStart(AppState& state, Operator& person, ConnectionWindows& windows, PcClock pcClock);
 
     // The whole procedure; true when a controller is connected at its end.
     bool run();
@@ -58,4 +60,5 @@ private:
     AppState& state_;
     Operator& person_;
     ConnectionWindows& windows_;
+    PcClock pcClock_;
 };

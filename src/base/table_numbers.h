@@ -16,4 +16,9 @@ inline constexpr std::uint8_t FlowComputerPort = 9;
 inline constexpr std::uint8_t FlowComputerPasswords = 13; // write passwords, never read back
 inline constexpr std::uint8_t ChromatographPort = 14;
 inline constexpr std::uint8_t MoistureMeterPort = 15;
+// One field per flow computer in each of these.
+inline constexpr std::uint8_t FlowComputerTypes = 17;
+inline constexpr std::uint8_t FlowComputerAddresses = 18;
+inline constexpr std::uint8_t FlowComputerPipelines = 19;
+inline constexpr std::uint8_t FlowComputerByteOrders = 20;
 } // namespace TableNumber

@@ -1,12 +1,11 @@
 #include "exchange/clock_commands.h"
 
-#include "link/hgcbox.h"
+#include "base/table_numbers.h"
 #include "exchange/request_layer.h"
+#include "link/hgcbox.h"
 #include "tables/date_time_table.h"
 
 namespace {
-constexpr std::uint8_t clockTable = 2;
-constexpr std::uint8_t systemTable = 6;
 constexpr std::uint8_t clockCorrection = 12;
 } // namespace
 
@@ -16,8 +15,8 @@ bool writePcTime(RequestLayer& layer, const QDateTime& pcNow)
     if (!context.person.message(MessageKind::Question, QStringLiteral("В контроллер будет записано время ЭВМ."),
                                 QStringLiteral("Вы уверены, что часы ЭВМ показывают правильное время?")))
         return false;
-    const QByteArray table = pcDateTable(pcNow, context.image.copyOf({systemTable, 0, 10}));
-    const FieldRange range{clockTable, 0, DateTimeTable::size};
+    const QByteArray table = pcDateTable(pcNow, context.image.copyOf({TableNumber::SystemParameters, 0, 10}));
+    const FieldRange range{TableNumber::DateTime, 0, DateTimeTable::size};
     context.image.assign(range, table);
     return layer.writeFields(range);
 }

@@ -1,5 +1,6 @@
 #include "exchange/configuration_transfer.h"
 
+#include "base/table_numbers.h"
 #include "exchange/table_effects.h"
 #include "tables/controller_name.h"
 #include "tables/table_catalogue.h"
@@ -13,8 +14,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int PortTable = 3;
-constexpr int SystemTable = 6;
 // The full progress bar stays in view a moment before the window closes.
 constexpr auto FullBarPause = 500ms;
 constexpr auto PumpInterval = 10ms;
@@ -65,7 +64,7 @@ template <typename Transfer> bool everyRequest(const std::vector<FieldRange>& re
 bool writeTable(RequestLayer& layer, int table)
 {
     ParamImage& image = layer.context().image;
-    const bool name = table == ControllerName::Table;
+    const bool name = table == TableNumber::ControllerName;
     if (name)
         ControllerName::toController(image);
     const bool written = everyRequest(TableTransfer::writeRequests(table, image),
@@ -88,9 +87,9 @@ bool readConfigurationTables(RequestLayer& layer)
                           [&](const FieldRange& range) { return layer.readFields(range); }))
             return false;
         progress.step();
-        if (table == ControllerName::Table)
+        if (table == TableNumber::ControllerName)
             TableEffects::nameArrived(context);
-        else if (table == SystemTable)
+        else if (table == TableNumber::SystemParameters)
             TableEffects::takeSystemParameters(context);
     }
     progress.complete();
@@ -108,11 +107,11 @@ bool writeConfigurationTables(RequestLayer& layer, TableStateSet& flags)
             return false;
         flags.setToWrite(table, false);
         progress.step();
-        if (table == ControllerName::Table)
+        if (table == TableNumber::ControllerName)
             TableEffects::showControllerName(context);
-        else if (table == SystemTable)
+        else if (table == TableNumber::SystemParameters)
             TableEffects::takeSystemParameters(context);
-        else if (table == PortTable)
+        else if (table == TableNumber::UpperLevelPort)
             TableEffects::takePortParameters(context);
     }
     progress.complete();

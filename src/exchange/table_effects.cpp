@@ -1,14 +1,13 @@
 #include "exchange/table_effects.h"
 
-#include "settings/link_panels.h"
+#include "base/table_numbers.h"
 #include "settings/bit_rate_codes.h"
+#include "settings/link_panels.h"
 #include "tables/controller_name.h"
 
 #include <optional>
 
 namespace {
-constexpr int PortTable = 3;
-constexpr int SystemTable = 6;
 constexpr int MoistureMeterByte = 8; // of table 6
 } // namespace
 
@@ -27,12 +26,12 @@ void nameArrived(RequestContext& context)
 
 void takeSystemParameters(RequestContext& context)
 {
-    context.moistureMeter = context.image.table(SystemTable)[MoistureMeterByte];
+    context.moistureMeter = context.image.table(TableNumber::SystemParameters)[MoistureMeterByte];
 }
 
 void takePortParameters(RequestContext& context)
 {
-    const std::span<const std::uint8_t> port = context.image.table(PortTable);
+    const std::span<const std::uint8_t> port = context.image.table(TableNumber::UpperLevelPort);
     const std::uint8_t address = port[0];
     // The controller refuses a code outside the list; the old rate stays.
     const std::optional<int> bitRate = bitRateOfCode(port[1]);

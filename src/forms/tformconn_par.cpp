@@ -1,12 +1,11 @@
 #include "forms/tformconn_par.h"
 
-#include "app/app_state.h"
-#include "settings/link_parameter_rules.h"
-#include "forms/integer_key_filter.h"
 #include "app/address_search.h"
+#include "forms/integer_key_filter.h"
+#include "link/serial_port_opener.h"
 #include "settings/bit_rate_codes.h"
 #include "settings/com_port_names.h"
-#include "link/serial_port_opener.h"
+#include "settings/link_parameter_rules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,12 +19,11 @@ constexpr int dialogWidth = 606;
 constexpr int highestPort = 255;
 } // namespace
 
-TFormConn_Par::TFormConn_Par(AppState& state, Operator& person, LinkKind kind, QWidget* parent)
-    : QDialog(parent), state_(state), person_(person), kind_(kind)
+TFormConn_Par::TFormConn_Par(Settings& settings, hgcbox& engine, Operator& person, LinkKind kind, QWidget* parent)
+    : QDialog(parent), settings_(settings), engine_(engine), person_(person), kind_(kind)
 {
     setWindowTitle(linkParametersCaption(kind));
     setFixedWidth(dialogWidth);
-    const Settings& settings = state.settings.gqcIni;
     const LinkParameterFields fields = linkParameterFields(settings, kind);
     auto* form = new QFormLayout(this);
 
@@ -102,7 +100,7 @@ QLineEdit* TFormConn_Par::addField(const QString& label, const QString& value, i
 
 bool TFormConn_Par::store()
 {
-    Settings edited = state_.settings.gqcIni;
+    Settings edited = settings_;
     LinkParameterFields fields;
     if (port_) {
         const std::optional<int> port = ComPortNames::chooseNumber(port_->currentText(), edited.comPorts);
@@ -128,7 +126,7 @@ bool TFormConn_Par::store()
         person_.message(MessageKind::InputError, problem->line1, problem->line2);
         return false;
     }
-    state_.settings.gqcIni = edited;
+    settings_ = edited;
     return true;
 }
 
@@ -138,7 +136,7 @@ void TFormConn_Par::searchAddress()
         return;
     for (QPushButton* button : buttons_)
         button->setEnabled(false);
-    const bool found = searchDeviceAddress(state_, person_);
+    const bool found = searchDeviceAddress(settings_, engine_, person_);
     for (QPushButton* button : buttons_)
         button->setEnabled(true);
     if (found)

@@ -4,8 +4,9 @@
 
 #include <QDialog>
 
-class AppState;
 class Operator;
+class hgcbox;
+struct Settings;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -13,18 +14,20 @@ class QPushButton;
 
 // The PC-side settings of one link kind: port, bit rate, preambles, waits,
 // attempts, and the modem or TCP connect items. Values replace the settings in
-// memory only when every check passes.
+// memory only when every check passes. The direct line's address search runs
+// the engine on them.
 class TFormConn_Par : public QDialog {
     Q_OBJECT
 public:
-    TFormConn_Par(AppState& state, Operator& person, LinkKind kind, QWidget* parent = nullptr);
+    TFormConn_Par(Settings& settings, hgcbox& engine, Operator& person, LinkKind kind, QWidget* parent = nullptr);
 
 private:
     QLineEdit* addField(const QString& label, const QString& value, int digits);
     bool store();
     void searchAddress();
 
-    AppState& state_;
+    Settings& settings_;
+    hgcbox& engine_;
     Operator& person_;
     LinkKind kind_;
     QComboBox* port_ = nullptr;

@@ -1,13 +1,13 @@
 #include "forms/tformconnect.h"
 
 #include "app/app_state.h"
-#include "settings/link_panels.h"
-#include "settings/subscriber_list_editing.h"
+#include "app/link_connect.h"
 #include "forms/integer_key_filter.h"
 #include "forms/tformabonent.h"
 #include "forms/tformabonents_list.h"
 #include "forms/tformconn_par.h"
-#include "app/link_connect.h"
+#include "settings/link_panels.h"
+#include "settings/subscriber_list_editing.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -188,7 +188,7 @@ void TFormConnect::editList()
 
 void TFormConnect::editLinkParameters()
 {
-    TFormConn_Par parameters(state_, person_, kind_, this);
+    TFormConn_Par parameters(state_.settings.gqcIni, state_.engine, person_, kind_, this);
     if (parameters.exec() != QDialog::Accepted)
         return;
     state_.settings.saveSettings(state_.directory.settingsFile());

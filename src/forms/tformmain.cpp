@@ -1,17 +1,18 @@
 #include "forms/tformmain.h"
 
 #include "app/app_state.h"
-#include "forms/controller_commands.h"
+#include "app/engine_credentials.h"
+#include "app/modem_connection.h"
 #include "forms/main_menu_bar.h"
 #include "forms/main_status_bars.h"
 #include "forms/modem_panel.h"
 #include "forms/qt_operator.h"
 #include "forms/tformaccess.h"
+#include "forms/tformchangeaccess.h"
 #include "forms/tformconnect.h"
+#include "forms/tformdt.h"
 #include "forms/tformshortuspass.h"
 #include "forms/tformtableinfo.h"
-#include "app/engine_credentials.h"
-#include "app/modem_connection.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -34,7 +35,8 @@ TFormMain::TFormMain(AppState& state, QWidget* parent) : QMainWindow(parent), st
     modemPanel_ = new ModemPanel(this);
     person_ = std::make_unique<QtOperator>(*this);
     state_.setOperator(*person_);
-    connection_ = std::make_unique<ConnectionStart>(state_, *person_, static_cast<ConnectionWindows&>(*this));
+    connection_ =
+        std::make_unique<ConnectionStart>(state_, *person_, static_cast<ConnectionWindows&>(*this), pcLocalTime);
 
     // Until a controller is connected the menu offers nothing.
     menu_->hideAll();
@@ -72,11 +74,8 @@ void TFormMain::connectCommands()
     };
     on("Nconnect", [this] { startConnection(); });
     on("NUser", [this] { identifyUser(); });
-    on("NContrDt", [this] {
-        if (ControllerCommands::dateAndTime(state_, *person_, this))
-            showTransientText();
-    });
-    on("NAccess", [this] { ControllerCommands::userAccess(state_, *person_, this); });
+    on("NContrDt", [this] { controllerCommands().dateAndTime(); });
+    on("NAccess", [this] { controllerCommands().userAccess(); });
     on("NVersion", [this] {
         person_->message(MessageKind::Information, QStringLiteral("gqc_Monitor"),
                          QStringLiteral("Версия %1").arg(QCoreApplication::applicationVersion()));
@@ -96,9 +95,9 @@ void TFormMain::disconnectOnRequest()
     connectionChanged();
 }
 
-void TFormMain::showTransientText()
+ControllerCommands TFormMain::controllerCommands()
 {
-    messageTimer_.start();
+    return {state_.requestContext(*person_), static_cast<ControllerCommandWindows&>(*this), pcLocalTime};
 }
 
 bool TFormMain::chooseLink()
@@ -150,6 +149,31 @@ void TFormMain::connectionChanged()
         bars_->setText(StatusPanel::Link, {});
         bars_->setText(StatusPanel::Address, {});
     }
+}
+
+std::optional<std::int16_t> TFormMain::chooseClockCorrection(std::span<const std::uint8_t> dateTime,
+                                                             std::span<const std::uint8_t> systemParameters,
+                                                             const QDateTime& pcNow)
+{
+    const auto bytes = [](std::span<const std::uint8_t> table) {
+        return QByteArrayView(table.data(), static_cast<qsizetype>(table.size()));
+    };
+    TFormDt dialog(bytes(dateTime), bytes(systemParameters), pcNow, *person_, this);
+    dialog.exec();
+    return dialog.correction();
+}
+
+std::optional<int> TFormMain::changeUser(std::span<std::uint8_t> userTable)
+{
+    TFormChangeAccess dialog(userTable, *person_, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.changedSlot() < 0)
+        return std::nullopt;
+    return dialog.changedSlot();
+}
+
+void TFormMain::startMessageTimer()
+{
+    messageTimer_.start();
 }
 
 void TFormMain::placeModemPanel()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/connection_start.h"
+#include "app/controller_commands.h"
 #include "base/operator.h"
 
 #include <QMainWindow>
@@ -15,8 +16,9 @@ class QtOperator;
 
 // The main window: the menu that fits the connection, the status bars, the
 // modem panel, and the timers that start a connection and clear transient texts.
-// It is the window side of the connection procedure.
-class TFormMain : public QMainWindow, private ConnectionWindows {
+// It is the window side of the connection procedure and of the commands on a
+// connected controller.
+class TFormMain : public QMainWindow, private ConnectionWindows, private ControllerCommandWindows {
     Q_OBJECT
 public:
     explicit TFormMain(AppState& state, QWidget* parent = nullptr);
@@ -40,7 +42,7 @@ private:
     void runConnection();
     void disconnectOnRequest();
     void placeModemPanel();
-    void showTransientText();
+    ControllerCommands controllerCommands();
 
     bool chooseLink() override;
     void identifyUser() override;
@@ -49,6 +51,12 @@ private:
     TableInfo::Result showTableStates(TableStateSet& states, int softwareVersion) override;
     bool rebuildUserTable(std::span<std::uint8_t> userTable) override;
     void connectionChanged() override;
+
+    std::optional<std::int16_t> chooseClockCorrection(std::span<const std::uint8_t> dateTime,
+                                                      std::span<const std::uint8_t> systemParameters,
+                                                      const QDateTime& pcNow) override;
+    std::optional<int> changeUser(std::span<std::uint8_t> userTable) override;
+    void startMessageTimer() override;
 
     AppState& state_;
     MainStatusBars* bars_ = nullptr;

@@ -1,6 +1,7 @@
 #include "tables/controller_name.h"
 
 #include "base/controller_charset.h"
+#include "base/table_numbers.h"
 #include "base/windows1251.h"
 #include "tables/identification.h"
 
@@ -15,9 +16,9 @@ QByteArrayView bytesOf(std::span<const std::uint8_t> bytes)
 
 template <typename Convert> void convert(ParamImage& image, Convert conversion)
 {
-    if (!Identification(image.table(0)).nameInCodePage866())
+    if (!Identification(image.table(TableNumber::Identification)).nameInCodePage866())
         return;
-    const std::span<std::uint8_t> name = image.table(ControllerName::Table);
+    const std::span<std::uint8_t> name = image.table(TableNumber::ControllerName);
     const QByteArray converted = conversion(bytesOf(name));
     std::copy(converted.begin(), converted.end(), name.begin());
 }
@@ -39,7 +40,7 @@ void toController(ParamImage& image)
 QString shown(const ParamImage& image)
 {
     // Only blanks pad the field; other characters belong to the name.
-    const QString name = fromWindows1251(bytesOf(image.table(Table)));
+    const QString name = fromWindows1251(bytesOf(image.table(TableNumber::ControllerName)));
     qsizetype begin = 0, end = name.size();
     while (begin < end && name[begin] == QLatin1Char(' '))
         ++begin;

@@ -8,7 +8,6 @@
 // hold it in code page 866 (table 0 says so); the image holds it in Windows-1251
 // except for the moment it is written.
 namespace ControllerName {
-inline constexpr int Table = 5;
 
 // Convert table 5 in the image between the two character sets when the
 // identification in the image says the controller uses code page 866.

@@ -1,5 +1,6 @@
 #include "tables/table_info_rules.h"
 
+#include "base/table_numbers.h"
 #include "tables/identification.h"
 #include "tables/table_catalogue.h"
 
@@ -7,16 +8,13 @@
 
 namespace {
 
-constexpr int DateTable = 2;
-constexpr int UserTable = 4;
-
 // The date is written from the PC's clock and the users by their own dialog,
 // so a choice includes them only when they are destroyed.
 void keepDateAndUsersToTheirState(TableStateSet& states)
 {
-    if (!states.isDestroyed(DateTable))
-        states.setToWrite(DateTable, false);
-    states.setToWrite(UserTable, states.isDestroyed(UserTable));
+    if (!states.isDestroyed(TableNumber::DateTime))
+        states.setToWrite(TableNumber::DateTime, false);
+    states.setToWrite(TableNumber::Users, states.isDestroyed(TableNumber::Users));
 }
 
 } // namespace
@@ -36,7 +34,8 @@ std::vector<Row> rows(const TableStateSet& states, LinkKind link)
         row.destroyed = states.isDestroyed(table);
         row.state = row.destroyed ? QStringLiteral("Да") : QStringLiteral("Нет");
         row.ticked = row.destroyed && link != LinkKind::Modem;
-        row.tickable = link != LinkKind::Modem && (row.destroyed || (table != DateTable && table != UserTable));
+        row.tickable = link != LinkKind::Modem &&
+                       (row.destroyed || (table != TableNumber::DateTime && table != TableNumber::Users));
         result.push_back(row);
     }
     return result;

@@ -1,5 +1,6 @@
 #include "tables/table_transfer.h"
 
+#include "base/table_numbers.h"
 #include "tables/table_catalogue.h"
 
 #include <algorithm>
@@ -7,13 +8,12 @@
 
 namespace {
 
-constexpr int FlowComputerPortTable = 9;
-constexpr int FlowComputerCountByte = 0; // of table 9
-constexpr int PasswordTable = 13;        // flow-computer write passwords, never read
+constexpr int FlowComputerCountByte = 0; // of the flow-computer port table
 
 bool holdsOneFieldPerFlowComputer(int table)
 {
-    return table == PasswordTable || (table >= 17 && table <= 20);
+    return table == TableNumber::FlowComputerPasswords ||
+           (table >= TableNumber::FlowComputerTypes && table <= TableNumber::FlowComputerByteOrders);
 }
 
 int fieldsPer(int table, int maxBytes)
@@ -49,8 +49,8 @@ int fieldsPerWrite(int table)
 
 int flowComputerCount(const ParamImage& image)
 {
-    const int capacity = TableCatalogue::descriptor(PasswordTable).fieldCount;
-    return std::min<int>(image.table(FlowComputerPortTable)[FlowComputerCountByte], capacity);
+    const int capacity = TableCatalogue::descriptor(TableNumber::FlowComputerPasswords).fieldCount;
+    return std::min<int>(image.table(TableNumber::FlowComputerPort)[FlowComputerCountByte], capacity);
 }
 
 int transferredFieldCount(int table, const ParamImage& image)
@@ -61,7 +61,7 @@ int transferredFieldCount(int table, const ParamImage& image)
 
 std::vector<FieldRange> readRequests(int table, const ParamImage& image)
 {
-    if (table == PasswordTable)
+    if (table == TableNumber::FlowComputerPasswords)
         return {};
     return split(table, transferredFieldCount(table, image), fieldsPerRead(table));
 }
@@ -75,14 +75,16 @@ std::vector<int> configurationReadOrder()
 {
     std::vector<int> order;
     for (int t = 0; t < TableCatalogue::TableCount; ++t)
-        if (TableCatalogue::descriptor(t).configuration && t != PasswordTable)
+        if (TableCatalogue::descriptor(t).configuration && t != TableNumber::FlowComputerPasswords)
             order.push_back(t);
     return order;
 }
 
 std::vector<int> configurationWriteOrder()
 {
-    constexpr std::array<int, 6> leading = {FlowComputerPortTable, 17, 18, 19, 20, PasswordTable};
+    constexpr std::array<int, 6> leading = {TableNumber::FlowComputerPort,       TableNumber::FlowComputerTypes,
+                                            TableNumber::FlowComputerAddresses,  TableNumber::FlowComputerPipelines,
+                                            TableNumber::FlowComputerByteOrders, TableNumber::FlowComputerPasswords};
     std::vector<int> order(leading.begin(), leading.end());
     for (int t = 0; t < TableCatalogue::TableCount; ++t)
         if (TableCatalogue::descriptor(t).configuration &&

@@ -1,8 +1,8 @@
 #include "app/app_state.h"
 #include "app/connection_start.h"
-#include "app/main_menu.h"
 #include "app/engine_credentials.h"
 #include "app/link_connect.h"
+#include "app/main_menu.h"
 #include "app/modem_connection.h"
 #include "sim/sim_server.h"
 #include "support/scripted_operator.h"
@@ -74,7 +74,11 @@ protected:
         windows->choice = {LinkKind::Direct, "1", -1};
     }
 
-    bool run() { return ConnectionStart(*state, person, *windows).run(); }
+    ConnectionStart connection()
+    {
+        return {*state, person, *windows, [] { return QDateTime(QDate(2024, 5, 14), QTime(10, 30, 0)); }};
+    }
+    bool run() { return connection().run(); }
 
     // Function code and field range of each request the controller received.
     QStringList requestsSeen()
@@ -125,7 +129,7 @@ TEST_F(ConnectionProcedure, ATelephoneLinkAsksForTheUserDialsAndIdentifiesThroug
     EXPECT_TRUE(person.panel(StatusPanel::Modem).isEmpty()) << "the modem's progress is cleared once connected";
 
     EXPECT_TRUE(state->modemConnected);
-    ConnectionStart(*state, person, *windows).disconnect();
+    connection().disconnect();
     EXPECT_FALSE(state->modemConnected) << "hung up";
     EXPECT_FALSE(state->engine.linkOpen());
 }
@@ -210,6 +214,7 @@ TEST_F(ConnectionProcedure, ADestroyedClockIsSetFromThePcAfterTheOperatorConfirm
     ASSERT_EQ(person.messages().size(), 1) << "no retry question: the write went through";
     EXPECT_EQ(person.messages()[0].line1, "В контроллер будет записано время ЭВМ.");
     EXPECT_TRUE(requestsSeen().contains("2:2.0.8"));
+    EXPECT_EQ(server->table(2).left(3), QByteArray::fromHex("18050e")) << "the PC's date of 14.05.24";
     EXPECT_EQ(requestsSeen().mid(0, 3), (QStringList{"1:0.0.18", "1:7.0.38", "1:6.0.10"}));
 }
 

@@ -123,7 +123,7 @@ TEST_F(ConnectDialog, AFullTelephoneListOffersNoNewSubscriber)
 
 TEST_F(ConnectDialog, AddressSearchLearnsTheOneControllerOnTheLine)
 {
-    TFormConn_Par parameters(*state, person, LinkKind::Direct);
+    TFormConn_Par parameters(state->settings.gqcIni, state->engine, person, LinkKind::Direct);
     button(parameters, "Поиск адреса устройства")->click();
     EXPECT_EQ(parameters.result(), QDialog::Accepted);
     ASSERT_FALSE(person.messages().isEmpty());
@@ -135,7 +135,7 @@ TEST_F(ConnectDialog, AddressSearchLearnsTheOneControllerOnTheLine)
 
 TEST_F(ConnectDialog, LinkParametersOutOfRangeAreNotStored)
 {
-    TFormConn_Par parameters(*state, person, LinkKind::Direct);
+    TFormConn_Par parameters(state->settings.gqcIni, state->engine, person, LinkKind::Direct);
     for (QLineEdit* field : parameters.findChildren<QLineEdit*>())
         if (field->text() == "300")
             field->setText("54");

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QThread>
+#include <QDeadlineTimer>
 
 namespace {
 
@@ -29,6 +29,21 @@ ModemTimings quickTimings()
     timings.hangUpGuardMs = 100;
     timings.hangUpReplyMs = 1000;
     return timings;
+}
+
+// What the line brings until it ends with `ending`, or until the wait is over.
+QByteArray readUntil(Transport& line, const QByteArray& ending, int waitMs = 2000)
+{
+    QByteArray got;
+    const QDeadlineTimer deadline(waitMs);
+    while (!got.endsWith(ending) && !deadline.hasExpired()) {
+        line.waitReadable(static_cast<int>(deadline.remainingTime()));
+        char buffer[64];
+        const int count = line.readAvailable(buffer, sizeof buffer);
+        if (count > 0)
+            got.append(buffer, count);
+    }
+    return got;
 }
 
 std::unique_ptr<Transport> openLine(const QString& device, LineRecord& record)
@@ -186,7 +201,8 @@ TEST_F(ModemOnSimulator, NumericModemLeftOnLineIsEscapedAndSwitchedToVerbalResul
     modem.numericAtStart = true;
     ASSERT_NO_FATAL_FAILURE(startSimulator(modem));
     ASSERT_TRUE(engine.transport()->write("ATD1\r"));
-    QThread::msleep(100);
+    // Echo and numeric "CONNECT": the modem is on line.
+    ASSERT_EQ(readUntil(*engine.transport(), "1\r"), QByteArray("ATD1\r1\r"));
     EXPECT_EQ(dial(QStringLiteral("2")), DialResult::Connected);
     EXPECT_EQ(record.writes, (QList<QByteArray>{"ATD1\r", "ATE0\r", "+++", "ATE0\r", "ATV1\r", GsmQuery, "ATD2\r"}));
 }

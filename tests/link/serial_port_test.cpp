@@ -10,6 +10,7 @@
 
 #include <QElapsedTimer>
 #include <chrono>
+#include <future>
 #include <thread>
 
 namespace {
@@ -114,11 +115,19 @@ TEST_F(EngineOnPseudoTerminal, SilentControllerTimesOut)
 
 TEST_F(EngineOnPseudoTerminal, LineThatHangsUpEndsInATimeOut)
 {
+    // The line goes dead once the request is through, while the engine waits for the answer.
+    std::promise<void> heard;
     ControllerPeer peer(
-        terminal.takeMaster(), [](const QByteArray&) { return QByteArray(); }, true);
+        terminal.takeMaster(),
+        [&heard](const QByteArray&) {
+            heard.set_value();
+            return QByteArray();
+        },
+        true);
     ASSERT_TRUE(engine.openPort());
-    std::thread hangUp([&peer] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::thread hangUp([&peer, requestHeard = heard.get_future()] {
+        // Bounded only so that an engine that never asks fails the test instead of hanging it.
+        requestHeard.wait_for(std::chrono::seconds(10));
         peer.hangUp();
     });
     QElapsedTimer clock;

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/pc_clock.h"
+#include "exchange/request_context.h"
+
+#include <QDateTime>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+// What the commands on a connected controller ask of the windows around them.
+// Each dialog works on the image's bytes it is given.
+class ControllerCommandWindows {
+public:
+    virtual ~ControllerCommandWindows() = default;
+
+    // The date-and-time window: the controller's clock (table 2) beside the PC's
+    // at `pcNow`, whose day of week and time type follow the switch rules of
+    // table 6. The correction in seconds the operator confirmed; none when the
+    // window was left without one.
+    virtual std::optional<std::int16_t> chooseClockCorrection(std::span<const std::uint8_t> dateTime,
+                                                              std::span<const std::uint8_t> systemParameters,
+                                                              const QDateTime& pcNow) = 0;
+    // The user-change window on the user table (table 4): the slot (0 to 15) whose
+    // record the operator changed there; none when the window was left unchanged.
+    virtual std::optional<int> changeUser(std::span<std::uint8_t> userTable) = 0;
+    // Panel 2 holds a transient text: the message timer clears it a while later.
+    virtual void startMessageTimer() = 0;
+};
+
+// The menu commands that open a table dialog in the middle of their exchanges.
+// Each reads what its dialog shows, asks the windows to show it and writes what
+// the operator confirmed. A failed read ends a command silently: the request
+// layer has already told the operator.
+class ControllerCommands {
+public:
+    ControllerCommands(RequestContext context, ControllerCommandWindows& windows, PcClock pcClock);
+
+    // "Дата и время": the controller's clock beside the PC's, corrected on request;
+    // a destroyed clock is set from the PC's once the operator agrees.
+    void dateAndTime();
+    // "Доступ пользователей к таблицам параметров": one user changed and written.
+    // The image keeps what the controller holds: a change not written is taken back.
+    void userAccess();
+
+private:
+    // Table 7 as last read says the table is destroyed.
+    bool destroyed(std::uint8_t table) const;
+
+    RequestContext context_;
+    ControllerCommandWindows& windows_;
+    PcClock pcClock_;
+};

@@ -1,0 +1,274 @@
+#include "app/controller_commands.h"
+#include "support/simulated_link.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+using Ranges = std::vector<FieldRange>;
+
+QByteArray bytesOf(std::span<const std::uint8_t> bytes)
+{
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+// The PC clock of these tests: a Tuesday in summer time.
+const QDateTime PcNow(QDate(2024, 5, 14), QTime(10, 30, 0));
+
+// The windows around the commands: each dialog answers as told and records what it was shown.
+class ScriptedWindows : public ControllerCommandWindows {
+public:
+    // The date window: the correction the operator confirms (none: "Выход").
+    std::optional<std::int16_t> correction;
+    // The user window: the record stored into the slot, or none for "Выход";
+    // `scribbled` leaves the window after changing the bytes nonetheless.
+    std::optional<std::pair<int, QByteArray>> userChange;
+    bool scribbled = false;
+
+    int clockWindows = 0;
+    QByteArray shownDateTime;
+    QByteArray shownSystemParameters;
+    QDateTime shownPcNow;
+    int userWindows = 0;
+    const std::uint8_t* shownUserTable = nullptr;
+    int messageTimers = 0;
+
+    std::optional<std::int16_t> chooseClockCorrection(std::span<const std::uint8_t> dateTime,
+                                                      std::span<const std::uint8_t> systemParameters,
+                                                      const QDateTime& pcNow) override
+    {
+        ++clockWindows;
+        shownDateTime = bytesOf(dateTime);
+        shownSystemParameters = bytesOf(systemParameters);
+        shownPcNow = pcNow;
+        return correction;
+    }
+    std::optional<int> changeUser(std::span<std::uint8_t> userTable) override
+    {
+        ++userWindows;
+        shownUserTable = userTable.data();
+        if (scribbled)
+            std::memset(userTable.data(), 'X', userTable.size());
+        if (!userChange)
+            return std::nullopt;
+        const auto& [slot, record] = *userChange;
+        std::memcpy(userTable.data() + slot * record.size(), record.constData(), record.size());
+        return slot;
+    }
+    void startMessageTimer() override { ++messageTimers; }
+};
+
+SimControllerOptions controllerTenMinutesBehind(QList<int> destroyed = {})
+{
+    SimControllerOptions controller;
+    controller.clock = PcNow.addSecs(-600);
+    controller.destroyed = std::move(destroyed);
+    return controller;
+}
+
+class ControllerCommandsOnSimulator : public ::testing::Test {
+protected:
+    void start(const SimControllerOptions& controller = controllerTenMinutesBehind())
+    {
+        link = std::make_unique<SimulatedLink>(controller);
+        ASSERT_TRUE(link->up());
+    }
+    ControllerCommands commands()
+    {
+        return {link->context(), windows, [] { return PcNow; }};
+    }
+    QList<ScriptedOperator::Message> messages() const { return link->person.messages(); }
+    // The two data bytes, after the credentials, of every clock correction the controller received.
+    QList<QByteArray> clockCorrections()
+    {
+        QList<QByteArray> corrections;
+        for (const QByteArray& frame : link->frames())
+            if (frame[3] == 12)
+                corrections << frame.mid(20, 2);
+        return corrections;
+    }
+
+    std::unique_ptr<SimulatedLink> link;
+    ScriptedWindows windows;
+};
+
+TEST_F(ControllerCommandsOnSimulator, DateAndTimeShowsBothClocksAndSendsTheConfirmedCorrectionLowByteFirst)
+{
+    start();
+    windows.correction = 600;
+    commands().dateAndTime();
+
+    EXPECT_EQ(link->reads(), (Ranges{{7, 0, 7}, {6, 0, 10}, {2, 0, 8}}));
+    ASSERT_EQ(windows.clockWindows, 1);
+    EXPECT_EQ(windows.shownDateTime.left(5), QByteArray::fromHex("18050e0a14")) << "the controller's 10:20";
+    EXPECT_EQ(windows.shownSystemParameters, link->server().table(6).left(10));
+    EXPECT_EQ(windows.shownPcNow, PcNow);
+
+    EXPECT_EQ(clockCorrections(), QList<QByteArray>{QByteArray::fromHex("5802")});
+    EXPECT_EQ(link->frames().last()[3], 12) << "nothing after the correction";
+    const qint64 offPc = link->server().clock().secsTo(QDateTime(PcNow.date(), PcNow.time(), Qt::UTC));
+    EXPECT_LE(std::abs(offPc), 60) << "the controller moved to the PC's time";
+    EXPECT_EQ(link->person.panel(StatusPanel::Transient), "Корректировка времени выполнена");
+    EXPECT_EQ(windows.messageTimers, 1);
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(ControllerCommandsOnSimulator, DateAndTimeSendsANegativeCorrectionAsTwosComplement)
+{
+    start();
+    windows.correction = -10;
+    commands().dateAndTime();
+    EXPECT_EQ(clockCorrections(), QList<QByteArray>{QByteArray::fromHex("f6ff")});
+}
+
+TEST_F(ControllerCommandsOnSimulator, DateAndTimeLeftWithoutACorrectionSendsNothing)
+{
+    start();
+    commands().dateAndTime();
+    EXPECT_EQ(windows.clockWindows, 1);
+    EXPECT_TRUE(clockCorrections().isEmpty());
+    EXPECT_TRUE(link->writes().empty());
+    EXPECT_TRUE(link->person.panel(StatusPanel::Transient).isEmpty());
+    EXPECT_EQ(windows.messageTimers, 0);
+}
+
+TEST_F(ControllerCommandsOnSimulator, ARefusedCorrectionIsToldInThePanelAndInAMessage)
+{
+    start();
+    link->setFaults("code 12 error 26");
+    windows.correction = 600;
+    commands().dateAndTime();
+    EXPECT_EQ(clockCorrections().size(), 1);
+    EXPECT_EQ(link->person.panel(StatusPanel::Transient), "Команда 12.  Недостаточный уровень доступа");
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].kind, MessageKind::ExchangeResult);
+    EXPECT_EQ(messages()[0].line1, "Корректировка времени не выполнена");
+    EXPECT_EQ(windows.messageTimers, 1);
+}
+
+TEST_F(ControllerCommandsOnSimulator, DestroyedSystemParametersStopTheDateCommandBeforeAnyOtherRequest)
+{
+    start(controllerTenMinutesBehind({6}));
+    windows.correction = 600;
+    commands().dateAndTime();
+    EXPECT_EQ(link->reads(), (Ranges{{7, 0, 7}}));
+    EXPECT_EQ(link->frames().size(), 1);
+    EXPECT_EQ(windows.clockWindows, 0);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].kind, MessageKind::Information);
+    EXPECT_EQ(messages()[0].line1, "Разрушена таблица системных параметров.");
+    EXPECT_EQ(messages()[0].line2, "Информация о текущих дате и времени не может быть представлена");
+}
+
+TEST_F(ControllerCommandsOnSimulator, ADestroyedClockIsSetFromThePcOnceTheOperatorConfirmsTwice)
+{
+    start(controllerTenMinutesBehind({2}));
+    link->person.answerYes(2);
+    commands().dateAndTime();
+    EXPECT_EQ(windows.clockWindows, 0) << "no date window on a destroyed clock";
+    ASSERT_EQ(messages().size(), 2);
+    EXPECT_EQ(messages()[0].kind, MessageKind::Question);
+    EXPECT_EQ(messages()[0].line1, "Таблица даты и времени разрушена.");
+    EXPECT_EQ(messages()[0].line2, QStringLiteral("Во") + QLatin1Char('c') + QStringLiteral("становить сейчас?"))
+        << "with a Latin c";
+    EXPECT_EQ(messages()[1].line1, "В контроллер будет записано время ЭВМ.");
+    EXPECT_EQ(messages()[1].line2, "Вы уверены, что часы ЭВМ показывают правильное время?");
+
+    EXPECT_EQ(link->reads(), (Ranges{{7, 0, 7}, {6, 0, 10}}));
+    ASSERT_EQ(link->writes(), (Ranges{{2, 0, 8}}));
+    // 14.05.24 10:30:00, a Tuesday (3), summer time (0).
+    EXPECT_EQ(link->frames().last().mid(FrameOffset::WriteFirstValue, 8), QByteArray::fromHex("18050e0a1e000300"));
+    EXPECT_EQ(link->image.copyOf({2, 0, 8}), QByteArray::fromHex("18050e0a1e000300"));
+    EXPECT_TRUE(clockCorrections().isEmpty());
+}
+
+TEST_F(ControllerCommandsOnSimulator, ADestroyedClockIsLeftAloneWhenTheOperatorDeclinesEitherQuestion)
+{
+    start(controllerTenMinutesBehind({2}));
+    commands().dateAndTime();
+    EXPECT_EQ(messages().size(), 1) << "declined at the first question";
+
+    link->person.answerYes();
+    commands().dateAndTime();
+    ASSERT_EQ(messages().size(), 3);
+    EXPECT_EQ(messages()[2].line1, "В контроллер будет записано время ЭВМ.");
+
+    EXPECT_TRUE(link->writes().empty());
+    EXPECT_TRUE(clockCorrections().isEmpty());
+    EXPECT_EQ(windows.clockWindows, 0);
+}
+
+// A registered engineer in the free slot 3.
+const QByteArray Engineer = QByteArray("ENG ") + '\x03' + '\0' + QByteArray("333333      ") + QByteArray("0003");
+
+TEST_F(ControllerCommandsOnSimulator, UserAccessShowsTheImagesTableAndWritesTheOneChangedUser)
+{
+    start();
+    windows.userChange = {{3, Engineer}};
+    commands().userAccess();
+
+    EXPECT_EQ(link->reads(), (Ranges{{7, 0, 38}, {4, 0, 11}, {4, 11, 5}}));
+    ASSERT_EQ(windows.userWindows, 1);
+    EXPECT_EQ(windows.shownUserTable, link->image.table(4).data()) << "the dialog edits the image's bytes";
+    ASSERT_EQ(link->writes(), (Ranges{{4, 3, 1}}));
+    EXPECT_EQ(link->frames().last().mid(FrameOffset::WriteFirstValue, 22), Engineer);
+    EXPECT_EQ(link->server().table(4).mid(3 * 22, 22), Engineer);
+    EXPECT_EQ(bytesOf(link->image.table(4)), link->server().table(4)) << "the image holds what was written";
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(ControllerCommandsOnSimulator, ARefusedUserChangeIsTakenBackOutOfTheImage)
+{
+    start();
+    link->logIn(SimulatedLink::Operator4); // an operator may not change users
+    const QByteArray held = link->server().table(4);
+    windows.userChange = {{3, Engineer}};
+    commands().userAccess();
+
+    EXPECT_EQ(link->writes(), (Ranges{{4, 3, 1}}));
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].kind, MessageKind::Retry);
+    EXPECT_EQ(link->server().table(4), held);
+    EXPECT_EQ(bytesOf(link->image.table(4)), held) << "the image keeps what the controller holds";
+}
+
+TEST_F(ControllerCommandsOnSimulator, UserAccessLeftWithoutAChangeSendsNothingAndKeepsTheImage)
+{
+    start();
+    windows.scribbled = true;
+    commands().userAccess();
+    EXPECT_EQ(windows.userWindows, 1);
+    EXPECT_TRUE(link->writes().empty());
+    EXPECT_EQ(bytesOf(link->image.table(4)), link->server().table(4));
+}
+
+TEST_F(ControllerCommandsOnSimulator, ADestroyedUserTableIsLeftToTheRepairAtConnection)
+{
+    start(controllerTenMinutesBehind({4}));
+    windows.userChange = {{3, Engineer}};
+    commands().userAccess();
+    EXPECT_EQ(link->reads(), (Ranges{{7, 0, 38}}));
+    EXPECT_EQ(link->frames().size(), 1);
+    EXPECT_EQ(windows.userWindows, 0);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].kind, MessageKind::Information);
+    EXPECT_EQ(messages()[0].line1, "Таблица доступа пользователей");
+    EXPECT_EQ(messages()[0].line2, "требует полной перезаписи");
+}
+
+TEST_F(ControllerCommandsOnSimulator, AFailedReadEndsEitherCommandWithoutItsDialog)
+{
+    start();
+    link->setFaults("code 1 error 9");
+    windows.correction = 600;
+    windows.userChange = {{3, Engineer}};
+    commands().dateAndTime();
+    commands().userAccess();
+    EXPECT_EQ(windows.clockWindows + windows.userWindows, 0);
+    EXPECT_EQ(link->frames().size(), 2) << "one read each, given up at the retry question";
+    EXPECT_EQ(messages().size(), 2);
+}
+
+} // namespace
