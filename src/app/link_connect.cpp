@@ -1,9 +1,9 @@
 #include "app/link_connect.h"
 
 #include "app/app_state.h"
-#include "settings/link_panels.h"
 #include "link/engine_loading.h"
 #include "link/ethernet_connect.h"
+#include "settings/link_panels.h"
 
 #include <QThread>
 

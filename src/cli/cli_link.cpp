@@ -1,11 +1,11 @@
 #include "cli/cli_link.h"
 
-#include "settings/com_port_names.h"
 #include "link/engine_loading.h"
 #include "link/ethernet_connect.h"
 #include "link/modem_dialler.h"
 #include "link/modem_results.h"
 #include "link/serial_port_opener.h"
+#include "settings/com_port_names.h"
 
 #include <chrono>
 #include <thread>

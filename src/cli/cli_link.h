@@ -1,9 +1,9 @@
 #pragma once
 
 #include "base/operator.h"
-#include "settings/settings.h"
 #include "cli/cli_options.h"
 #include "link/hgcbox.h"
+#include "settings/settings.h"
 
 #include <QMap>
 #include <QTextStream>

@@ -1,13 +1,13 @@
-#include "settings/settings_block.h"
-#include "settings/work_directory.h"
+#include "app/engine_credentials.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_link.h"
 #include "cli/cli_options.h"
 #include "cli/console_operator.h"
-#include "app/engine_credentials.h"
+#include "exchange/request_layer.h"
 #include "link/frame_trace_file.h"
 #include "link/hgcbox.h"
-#include "exchange/request_layer.h"
+#include "settings/settings_block.h"
+#include "settings/work_directory.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/operator.h"
-#include "settings/settings_block.h"
 #include "link/hgcbox.h"
+#include "settings/settings_block.h"
 #include "tables/param_image.h"
 
 #include <cstdint>

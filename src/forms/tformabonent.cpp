@@ -1,8 +1,8 @@
 #include "forms/tformabonent.h"
 
 #include "base/operator.h"
-#include "settings/subscriber_entry_rules.h"
 #include "forms/integer_key_filter.h"
+#include "settings/subscriber_entry_rules.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "forms/tformabonents_list.h"
 
 #include "base/operator.h"
-#include "settings/subscriber_list_editing.h"
 #include "forms/tformabonent.h"
+#include "settings/subscriber_list_editing.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

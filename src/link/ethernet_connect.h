@@ -1,9 +1,9 @@
 #pragma once
 
-#include "settings/link_record.h"
 #include "base/operator.h"
-#include "settings/settings.h"
 #include "link/hgcbox.h"
+#include "settings/link_record.h"
+#include "settings/settings.h"
 
 #include <QString>
 #include <optional>

@@ -76,8 +76,9 @@ QString requestTraceLine(const QDateTime& at, QByteArrayView frame, int preamble
 
 QString answerTraceLine(const QDateTime& at, const AnswerAttempt& attempt)
 {
-    QString line = at.toString(StampFormat) + QStringLiteral(" <- ") + answerHeader(attempt) +
-                   QStringLiteral(", status %1 \"%2\"").arg(QString::number(exchangeStatusCode(attempt.status)), attempt.message);
+    QString line =
+        at.toString(StampFormat) + QStringLiteral(" <- ") + answerHeader(attempt) +
+        QStringLiteral(", status %1 \"%2\"").arg(QString::number(exchangeStatusCode(attempt.status)), attempt.message);
     if (attempt.arrived.dropped() > 0)
         line += QStringLiteral(": ... %1 bytes ... ").arg(attempt.arrived.dropped()) + hex(attempt.arrived.kept());
     else if (attempt.arrived.total() > 0)
@@ -92,8 +93,7 @@ void traceRequest(const FrameBuffer& frame, int length, int preambles)
                                                          preambles);
 }
 
-void traceAnswer(const ArrivedBytes& arrived, const FrameBuffer* answer, ExchangeStatus status,
-                 const QString& message)
+void traceAnswer(const ArrivedBytes& arrived, const FrameBuffer* answer, ExchangeStatus status, const QString& message)
 {
     const QByteArrayView frame = answer ? frameBytes(*answer, (*answer)[FrameOffset::Length]) : QByteArrayView();
     qCDebug(frameTraceLog).noquote() << answerTraceLine(QDateTime::currentDateTime(),

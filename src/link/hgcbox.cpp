@@ -1,7 +1,7 @@
 #include "link/hgcbox.h"
 
-#include "link/answer_receiver.h"
 #include "crc/crc16.h"
+#include "link/answer_receiver.h"
 #include "link/exchange_texts.h"
 #include "link/frame_trace.h"
 #include "link/serial_line_settings.h"

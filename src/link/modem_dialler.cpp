@@ -1,9 +1,9 @@
 #include "link/modem_dialler.h"
 
+#include "base/text_contains.h"
 #include "base/windows1251.h"
 #include "link/modem_reply_line.h"
 #include "link/modem_results.h"
-#include "base/text_contains.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
@@ -278,7 +278,7 @@ int ModemDialler::gsmReadiness()
     if (reply.result == DialResult::Interrupted)
         return reply.result;
     return reply.result == DialResult::Connected && textContains(reply.text, "OK") ? DialResult::Connected
-                                                                                    : DialResult::GsmNotReady;
+                                                                                   : DialResult::GsmNotReady;
 }
 
 void ModemDialler::show(const QString& text)

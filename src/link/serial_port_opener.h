@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/com_port_names.h"
 #include "link/hgcbox.h"
+#include "settings/com_port_names.h"
 
 // Opens the engine's serial port as the engine wants it: 8 data bits, no
 // parity, one stop bit, queues of 1000 bytes, DTR raised and RTS low.

@@ -1,7 +1,7 @@
 #include "base/controller_charset.h"
 #include "base/windows1251.h"
-#include "settings/bit_rate_codes.h"
 #include "exchange/configuration_transfer.h"
+#include "settings/bit_rate_codes.h"
 #include "support/simulated_link.h"
 #include "tables/table_info_rules.h"
 #include "tables/table_transfer.h"

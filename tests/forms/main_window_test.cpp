@@ -1,7 +1,7 @@
 #include "app/app_state.h"
-#include "settings/link_panels.h"
 #include "forms/main_status_bars.h"
 #include "forms/tformmain.h"
+#include "settings/link_panels.h"
 #include "support/temp_workdir.h"
 
 #include <gtest/gtest.h>

@@ -272,8 +272,7 @@ TEST_F(EngineOnFakeLine, AbortBeforeTheRequestSendsNothing)
     EXPECT_EQ(engine.status(), ExchangeStatus::Aborted);
     EXPECT_FALSE(engine.abortRequested());
     EXPECT_TRUE(line.writes().isEmpty());
-    EXPECT_EQ(engine.errorMessage().right(53),
-              QStringLiteral("Обмен прерван по признаку завершения работы программы"));
+    EXPECT_EQ(engine.errorMessage().right(53), QStringLiteral("Обмен прерван по признаку завершения работы программы"));
 }
 
 TEST_F(EngineOnFakeLine, AbortWhileWaitingEndsTheExchangeAtOnce)

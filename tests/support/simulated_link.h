@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/settings_block.h"
-#include "link/hgcbox.h"
 #include "exchange/request_layer.h"
+#include "link/hgcbox.h"
+#include "settings/settings_block.h"
 #include "sim/sim_server.h"
 #include "support/scripted_operator.h"
 #include "tables/param_image.h"
