@@ -22,8 +22,49 @@ QtOperator::~QtOperator()
     delete wait_;
 }
 
+namespace {
+
+// What a person does with the mouse, the keyboard, a pen or a finger.
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isEscapePress(const QEvent* event)
+{
+    return event->type() == QEvent::KeyPress && static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
+}
+
+} // namespace
+
 bool QtOperator::message(MessageKind kind, const QString& line1, const QString& line2)
 {
+    if (interrupting())
+        return false;
+    discardPendingInput();
     return TFormMessage::ask(kind, line1, line2, &window_);
 }
 
@@ -67,7 +108,26 @@ void QtOperator::endProgress()
 
 void QtOperator::pump()
 {
+    discardPendingInput();
+    if (abortWait_)
+        abortWait_();
+}
+
+void QtOperator::discardPendingInput()
+{
+    ++waiting_;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    --waiting_;
+}
+
+void QtOperator::interrupt(std::function<void()> abortWait)
+{
+    abortWait_ = std::move(abortWait);
+}
+
+void QtOperator::endInterrupt()
+{
+    abortWait_ = nullptr;
 }
 
 void QtOperator::setEscapeAllowed(bool allowed)
@@ -79,7 +139,7 @@ void QtOperator::setEscapeAllowed(bool allowed)
 
 bool QtOperator::takeEscape()
 {
-    const bool pressed = escapePressed_;
+    const bool pressed = escapePressed_ || interrupting();
     escapePressed_ = false;
     return pressed;
 }
@@ -97,7 +157,14 @@ std::optional<QString> QtOperator::chooseFile(const FileChoice& choice)
 
 bool QtOperator::eventFilter(QObject* watched, QEvent* event)
 {
-    if (escapeAllowed_ && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+    if (escapeAllowed_ && isEscapePress(event))
         escapePressed_ = true;
+    // A dialog closed under a waiting procedure would leave it writing into a
+    // window the operator has dismissed; the main window defers its own close.
+    const bool dialogClose = event->type() == QEvent::Close && watched != &window_ && watched->isWidgetType();
+    if (waiting_ > 0 && (isUserInput(event->type()) || dialogClose)) {
+        event->ignore();
+        return true;
+    }
     return QObject::eventFilter(watched, event);
 }

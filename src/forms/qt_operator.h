@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class TFormMain;
 class TFormWait;
@@ -11,6 +12,12 @@ class TFormWait;
 // The operator as the desktop program meets them: real dialogs, the main
 // window's status panels, the busy cursor, the progress window, and Escape
 // caught application-wide while a long read allows it.
+//
+// While the core waits on the controller or the modem (inside pump()) the
+// window repaints, but clicks and keys are dropped, not deferred: a Return
+// pressed during a wait must not confirm the next dialog, and a click must not
+// start a second command in the middle of the first. Escape alone reaches the
+// waiting procedure.
 class QtOperator : public QObject, public Operator {
     Q_OBJECT
 public:
@@ -25,6 +32,15 @@ public:
     void endProgress() override;
     void pump() override;
     void setEscapeAllowed(bool allowed) override;
+    // Drops the clicks and keys that arrived while nothing was processing them.
+    void discardPendingInput();
+
+    // The window is closing while a command runs: every wait of that command
+    // ends through `abortWait`, questions are answered "Нет" unseen and Escape
+    // counts as pressed, so the command unwinds at once.
+    void interrupt(std::function<void()> abortWait);
+    void endInterrupt();
+    bool interrupting() const { return static_cast<bool>(abortWait_); }
     bool takeEscape() override;
     std::optional<QString> chooseFile(const FileChoice& choice) override;
 
@@ -34,7 +50,9 @@ protected:
 private:
     TFormMain& window_;
     QPointer<TFormWait> wait_;
+    std::function<void()> abortWait_;
     int busyDepth_ = 0;
+    int waiting_ = 0; // depth of pump() calls: input is dropped while above 0
     bool escapeAllowed_ = false;
     bool escapePressed_ = false;
 };

@@ -44,11 +44,16 @@ TFormMain::TFormMain(AppState& state, QWidget* parent) : QMainWindow(parent), st
 
     startTimer_.setSingleShot(true);
     startTimer_.setInterval(startDelayMs);
-    connect(&startTimer_, &QTimer::timeout, this, &TFormMain::runConnection);
+    connect(&startTimer_, &QTimer::timeout, this, [this] {
+        // A connection asked for while a command runs starts once it is over.
+        if (!runCommand([this] { runConnection(); }))
+            startTimer_.start();
+    });
     messageTimer_.setSingleShot(true);
     messageTimer_.setInterval(transientTextMs);
     connect(&messageTimer_, &QTimer::timeout, this, [this] { bars_->setText(StatusPanel::Transient, {}); });
-    connect(modemPanel_, &ModemPanel::disconnectRequested, this, &TFormMain::disconnectOnRequest);
+    connect(modemPanel_, &ModemPanel::disconnectRequested, this,
+            [this] { runCommand([this] { disconnectOnRequest(); }); });
     connectCommands();
 
     const CurrentSettings& current = state_.settings.gqcIni.current;
@@ -70,7 +75,8 @@ void TFormMain::startConnection()
 void TFormMain::connectCommands()
 {
     const auto on = [this](const char* name, auto handler) {
-        connect(menu_->action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+        connect(menu_->action(QString::fromLatin1(name)), &QAction::triggered, this,
+                [this, handler] { runCommand(handler); });
     };
     on("Nconnect", [this] { startConnection(); });
     on("NUser", [this] { identifyUser(); });
@@ -80,6 +86,22 @@ void TFormMain::connectCommands()
         person_->message(MessageKind::Information, QStringLiteral("gqc_Monitor"),
                          QStringLiteral("Версия %1").arg(QCoreApplication::applicationVersion()));
     });
+}
+
+bool TFormMain::runCommand(const std::function<void()>& command)
+{
+    if (commandRunning_)
+        return false;
+    commandRunning_ = true;
+    command();
+    commandRunning_ = false;
+    person_->discardPendingInput();
+    if (closePending_) {
+        closePending_ = false;
+        person_->endInterrupt();
+        close();
+    }
+    return true;
 }
 
 void TFormMain::runConnection()
@@ -197,10 +219,18 @@ void TFormMain::resizeEvent(QResizeEvent* event)
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
+    event->ignore();
+    if (commandRunning_) {
+        closePending_ = true;
+        person_->interrupt([this] { state_.engine.requestAbort(); });
+        return;
+    }
+    commandRunning_ = true; // the hang-up waits too: no command, no second close meanwhile
     {
         const BusyCursor busy(*person_);
         connection_->disconnect();
         state_.closeDown();
     }
+    commandRunning_ = false;
     event->accept();
 }

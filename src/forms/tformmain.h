@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 class AppState;
@@ -31,6 +32,13 @@ public:
 
     // Arms the one-shot start timer that runs the connection procedure.
     void startConnection();
+
+    // Every command, from the menu, a button or a timer, runs through here: one at
+    // a time. A command asked for while another runs does not start (false); a
+    // close asked for meanwhile ends the running command and closes the window
+    // once it has unwound, so the settings are saved after what it changed.
+    bool runCommand(const std::function<void()>& command);
+    bool commandRunning() const { return commandRunning_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -66,4 +74,6 @@ private:
     std::unique_ptr<ConnectionStart> connection_;
     QTimer startTimer_;
     QTimer messageTimer_;
+    bool commandRunning_ = false;
+    bool closePending_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "base/wait_texts.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -30,4 +31,9 @@ void TFormWait::setPosition(int position)
 int TFormWait::position() const
 {
     return bar_->value();
+}
+
+void TFormWait::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
 }

@@ -16,6 +16,12 @@ public:
     void setPosition(int position);
     int position() const;
 
+protected:
+    // Closed by the transfer that opened it, never by Escape or the title bar:
+    // Escape is the transfer's to take.
+    void reject() override {}
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QProgressBar* bar_;
 };

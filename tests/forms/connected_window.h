@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/app_state.h"
+#include "forms/tformmain.h"
+#include "sim/sim_server.h"
+#include "support/temp_workdir.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+// Answers the modal dialogs as an operator would: confirms the Ethernet
+// subscriber, gives the administrator's code, and leaves every other dialog
+// with the button `leaveWith` names, recording each dialog's title.
+class DialogDriver : public QObject {
+public:
+    DialogDriver();
+
+    QStringList seen;
+    QString leaveWith = QStringLiteral("Нет");
+
+private:
+    void answer();
+
+    QTimer timer_;
+    QWidget* last_ = nullptr;
+};
+
+// The main window connected over loopback TCP to a simulated controller that
+// answers after `turnaroundMs`, through the real connection dialogs.
+class ConnectedWindow {
+public:
+    explicit ConnectedWindow(int turnaroundMs);
+
+    // Processes events until `done` holds (false when it never did).
+    static bool runUntil(const std::function<bool()>& done);
+    // Runs `action` once, as soon as the controller has received `count` requests
+    // since the window connected: the engine is then waiting for the answer.
+    void onRequest(int count, std::function<void()> action);
+    int requestCount() { return server.requests().size() - connectRequests; }
+
+    SimServer server;
+    TempWorkdir dir;
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<TFormMain> window;
+    DialogDriver driver;
+    int connectRequests = 0;
+
+private:
+    QTimer watch_;
+};
