@@ -57,7 +57,7 @@ TEST(GqcIniKeys, EveryKeyIsWrittenInItsSectionInOrderAndReadsBack)
     SettingsBlock block;
     block.loadSettings(dir.file("gqc.ini"), screen);
     block.gqcIni = everyKeyChanged();
-    ASSERT_TRUE(block.saveSettings(dir.file("gqc.ini")));
+    ASSERT_EQ(block.saveSettings(dir.file("gqc.ini")).status, SaveStatus::Saved);
 
     EXPECT_EQ(dir.read("gqc.ini"), "[CURR_PAR]\r\nConn_Prz=2\r\nFree_Port_Wait=7\r\nDo_Close_Port=1\r\n"
                                    "Form_Width=1024\r\nForm_Height=700\r\nForm_Left=12\r\nForm_Top=-3\r\n\r\n"
@@ -82,7 +82,7 @@ TEST(GqcIniKeys, ASectionIsWrittenWholeWhenAnyOfItsKeysChanged)
     SettingsBlock block;
     block.loadSettings(dir.file("gqc.ini"), screen);
     block.gqcIni.phone.command = QStringLiteral("ATX3");
-    ASSERT_TRUE(block.saveSettings(dir.file("gqc.ini")));
+    ASSERT_EQ(block.saveSettings(dir.file("gqc.ini")).status, SaveStatus::Saved);
     EXPECT_EQ(dir.read("gqc.ini"), "[FON_CONN_PAR]\r\nCOMPort=1\r\nRate=38400\r\nAdr=1\r\nPreambles=5\r\nRepeat=1\r\n"
                                    "TimeOut=100\r\nWaitTime=6\r\nDefault_Command=0\r\nCommand=ATX3\r\n"
                                    "ConnectWaitTime=50\r\nAutoRepeat=0\r\nConn_Repeat=1\r\n");
@@ -154,7 +154,7 @@ TEST(GqcIniKeys, TheTableOfRangesNamesEveryNumberKeyTheProgramWrites)
     block.loadSettings(dir.file("gqc.ini"), screen);
     block.gqcIni = everyKeyChanged();
     block.gqcIni.comPorts.clear();
-    ASSERT_TRUE(block.saveSettings(dir.file("gqc.ini")));
+    ASSERT_EQ(block.saveSettings(dir.file("gqc.ini")).status, SaveStatus::Saved);
     const QByteArray ranged = everyNumberKey([](const KeyRange& range) { return range.lowest; });
     const QByteArray written = dir.read("gqc.ini");
     for (const QByteArray& line : written.split('\n')) {
