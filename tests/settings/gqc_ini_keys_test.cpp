@@ -10,6 +10,8 @@ namespace {
 
 constexpr std::int64_t intMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t intMin = std::numeric_limits<std::int32_t>::min();
+// The longest answer time-out whose milliseconds still fit 32 bits (2147483000 ms).
+constexpr std::int64_t waitMax = 2147483;
 
 const QSize screen(1280, 1024);
 
@@ -111,14 +113,14 @@ const KeyRange keyRanges[] = {
     {"DIR_CONN_PAR", "Preambles", 0, 255},
     {"DIR_CONN_PAR", "Repeat", 0, 255},
     {"DIR_CONN_PAR", "TimeOut", 0, intMax},
-    {"DIR_CONN_PAR", "WaitTime", 0, intMax},
+    {"DIR_CONN_PAR", "WaitTime", 0, waitMax},
     {"FON_CONN_PAR", "COMPort", 0, 255},
     {"FON_CONN_PAR", "Rate", 1, intMax},
     {"FON_CONN_PAR", "Adr", 0, 255},
     {"FON_CONN_PAR", "Preambles", 0, 255},
     {"FON_CONN_PAR", "Repeat", 0, 255},
     {"FON_CONN_PAR", "TimeOut", 0, intMax},
-    {"FON_CONN_PAR", "WaitTime", 0, intMax},
+    {"FON_CONN_PAR", "WaitTime", 0, waitMax},
     {"FON_CONN_PAR", "Default_Command", intMin, intMax},
     {"FON_CONN_PAR", "ConnectWaitTime", 0, intMax},
     {"FON_CONN_PAR", "AutoRepeat", intMin, intMax},
@@ -127,7 +129,7 @@ const KeyRange keyRanges[] = {
     {"ETHERNET_CONN_PAR", "Preambles", 0, 255},
     {"ETHERNET_CONN_PAR", "Repeat", 0, 255},
     {"ETHERNET_CONN_PAR", "TimeOut", 0, intMax},
-    {"ETHERNET_CONN_PAR", "WaitTime", 0, intMax},
+    {"ETHERNET_CONN_PAR", "WaitTime", 0, waitMax},
     {"ETHERNET_CONN_PAR", "ConnectWaitTime", 0, intMax},
     {"ETHERNET_CONN_PAR", "Conn_Repeat", 0, intMax},
 };
@@ -170,9 +172,9 @@ TEST(GqcIniKeys, TheEndsOfEveryRangeAreTaken)
     TempWorkdir dir;
     Settings highest;
     highest.current = {LinkKind::Ethernet, intMax, true, intMax, intMax, intMax, intMax};
-    highest.direct = {255, 255, intMax, 255, 255, intMax, intMax};
-    highest.phone = {{255, 255, intMax, 255, 255, intMax, intMax}, true, {}, intMax, true, intMax};
-    highest.ethernet = {{1, 255, 38400, 255, 255, intMax, intMax}, intMax, intMax};
+    highest.direct = {255, 255, intMax, 255, 255, intMax, waitMax};
+    highest.phone = {{255, 255, intMax, 255, 255, intMax, waitMax}, true, {}, intMax, true, intMax};
+    highest.ethernet = {{1, 255, 38400, 255, 255, intMax, waitMax}, intMax, intMax};
     EXPECT_EQ(loaded(dir, everyNumberKey([](const KeyRange& range) { return range.highest; })), highest);
 
     Settings lowest;
