@@ -1,5 +1,6 @@
 #include "app/app_state.h"
 
+#include "base/save_report.h"
 #include "link/serial_port_opener.h"
 
 #include <QFile>
@@ -27,8 +28,11 @@ AppState::AppState(const WorkDirectory& directory, QSize screen, const QDateTime
 
 void AppState::saveState()
 {
-    settings.saveSettings(directory.settingsFile());
-    archiveChoices.save(directory.archiveChoicesFile());
+    const SaveResult results[] = {settings.saveSettings(directory.settingsFile()),
+                                  archiveChoices.save(directory.archiveChoicesFile())};
+    if (person_)
+        for (const SaveResult& result : results)
+            reportSaveFailure(*person_, result);
 }
 
 void AppState::closeDown()

@@ -21,12 +21,19 @@ public:
     // The engine starts with address 0 and shows "Обмен..." in the exchange panel.
     AppState(const WorkDirectory& directory, QSize screen, const QDateTime& now);
 
-    // The person the engine pumps and reports to while it waits.
-    void setOperator(Operator& person) { engine.setOperator(&person); }
+    // The person the engine pumps and reports to while it waits, and who is
+    // told of files that could not be saved.
+    void setOperator(Operator& person)
+    {
+        person_ = &person;
+        engine.setOperator(&person);
+    }
     // What the table transfers work on, with `person` to watch and answer them.
     RequestContext requestContext(Operator& person) { return {engine, person, image, settings, moistureMeter}; }
 
-    // Writes the changed settings regions and the archive-reading choices.
+    // Writes the changed settings regions and the archive-reading choices. Each
+    // file that could not be written is reported to the operator (when one is
+    // set) and keeps its old content; unsaved settings are tried again next time.
     void saveState();
     // At close: the link is closed, saveState(), then the temporary data files are deleted.
     void closeDown();
@@ -40,4 +47,7 @@ public:
     bool connected = false;
     bool modemConnected = false;    // a telephone connection is up
     std::uint8_t moistureMeter = 0; // byte 8 of table 6: 0 when no moisture meter is connected
+
+private:
+    Operator* person_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "app/link_connect.h"
 
 #include "app/app_state.h"
+#include "base/save_report.h"
 #include "link/engine_loading.h"
 #include "link/ethernet_connect.h"
 #include "settings/link_panels.h"
@@ -58,7 +59,7 @@ bool connectChosenLink(AppState& state, Operator& person, const ConnectionChoice
         if (!connectEthernet(subscriber, {settings.ethernet.link, settings.ethernet.connectWaitS}, state.engine,
                              person))
             return false;
-        state.settings.saveSettings(state.directory.settingsFile());
+        reportSaveFailure(person, state.settings.saveSettings(state.directory.settingsFile()));
         showLinkPanels(state.settings, person);
         return true;
     }
@@ -71,7 +72,7 @@ bool connectChosenLink(AppState& state, Operator& person, const ConnectionChoice
     }
     LinkRecord& link = settings.currentLink();
     link.address = static_cast<std::uint8_t>(address);
-    state.settings.saveSettings(state.directory.settingsFile());
+    reportSaveFailure(person, state.settings.saveSettings(state.directory.settingsFile()));
     showLinkPanels(state.settings, person);
     state.engine.setSettings(withSerialLink(state.engine.settings(), link, choice.kind, settings.current));
 

@@ -1,7 +1,6 @@
 #include "archives/archive_reading_choices.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 #include <bit>
 #include <cmath>
@@ -39,11 +38,9 @@ ArchiveReadingChoices ArchiveReadingChoices::load(const QString& path, const QDa
     return choices;
 }
 
-void ArchiveReadingChoices::save(const QString& path) const
+SaveResult ArchiveReadingChoices::save(const QString& path) const
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes_) == size)
-        file.commit();
+    return replaceFile(path, {bytes_});
 }
 
 std::int32_t ArchiveReadingChoices::firstChoice() const

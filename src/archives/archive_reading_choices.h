@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/safe_save.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -16,8 +18,8 @@ public:
     static ArchiveReadingChoices defaults(const QDateTime& now);
     // Defaults unless the file holds a whole record.
     static ArchiveReadingChoices load(const QString& path, const QDateTime& now);
-    // Written all at once; a failure is silent, as the record is only a convenience.
-    void save(const QString& path) const;
+    // Replaces the file whole; on failure the old file stays.
+    SaveResult save(const QString& path) const;
 
     std::int32_t firstChoice() const;
     std::int32_t secondChoice() const;

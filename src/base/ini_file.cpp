@@ -3,7 +3,6 @@
 #include "base/windows1251.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -168,14 +167,11 @@ void IniFile::writeBool(const QString& section, const QString& key, bool flag)
     writeString(section, key, flag ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-bool IniFile::save(const QString& path) const
+SaveResult IniFile::save(const QString& path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray bytes;
+    QList<QByteArray> lines;
+    lines.reserve(lines_.size());
     for (const QString& line : lines_)
-        bytes += toWindows1251(line) + "\r\n";
-    file.write(bytes);
-    return file.commit();
+        lines.append(toWindows1251(line) + "\r\n");
+    return replaceFile(path, lines);
 }

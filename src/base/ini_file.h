@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/safe_save.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -27,8 +29,8 @@ public:
     void writeInteger(const QString& section, const QString& key, std::int64_t number);
     void writeBool(const QString& section, const QString& key, bool flag);
 
-    // Writes the whole file at once: either the new content is on disk or the old one stays.
-    bool save(const QString& path) const;
+    // Replaces the whole file: either the new content is on disk or the old one stays.
+    SaveResult save(const QString& path) const;
 
 private:
     int sectionLine(const QString& section) const;

@@ -3,7 +3,6 @@
 #include "app/address_search.h"
 #include "forms/integer_key_filter.h"
 #include "link/serial_port_opener.h"
-#include "settings/bit_rate_codes.h"
 #include "settings/com_port_names.h"
 #include "settings/link_parameter_rules.h"
 
@@ -41,9 +40,10 @@ TFormConn_Par::TFormConn_Par(Settings& settings, hgcbox& engine, Operator& perso
 
         bitRate_ = new QComboBox(this);
         bitRate_->setObjectName(QStringLiteral("bitRate"));
-        for (int code = 0; code < BitRateCodes::Count; ++code)
-            bitRate_->addItem(QString::number(*bitRateOfCode(code)), *bitRateOfCode(code));
-        bitRate_->setCurrentIndex(std::max(bitRateCode(fields.bitRate), 0));
+        const BitRateChoices rates = bitRateChoices(fields.bitRate);
+        for (const int rate : rates.rates)
+            bitRate_->addItem(QString::number(rate), rate);
+        bitRate_->setCurrentIndex(rates.selected);
         form->addRow(QStringLiteral("Скорость обмена, бит/с"), bitRate_);
     }
     preambles_ = addField(QStringLiteral("Количество преамбул в запросе"), fields.preambles, 3);

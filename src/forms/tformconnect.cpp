@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/link_connect.h"
+#include "base/save_report.h"
 #include "forms/integer_key_filter.h"
 #include "forms/tformabonent.h"
 #include "forms/tformabonents_list.h"
@@ -191,7 +192,7 @@ void TFormConnect::editLinkParameters()
     TFormConn_Par parameters(state_.settings.gqcIni, state_.engine, person_, kind_, this);
     if (parameters.exec() != QDialog::Accepted)
         return;
-    state_.settings.saveSettings(state_.directory.settingsFile());
+    reportSaveFailure(person_, state_.settings.saveSettings(state_.directory.settingsFile()));
     showLinkPanels(state_.settings, person_);
     if (kind_ == LinkKind::Direct)
         address_->setCurrentText(QString::number(state_.settings.gqcIni.direct.address));
@@ -212,8 +213,7 @@ void TFormConnect::setButtonsEnabled(bool enabled)
 
 void TFormConnect::saveCurrentList()
 {
-    if (kind_ == LinkKind::Modem)
-        state_.settings.savePhoneList(state_.directory.phoneListFile());
-    else
-        state_.settings.saveEthernetList(state_.directory.ethernetListFile());
+    reportSaveFailure(person_, kind_ == LinkKind::Modem
+                                   ? state_.settings.savePhoneList(state_.directory.phoneListFile())
+                                   : state_.settings.saveEthernetList(state_.directory.ethernetListFile()));
 }

@@ -15,3 +15,8 @@ ReportSettings ReportSettings::load(const QString& path)
             settings.bytes_[firstDecimals + slot] = static_cast<char>(defaultDecimals);
     return settings;
 }
+
+SaveResult ReportSettings::save(const QString& path) const
+{
+    return replaceFile(path, {bytes_});
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/safe_save.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -14,6 +16,8 @@ public:
     // Zeros where the file is missing or short; then, when the first digit count
     // is 0, every count becomes 4.
     static ReportSettings load(const QString& path);
+    // Replaces the file with the 25 bytes; on failure the old file stays.
+    SaveResult save(const QString& path) const;
 
     std::uint8_t fractionKind() const { return byte(0); }      // 0 molar, 1 volume fractions
     std::uint8_t heatUnit() const { return byte(1); }          // 0 MJ/m3, 1 kcal/m3

@@ -1,8 +1,6 @@
 #include "link/engine_loading.h"
 
-namespace {
-constexpr std::int32_t MsPerSecond = 1000;
-} // namespace
+#include <algorithm>
 
 ExchangeSettings withLinkExchange(ExchangeSettings base, const LinkRecord& link)
 {
@@ -10,7 +8,8 @@ ExchangeSettings withLinkExchange(ExchangeSettings base, const LinkRecord& link)
     base.preambles = link.preambles;
     base.attempts = link.attempts;
     base.interByteMs = link.interByteMs;
-    base.answerTimeoutMs = link.answerTimeoutS * MsPerSecond;
+    // Whatever the record holds, the wait stays a wait: never negative, never wrapped round.
+    base.answerTimeoutMs = std::clamp(link.answerTimeoutS, 0, MaxAnswerTimeoutS) * MsPerSecond;
     return base;
 }
 

@@ -38,7 +38,7 @@ constexpr IniKey<LinkRecord> linkKeys[] = {
     {"Preambles", &LinkRecord::preambles, 0, byteMax},
     {"Repeat", &LinkRecord::attempts, 0, byteMax},
     {"TimeOut", &LinkRecord::interByteMs, 0, intMax},
-    {"WaitTime", &LinkRecord::answerTimeoutS, 0, intMax},
+    {"WaitTime", &LinkRecord::answerTimeoutS, 0, MaxAnswerTimeoutS},
 };
 
 constexpr IniKey<PhoneSettings> phoneKeys[] = {

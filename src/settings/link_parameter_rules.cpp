@@ -1,5 +1,8 @@
 #include "settings/link_parameter_rules.h"
 
+#include "settings/bit_rate_codes.h"
+
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -39,6 +42,18 @@ LinkParameterFields linkParameterFields(const Settings& settings, LinkKind kind)
     fields.connectAttempts =
         QString::number(kind == LinkKind::Ethernet ? settings.ethernet.connectAttempts : settings.phone.dialAttempts);
     return fields;
+}
+
+BitRateChoices bitRateChoices(int storedRate)
+{
+    BitRateChoices choices;
+    for (int code = 0; code < BitRateCodes::Count; ++code)
+        choices.rates.append(*bitRateOfCode(code));
+    auto place = std::lower_bound(choices.rates.begin(), choices.rates.end(), storedRate);
+    if (place == choices.rates.end() || *place != storedRate)
+        place = choices.rates.insert(place, storedRate);
+    choices.selected = static_cast<int>(place - choices.rates.begin());
+    return choices;
 }
 
 InputCheck applyLinkParameters(const LinkParameterFields& fields, LinkKind kind, Settings& settings)

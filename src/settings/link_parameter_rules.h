@@ -3,6 +3,8 @@
 #include "base/input_problem.h"
 #include "settings/settings.h"
 
+#include <QList>
+
 // The link-parameters dialog's fields as typed, for the link kind being edited.
 // Fields a kind does not show are ignored.
 struct LinkParameterFields {
@@ -20,6 +22,16 @@ struct LinkParameterFields {
 };
 
 LinkParameterFields linkParameterFields(const Settings& settings, LinkKind kind);
+
+// The bit rates the dialog offers, rising: the 22 rates of the list and, when the
+// stored rate is none of them (a hand-edited gqc.ini), the stored rate at its
+// place among them. The stored rate is the one selected, so accepting without a
+// choice keeps it.
+struct BitRateChoices {
+    QList<int> rates;
+    int selected = 0; // index into rates
+};
+BitRateChoices bitRateChoices(int storedRate);
 
 // Checks every field is filled, then the ranges in the dialog's order; the first
 // violation names its parameter. Only when all pass are the values stored.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 
 // What a link kind knows about reaching the controller: PC port, controller
 // address, line settings, attempts and time-outs. Stored in gqc.ini per link kind.
@@ -15,6 +16,11 @@ struct LinkRecord {
 
     bool operator==(const LinkRecord&) const = default;
 };
+
+// The engine waits for an answer in milliseconds held in 32 bits; a longer
+// answer time-out would wrap round to a negative wait and fail every request at once.
+constexpr std::int32_t MsPerSecond = 1000;
+constexpr std::int32_t MaxAnswerTimeoutS = std::numeric_limits<std::int32_t>::max() / MsPerSecond;
 
 // How the PC reaches the controller; the values are those of "Conn_Prz".
 enum class LinkKind : std::uint8_t { Direct = 0, Modem = 1, Ethernet = 2 };

@@ -36,6 +36,21 @@ template <typename Entry> void writeListHeader(IniFile& ini, const QString& sect
     ini.writeInteger(section, QStringLiteral("sort_prz"), list.sortOrder);
 }
 
+// Rewrites the file at `path` through `write` when `now` differs from what was
+// last saved; `saved` follows only when the file was written.
+template <typename Value, typename Write>
+SaveResult saveWhenChanged(const QString& path, const Value& now, Value& saved, Write&& write)
+{
+    if (now == saved)
+        return {SaveStatus::Unchanged, path, {}};
+    IniFile ini = IniFile::load(path);
+    write(ini);
+    const SaveResult result = ini.save(path);
+    if (!result.failed())
+        saved = now;
+    return result;
+}
+
 } // namespace
 
 void SettingsBlock::loadSettings(const QString& path, QSize screen)
@@ -44,16 +59,10 @@ void SettingsBlock::loadSettings(const QString& path, QSize screen)
     savedSettings_ = gqcIni;
 }
 
-bool SettingsBlock::saveSettings(const QString& path)
+SaveResult SettingsBlock::saveSettings(const QString& path)
 {
-    if (gqcIni == savedSettings_)
-        return false;
-    IniFile ini = IniFile::load(path);
-    writeGqcIni(ini, gqcIni, savedSettings_);
-    if (!ini.save(path))
-        return false;
-    savedSettings_ = gqcIni;
-    return true;
+    return saveWhenChanged(path, gqcIni, savedSettings_,
+                           [this](IniFile& ini) { writeGqcIni(ini, gqcIni, savedSettings_); });
 }
 
 void SettingsBlock::loadPhoneList(const QString& path)
@@ -73,24 +82,19 @@ void SettingsBlock::loadPhoneList(const QString& path)
     savedPhoneList_ = phoneList;
 }
 
-bool SettingsBlock::savePhoneList(const QString& path)
+SaveResult SettingsBlock::savePhoneList(const QString& path)
 {
-    if (phoneList == savedPhoneList_)
-        return false;
-    IniFile ini = IniFile::load(path);
-    writeListHeader(ini, phoneSection, phoneList);
-    for (int i = 0; i < PhoneList::capacity; ++i) {
-        const QString section = phoneEntrySection.arg(i + 1);
-        const PhoneSubscriber& entry = phoneList.entries[i];
-        ini.writeString(section, QStringLiteral("user_name"), entry.name.left(PhoneSubscriber::maxNameLength));
-        ini.writeInteger(section, QStringLiteral("contr_adr"), entry.controllerAddress);
-        ini.writeInteger(section, QStringLiteral("adr_modbus"), entry.secondAddress);
-        ini.writeString(section, QStringLiteral("phone_code"), entry.phone.left(PhoneSubscriber::maxPhoneLength));
-    }
-    if (!ini.save(path))
-        return false;
-    savedPhoneList_ = phoneList;
-    return true;
+    return saveWhenChanged(path, phoneList, savedPhoneList_, [this](IniFile& ini) {
+        writeListHeader(ini, phoneSection, phoneList);
+        for (int i = 0; i < PhoneList::capacity; ++i) {
+            const QString section = phoneEntrySection.arg(i + 1);
+            const PhoneSubscriber& entry = phoneList.entries[i];
+            ini.writeString(section, QStringLiteral("user_name"), entry.name.left(PhoneSubscriber::maxNameLength));
+            ini.writeInteger(section, QStringLiteral("contr_adr"), entry.controllerAddress);
+            ini.writeInteger(section, QStringLiteral("adr_modbus"), entry.secondAddress);
+            ini.writeString(section, QStringLiteral("phone_code"), entry.phone.left(PhoneSubscriber::maxPhoneLength));
+        }
+    });
 }
 
 void SettingsBlock::loadEthernetList(const QString& path)
@@ -112,22 +116,17 @@ void SettingsBlock::loadEthernetList(const QString& path)
     savedEthernetList_ = ethernetList;
 }
 
-bool SettingsBlock::saveEthernetList(const QString& path)
+SaveResult SettingsBlock::saveEthernetList(const QString& path)
 {
-    if (ethernetList == savedEthernetList_)
-        return false;
-    IniFile ini = IniFile::load(path);
-    writeListHeader(ini, ethernetSection, ethernetList);
-    for (int i = 0; i < ethernetList.count; ++i) {
-        const QString section = ethernetEntrySection.arg(i + 1);
-        const EthernetSubscriber& entry = ethernetList.entries[i];
-        ini.writeString(section, QStringLiteral("user_name"), entry.name.left(EthernetSubscriber::maxNameLength));
-        ini.writeInteger(section, QStringLiteral("contr_adr"), entry.controllerAddress);
-        ini.writeInteger(section, QStringLiteral("ip_adr"), static_cast<std::int32_t>(entry.ipAddress));
-        ini.writeInteger(section, QStringLiteral("port"), entry.port);
-    }
-    if (!ini.save(path))
-        return false;
-    savedEthernetList_ = ethernetList;
-    return true;
+    return saveWhenChanged(path, ethernetList, savedEthernetList_, [this](IniFile& ini) {
+        writeListHeader(ini, ethernetSection, ethernetList);
+        for (int i = 0; i < ethernetList.count; ++i) {
+            const QString section = ethernetEntrySection.arg(i + 1);
+            const EthernetSubscriber& entry = ethernetList.entries[i];
+            ini.writeString(section, QStringLiteral("user_name"), entry.name.left(EthernetSubscriber::maxNameLength));
+            ini.writeInteger(section, QStringLiteral("contr_adr"), entry.controllerAddress);
+            ini.writeInteger(section, QStringLiteral("ip_adr"), static_cast<std::int32_t>(entry.ipAddress));
+            ini.writeInteger(section, QStringLiteral("port"), entry.port);
+        }
+    });
 }

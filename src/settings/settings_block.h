@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/safe_save.h"
 #include "settings/settings.h"
 
 #include <QSize>
@@ -19,11 +20,12 @@ public:
     void loadPhoneList(const QString& path);
     void loadEthernetList(const QString& path);
 
-    // Each returns true when it wrote the file. A failed write keeps the old
-    // copy, so the next save tries again.
-    bool saveSettings(const QString& path);
-    bool savePhoneList(const QString& path);
-    bool saveEthernetList(const QString& path);
+    // Each writes its file when it differs from the copy (Unchanged otherwise).
+    // A failed write leaves the file and the copy as they were, so the next save
+    // tries again.
+    SaveResult saveSettings(const QString& path);
+    SaveResult savePhoneList(const QString& path);
+    SaveResult saveEthernetList(const QString& path);
 
 private:
     Settings savedSettings_;

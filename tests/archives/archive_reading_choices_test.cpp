@@ -38,7 +38,7 @@ TEST(ArchiveReadingChoices, ARecordWrittenOnWindowsReadsAsItsValues)
     EXPECT_EQ(choices.periodStart(), QDateTime(QDate(2026, 3, 1), QTime(6, 0)));
     EXPECT_EQ(choices.periodEnd(), QDateTime(QDate(2026, 3, 31), QTime(18, 30)));
 
-    choices.save(dir.file("rd_arh.ini"));
+    ASSERT_EQ(choices.save(dir.file("rd_arh.ini")).status, SaveStatus::Saved);
     EXPECT_EQ(dir.read("rd_arh.ini"), stationRecord) << "the record goes back byte for byte";
 }
 
@@ -48,14 +48,14 @@ TEST(ArchiveReadingChoices, ANewPeriodChangesOnlyTheDatesAndTheDefaultsAreWritte
     dir.write("rd_arh.ini", stationRecord);
     ArchiveReadingChoices choices = ArchiveReadingChoices::load(dir.file("rd_arh.ini"), now);
     choices.setPeriod(QDateTime(QDate(2026, 3, 1), QTime(0, 0)), QDateTime(QDate(2026, 3, 2), QTime(12, 0)));
-    choices.save(dir.file("rd_arh.ini"));
+    ASSERT_EQ(choices.save(dir.file("rd_arh.ini")).status, SaveStatus::Saved);
     QByteArray expected = stationRecord;
     expected.replace(8, 16,
                      bytes({0x00, 0x00, 0x00, 0x00, 0x40, 0x80, 0xe6, 0x40,    // 46082.0
                             0x00, 0x00, 0x00, 0x00, 0x70, 0x80, 0xe6, 0x40})); // 46083.5
     EXPECT_EQ(dir.read("rd_arh.ini"), expected);
 
-    ArchiveReadingChoices::defaults(now).save(dir.file("rd_arh.ini"));
+    ASSERT_EQ(ArchiveReadingChoices::defaults(now).save(dir.file("rd_arh.ini")).status, SaveStatus::Saved);
     EXPECT_EQ(dir.read("rd_arh.ini").left(8), bytes({0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00}));
 }
 

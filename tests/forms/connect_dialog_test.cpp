@@ -146,4 +146,25 @@ TEST_F(ConnectDialog, LinkParametersOutOfRangeAreNotStored)
     EXPECT_EQ(state->settings.gqcIni.direct.interByteMs, 300);
 }
 
+TEST_F(ConnectDialog, AnUnlistedStoredBitRateIsShownAndKeptUnlessAnotherIsChosen)
+{
+    state->settings.gqcIni.direct.bitRate = 4000;
+    {
+        TFormConn_Par parameters(state->settings.gqcIni, state->engine, person, LinkKind::Direct);
+        const auto* rates = parameters.findChild<QComboBox*>("bitRate");
+        EXPECT_EQ(rates->count(), 23);
+        EXPECT_EQ(rates->currentText(), "4000");
+        EXPECT_EQ(rates->itemText(rates->currentIndex() - 1), "3600");
+        EXPECT_EQ(rates->itemText(rates->currentIndex() + 1), "4800");
+        button(parameters, "Принять")->click();
+        ASSERT_EQ(parameters.result(), QDialog::Accepted);
+        EXPECT_EQ(state->settings.gqcIni.direct.bitRate, 4000);
+    }
+    TFormConn_Par parameters(state->settings.gqcIni, state->engine, person, LinkKind::Direct);
+    parameters.findChild<QComboBox*>("bitRate")->setCurrentText("9600");
+    button(parameters, "Принять")->click();
+    ASSERT_EQ(parameters.result(), QDialog::Accepted);
+    EXPECT_EQ(state->settings.gqcIni.direct.bitRate, 9600);
+}
+
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 // The engine's settings before a link is loaded: what the link record does not hold.
@@ -60,4 +62,17 @@ TEST(EngineLoading, AnEthernetLinkTakesTheSubscribersAddressAndKeepsItsSocket)
     expected.interByteMs = 150;
     expected.answerTimeoutMs = 5000;
     EXPECT_EQ(ethernet, expected);
+}
+
+TEST(EngineLoading, AnyAnswerTimeOutARecordHoldsStaysAWait)
+{
+    LinkRecord link = Link;
+    link.answerTimeoutS = 2147483; // the longest whose milliseconds fit 32 bits
+    EXPECT_EQ(withLinkExchange(engineBefore(), link).answerTimeoutMs, 2147483000);
+    link.answerTimeoutS = 2147484;
+    EXPECT_EQ(withLinkExchange(engineBefore(), link).answerTimeoutMs, 2147483000) << "not wrapped round";
+    link.answerTimeoutS = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(withSerialLink(engineBefore(), link, LinkKind::Direct, {}).answerTimeoutMs, 2147483000);
+    link.answerTimeoutS = -1;
+    EXPECT_EQ(withEthernetLink(engineBefore(), link, 1).answerTimeoutMs, 0);
 }

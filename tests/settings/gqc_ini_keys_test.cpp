@@ -10,6 +10,8 @@ namespace {
 
 constexpr std::int64_t intMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t intMin = std::numeric_limits<std::int32_t>::min();
+// The longest answer time-out whose milliseconds still fit 32 bits (2147483000 ms).
+constexpr std::int64_t waitMax = 2147483;
 
 const QSize screen(1280, 1024);
 
@@ -57,7 +59,7 @@ TEST(GqcIniKeys, EveryKeyIsWrittenInItsSectionInOrderAndReadsBack)
     SettingsBlock block;
     block.loadSettings(dir.file("gqc.ini"), screen);
     block.gqcIni = everyKeyChanged();
-    ASSERT_TRUE(block.saveSettings(dir.file("gqc.ini")));
+    ASSERT_EQ(block.saveSettings(dir.file("gqc.ini")).status, SaveStatus::Saved);
 
     EXPECT_EQ(dir.read("gqc.ini"), "[CURR_PAR]\r\nConn_Prz=2\r\nFree_Port_Wait=7\r\nDo_Close_Port=1\r\n"
                                    "Form_Width=1024\r\nForm_Height=700\r\nForm_Left=12\r\nForm_Top=-3\r\n\r\n"
@@ -82,7 +84,7 @@ TEST(GqcIniKeys, ASectionIsWrittenWholeWhenAnyOfItsKeysChanged)
     SettingsBlock block;
     block.loadSettings(dir.file("gqc.ini"), screen);
     block.gqcIni.phone.command = QStringLiteral("ATX3");
-    ASSERT_TRUE(block.saveSettings(dir.file("gqc.ini")));
+    ASSERT_EQ(block.saveSettings(dir.file("gqc.ini")).status, SaveStatus::Saved);
     EXPECT_EQ(dir.read("gqc.ini"), "[FON_CONN_PAR]\r\nCOMPort=1\r\nRate=38400\r\nAdr=1\r\nPreambles=5\r\nRepeat=1\r\n"
                                    "TimeOut=100\r\nWaitTime=6\r\nDefault_Command=0\r\nCommand=ATX3\r\n"
                                    "ConnectWaitTime=50\r\nAutoRepeat=0\r\nConn_Repeat=1\r\n");
@@ -111,14 +113,14 @@ const KeyRange keyRanges[] = {
     {"DIR_CONN_PAR", "Preambles", 0, 255},
     {"DIR_CONN_PAR", "Repeat", 0, 255},
     {"DIR_CONN_PAR", "TimeOut", 0, intMax},
-    {"DIR_CONN_PAR", "WaitTime", 0, intMax},
+    {"DIR_CONN_PAR", "WaitTime", 0, waitMax},
     {"FON_CONN_PAR", "COMPort", 0, 255},
     {"FON_CONN_PAR", "Rate", 1, intMax},
     {"FON_CONN_PAR", "Adr", 0, 255},
     {"FON_CONN_PAR", "Preambles", 0, 255},
     {"FON_CONN_PAR", "Repeat", 0, 255},
     {"FON_CONN_PAR", "TimeOut", 0, intMax},
-    {"FON_CONN_PAR", "WaitTime", 0, intMax},
+    {"FON_CONN_PAR", "WaitTime", 0, waitMax},
     {"FON_CONN_PAR", "Default_Command", intMin, intMax},
     {"FON_CONN_PAR", "ConnectWaitTime", 0, intMax},
     {"FON_CONN_PAR", "AutoRepeat", intMin, intMax},
@@ -127,7 +129,7 @@ const KeyRange keyRanges[] = {
     {"ETHERNET_CONN_PAR", "Preambles", 0, 255},
     {"ETHERNET_CONN_PAR", "Repeat", 0, 255},
     {"ETHERNET_CONN_PAR", "TimeOut", 0, intMax},
-    {"ETHERNET_CONN_PAR", "WaitTime", 0, intMax},
+    {"ETHERNET_CONN_PAR", "WaitTime", 0, waitMax},
     {"ETHERNET_CONN_PAR", "ConnectWaitTime", 0, intMax},
     {"ETHERNET_CONN_PAR", "Conn_Repeat", 0, intMax},
 };
@@ -154,7 +156,7 @@ TEST(GqcIniKeys, TheTableOfRangesNamesEveryNumberKeyTheProgramWrites)
     block.loadSettings(dir.file("gqc.ini"), screen);
     block.gqcIni = everyKeyChanged();
     block.gqcIni.comPorts.clear();
-    ASSERT_TRUE(block.saveSettings(dir.file("gqc.ini")));
+    ASSERT_EQ(block.saveSettings(dir.file("gqc.ini")).status, SaveStatus::Saved);
     const QByteArray ranged = everyNumberKey([](const KeyRange& range) { return range.lowest; });
     const QByteArray written = dir.read("gqc.ini");
     for (const QByteArray& line : written.split('\n')) {
@@ -170,9 +172,9 @@ TEST(GqcIniKeys, TheEndsOfEveryRangeAreTaken)
     TempWorkdir dir;
     Settings highest;
     highest.current = {LinkKind::Ethernet, intMax, true, intMax, intMax, intMax, intMax};
-    highest.direct = {255, 255, intMax, 255, 255, intMax, intMax};
-    highest.phone = {{255, 255, intMax, 255, 255, intMax, intMax}, true, {}, intMax, true, intMax};
-    highest.ethernet = {{1, 255, 38400, 255, 255, intMax, intMax}, intMax, intMax};
+    highest.direct = {255, 255, intMax, 255, 255, intMax, waitMax};
+    highest.phone = {{255, 255, intMax, 255, 255, intMax, waitMax}, true, {}, intMax, true, intMax};
+    highest.ethernet = {{1, 255, 38400, 255, 255, intMax, waitMax}, intMax, intMax};
     EXPECT_EQ(loaded(dir, everyNumberKey([](const KeyRange& range) { return range.highest; })), highest);
 
     Settings lowest;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 void PrintTo(const InputProblem& problem, std::ostream* out)
@@ -118,6 +119,39 @@ TEST(LinkParameters, EveryFieldIsCheckedFilledBeforeAnyRangeThenRangesGoInTheDia
     direct.answerWaitS = "1";
     EXPECT_EQ(applyLinkParameters(direct, LinkKind::Direct, settings),
               outOfRange("Время ожидания освобождения СОМ порта"));
+}
+
+TEST(LinkParameters, AListedRateIsSelectedAmongTheTwentyTwo)
+{
+    const BitRateChoices choices = bitRateChoices(9600);
+    ASSERT_EQ(choices.rates.size(), 22);
+    EXPECT_EQ(choices.rates.front(), 300);
+    EXPECT_EQ(choices.rates.back(), 230400);
+    EXPECT_EQ(choices.rates[choices.selected], 9600);
+    EXPECT_EQ(choices.selected, 11);
+}
+
+TEST(LinkParameters, AnUnlistedStoredRateIsOfferedAtItsPlaceAndKeptWhenAccepted)
+{
+    const struct {
+        int stored;
+        int place;
+    } cases[] = {{4000, 6}, {100, 0}, {460800, 22}};
+    for (const auto& each : cases) {
+        const BitRateChoices choices = bitRateChoices(each.stored);
+        ASSERT_EQ(choices.rates.size(), 23) << each.stored;
+        EXPECT_EQ(choices.selected, each.place) << each.stored;
+        EXPECT_EQ(choices.rates[each.place], each.stored);
+        EXPECT_TRUE(std::is_sorted(choices.rates.begin(), choices.rates.end())) << each.stored;
+    }
+
+    Settings settings;
+    settings.phone.link.bitRate = 4000;
+    LinkParameterFields fields = linkParameterFields(settings, LinkKind::Modem);
+    const BitRateChoices offered = bitRateChoices(fields.bitRate);
+    fields.bitRate = offered.rates[offered.selected]; // what the dialog hands back untouched
+    EXPECT_FALSE(applyLinkParameters(fields, LinkKind::Modem, settings));
+    EXPECT_EQ(settings.phone.link.bitRate, 4000);
 }
 
 } // namespace

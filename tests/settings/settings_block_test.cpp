@@ -60,14 +60,14 @@ TEST_F(SettingsFiles, OnlyTheChangedRegionsAreWritten)
     AppState state = start();
     state.settings.phoneList.count = 1;
     state.settings.phoneList.entries[0].name = QStringLiteral("ГРС Северная");
-    EXPECT_TRUE(state.settings.savePhoneList(state.directory.phoneListFile()));
-    EXPECT_FALSE(state.settings.saveSettings(state.directory.settingsFile()));
+    EXPECT_EQ(state.settings.savePhoneList(state.directory.phoneListFile()).status, SaveStatus::Saved);
+    EXPECT_EQ(state.settings.saveSettings(state.directory.settingsFile()).status, SaveStatus::Unchanged);
     EXPECT_FALSE(QFileInfo::exists(dir.file("INI/gqc.ini")));
     // Saved once, the list is unchanged again and is not rewritten.
-    EXPECT_FALSE(state.settings.savePhoneList(state.directory.phoneListFile()));
+    EXPECT_EQ(state.settings.savePhoneList(state.directory.phoneListFile()).status, SaveStatus::Unchanged);
 
     state.settings.gqcIni.direct.bitRate = 9600;
-    EXPECT_TRUE(state.settings.saveSettings(state.directory.settingsFile()));
+    EXPECT_EQ(state.settings.saveSettings(state.directory.settingsFile()).status, SaveStatus::Saved);
     const QByteArray written = dir.read("INI/gqc.ini");
     EXPECT_TRUE(written.contains("[DIR_CONN_PAR]\r\nCOMPort=1\r\nRate=9600\r\n"));
     EXPECT_FALSE(written.contains("CURR_PAR")) << "an unchanged section is not written";
@@ -86,8 +86,8 @@ TEST_F(SettingsFiles, SubscriberListsRoundTripInWindows1251)
         EthernetList& hosts = state.settings.ethernetList;
         hosts.count = 1;
         hosts.entries[0] = {ethernetName, 3, 0xC0A8010A, 5020};
-        ASSERT_TRUE(state.settings.savePhoneList(state.directory.phoneListFile()));
-        ASSERT_TRUE(state.settings.saveEthernetList(state.directory.ethernetListFile()));
+        ASSERT_EQ(state.settings.savePhoneList(state.directory.phoneListFile()).status, SaveStatus::Saved);
+        ASSERT_EQ(state.settings.saveEthernetList(state.directory.ethernetListFile()).status, SaveStatus::Saved);
     }
     const QByteArray phoneFile = dir.read("INI/fon_abonents.ini");
     EXPECT_TRUE(phoneFile.startsWith("[FON_CONN_PAR]\r\nusers_num=2\r\nuser_index=1\r\nsort_prz=0\r\n"));
@@ -117,7 +117,7 @@ TEST_F(SettingsFiles, AFileFromAWindowsStationKeepsItsOtherContentWhenRewritten)
     EXPECT_EQ(state.settings.gqcIni.direct.address, 12) << "quotes are stripped";
 
     state.settings.gqcIni.direct.preambles = 3;
-    ASSERT_TRUE(state.settings.saveSettings(state.directory.settingsFile()));
+    ASSERT_EQ(state.settings.saveSettings(state.directory.settingsFile()).status, SaveStatus::Saved);
     const QByteArray written = dir.read("INI/gqc.ini");
     EXPECT_TRUE(written.startsWith("; station settings\r\n[curr_par]\r\nconn_prz = 1\r\n"));
     EXPECT_TRUE(written.contains("Comment=" + cp1251(QStringLiteral("ключ другой программы"))));
@@ -167,6 +167,20 @@ TEST_F(SettingsFiles, BinarySideFilesTakeTheirDefaultsAndSizes)
 
     dir.write("INI/rd_arh.ini", QByteArray(10, 'x'));
     EXPECT_EQ(start().archiveChoices.secondChoice(), 1) << "a short record is replaced by the defaults";
+}
+
+TEST_F(SettingsFiles, ReportSettingsGoBackWholeOrNotAtAll)
+{
+    const QByteArray stored = QByteArray::fromHex("0100010100") + QByteArray(20, 3);
+    dir.write("INI/repconf.ini", stored);
+    const ReportSettings settings = start().reportSettings;
+    dir.write("INI/repconf.ini", "short");
+    ASSERT_EQ(settings.save(dir.file("INI/repconf.ini")).status, SaveStatus::Saved);
+    EXPECT_EQ(dir.read("INI/repconf.ini"), stored);
+
+    QDir(dir.path()).mkpath("REPORT/repconf.ini");
+    EXPECT_TRUE(settings.save(dir.file("REPORT/repconf.ini")).failed());
+    EXPECT_TRUE(QFileInfo(dir.file("REPORT/repconf.ini")).isDir());
 }
 
 TEST_F(SettingsFiles, CloseDeletesTheTemporaryDataFiles)

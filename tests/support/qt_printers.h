@@ -22,3 +22,10 @@ inline void PrintTo(ExchangeStatus status, std::ostream* out)
 {
     *out << "ExchangeStatus " << static_cast<int>(status);
 }
+
+// How a file replacement ended, by its number.
+enum class SaveStatus;
+inline void PrintTo(SaveStatus status, std::ostream* out)
+{
+    *out << "SaveStatus " << static_cast<int>(status);
+}
