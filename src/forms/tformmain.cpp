@@ -229,8 +229,8 @@ void TFormMain::closeEvent(QCloseEvent* event)
     {
         const BusyCursor busy(*person_);
         connection_->disconnect();
-        state_.closeDown();
     }
+    state_.closeDown(); // a file it cannot save is told in a message, under the ordinary cursor
     commandRunning_ = false;
     event->accept();
 }
