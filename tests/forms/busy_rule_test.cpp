@@ -1,5 +1,6 @@
 #include "connected_window.h"
 #include "forms/main_menu_bar.h"
+#include "forms/modem_panel.h"
 #include "forms/qt_operator.h"
 #include "forms/tformwait.h"
 #include "sim/sim_fault.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -55,6 +57,7 @@ bool closed(ConnectedWindow& connected)
 TEST(BusyRule, CommandsAskedForDuringAnExchangeDoNotStart)
 {
     ConnectedWindow connected(150);
+    ASSERT_TRUE(connected.connect());
     connected.driver.leaveWith = QStringLiteral("Выход");
     QAction* dateAndTime = connected.window->menu().action(QStringLiteral("NContrDt"));
     QAction* otherDevice = connected.window->menu().action(QStringLiteral("Nconnect"));
@@ -75,6 +78,7 @@ TEST(BusyRule, CommandsAskedForDuringAnExchangeDoNotStart)
 TEST(BusyRule, ClicksAndKeysDuringAWaitAreDroppedNotDelivered)
 {
     ConnectedWindow connected(150);
+    ASSERT_TRUE(connected.connect());
     connected.driver.leaveWith = QStringLiteral("Выход");
     QAction* dateAndTime = connected.window->menu().action(QStringLiteral("NContrDt"));
     EventSpy keys(*connected.window, QEvent::KeyPress);
@@ -99,6 +103,7 @@ TEST(BusyRule, ClicksAndKeysDuringAWaitAreDroppedNotDelivered)
 TEST(BusyRule, ACloseDuringAnExchangeEndsTheCommandThenSavesAndCloses)
 {
     ConnectedWindow connected(0);
+    ASSERT_TRUE(connected.connect());
     // A setting changed before the close must reach gqc.ini once the command is over.
     connected.state->settings.gqcIni.ethernet.connectWaitS = 33;
     connected.server.setFaults(nextRequestUnheard());
@@ -122,6 +127,7 @@ TEST(BusyRule, ACloseDuringAnExchangeEndsTheCommandThenSavesAndCloses)
 TEST(BusyRule, AfterAnInterruptedCommandTheNextOneAsksAgain)
 {
     ConnectedWindow connected(0);
+    ASSERT_TRUE(connected.connect());
     connected.server.setFaults(nextRequestUnheard());
     auto& person = static_cast<QtOperator&>(connected.window->person());
     connected.onRequest(1, [&] { person.interrupt([&] { connected.state->engine.requestAbort(); }); });
@@ -130,6 +136,36 @@ TEST(BusyRule, AfterAnInterruptedCommandTheNextOneAsksAgain)
     EXPECT_TRUE(person.takeEscape());
     person.endInterrupt();
     EXPECT_FALSE(person.takeEscape());
+}
+
+TEST(BusyRule, ACloseWhileTheModemDialsEndsTheDialThenCloses)
+{
+    ConnectedWindow connected(0, ConnectedWindow::Line::Modem);
+    bool closedAtOnce = true;
+    connected.driver.afterUser = [&] { closedAtOnce = connected.window->close(); };
+    EXPECT_FALSE(connected.connect());
+    ASSERT_TRUE(ConnectedWindow::runUntil([&] { return closed(connected); }));
+    EXPECT_FALSE(closedAtOnce);
+    EXPECT_FALSE(connected.state->modemConnected);
+    EXPECT_FALSE(connected.state->engine.linkOpen());
+}
+
+TEST(BusyRule, ASecondClickOnHangUpDuringTheHangUpIsDropped)
+{
+    ConnectedWindow connected(0, ConnectedWindow::Line::Modem);
+    ASSERT_TRUE(connected.connect());
+    ASSERT_TRUE(connected.state->modemConnected);
+    auto* hangUp = connected.window->modemPanel().findChild<QPushButton*>();
+    ASSERT_NE(hangUp, nullptr);
+    int clicks = 0;
+    QObject::connect(&connected.window->modemPanel(), &ModemPanel::disconnectRequested, [&] { ++clicks; });
+    QTimer::singleShot(0, hangUp, [&] { QTest::mouseClick(hangUp, Qt::LeftButton); });
+    QTest::mouseClick(hangUp, Qt::LeftButton);
+
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(connected.state->modemConnected);
+    EXPECT_FALSE(connected.state->connected);
+    EXPECT_TRUE(connected.window->isVisible());
 }
 
 TEST(BusyRule, EscapeLeavesTheProgressWindowToTheTransfer)

@@ -12,10 +12,11 @@
 
 namespace {
 
-SimServerOptions simulatorOptions(int turnaroundMs)
+SimServerOptions simulatorOptions(int turnaroundMs, ConnectedWindow::Line line)
 {
     SimServerOptions options;
-    options.tcp = true;
+    options.tcp = line == ConnectedWindow::Line::Tcp;
+    options.pty = options.modem = line == ConnectedWindow::Line::Modem;
     options.turnaroundMs = turnaroundMs;
     return options;
 }
@@ -51,33 +52,49 @@ void DialogDriver::answer()
         dialog->findChild<QLineEdit*>(QStringLiteral("code"))->setText(QStringLiteral("0002"));
         dialog->findChild<QLineEdit*>(QStringLiteral("password"))->setText(QStringLiteral("222222"));
         press(dialog, QStringLiteral("Принять"));
+        if (afterUser)
+            QTimer::singleShot(0, this, afterUser);
     } else if (!press(dialog, leaveWith)) {
         ADD_FAILURE() << "no button " << leaveWith.toStdString() << " in " << dialog->windowTitle().toStdString();
         dialog->close();
     }
 }
 
-ConnectedWindow::ConnectedWindow(int turnaroundMs) : server(simulatorOptions(turnaroundMs))
+ConnectedWindow::ConnectedWindow(int turnaroundMs, Line line) : server(simulatorOptions(turnaroundMs, line))
 {
     QString error;
     if (!server.start(&error)) {
         ADD_FAILURE() << error.toStdString();
         return;
     }
-    dir.write("INI/gqc.ini", "[CURR_PAR]\r\nConn_Prz=2\r\n");
-    dir.write("INI/ethr_abonents.ini",
-              QStringLiteral("[ETHERNET_CONN_PAR]\r\nusers_num=1\r\n[ETHERNET_ABONENT_1]\r\n"
-                             "user_name=Sim\r\ncontr_adr=1\r\nip_adr=2130706433\r\nport=%1\r\n")
-                  .arg(server.tcpPort())
-                  .toLatin1());
+    if (line == Line::Tcp) {
+        dir.write("INI/gqc.ini", "[CURR_PAR]\r\nConn_Prz=2\r\n");
+        dir.write("INI/ethr_abonents.ini",
+                  QStringLiteral("[ETHERNET_CONN_PAR]\r\nusers_num=1\r\n[ETHERNET_ABONENT_1]\r\n"
+                                 "user_name=Sim\r\ncontr_adr=1\r\nip_adr=2130706433\r\nport=%1\r\n")
+                      .arg(server.tcpPort())
+                      .toLatin1());
+    } else {
+        dir.write("INI/gqc.ini", "[CURR_PAR]\r\nConn_Prz=1\r\n[COM_PORTS]\r\nCOM40=" + server.ptyPath().toUtf8() +
+                                     "\r\n[FON_CONN_PAR]\r\nCOMPort=40\r\nRate=9600\r\nWaitTime=2\r\n"
+                                     "ConnectWaitTime=5\r\n");
+        dir.write("INI/fon_abonents.ini", "[FON_CONN_PAR]\r\nusers_num=1\r\n[FON_ABONENT_1]\r\n"
+                                          "user_name=Sim\r\ncontr_adr=1\r\nfon_number=5551234\r\n");
+    }
     state = std::make_unique<AppState>(WorkDirectory(dir.path()), QSize(1280, 1024), QDateTime::currentDateTime());
     window = std::make_unique<TFormMain>(*state);
     window->show();
+}
+
+bool ConnectedWindow::connect()
+{
     window->startConnection();
-    if (!runUntil([this] { return state->connected && !window->commandRunning(); }))
-        ADD_FAILURE() << "the window did not connect";
+    const bool connected =
+        runUntil([this] { return !window->isVisible() || (state->connected && !window->commandRunning()); }) &&
+        state->connected;
     connectRequests = server.requests().size();
     driver.seen.clear();
+    return connected;
 }
 
 bool ConnectedWindow::runUntil(const std::function<bool()>& done)

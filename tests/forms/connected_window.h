@@ -20,6 +20,8 @@ public:
 
     QStringList seen;
     QString leaveWith = QStringLiteral("Нет");
+    // Runs once the user dialog is answered: what the operator does next.
+    std::function<void()> afterUser;
 
 private:
     void answer();
@@ -28,11 +30,17 @@ private:
     QWidget* last_ = nullptr;
 };
 
-// The main window connected over loopback TCP to a simulated controller that
-// answers after `turnaroundMs`, through the real connection dialogs.
+// The main window connected to a simulated controller through the real
+// connection dialogs: over loopback TCP, answering after `turnaroundMs`, or
+// through the simulated modem on a pseudo-terminal.
 class ConnectedWindow {
 public:
-    explicit ConnectedWindow(int turnaroundMs);
+    enum class Line { Tcp, Modem };
+
+    explicit ConnectedWindow(int turnaroundMs, Line line = Line::Tcp);
+
+    // Starts the connection procedure; true once it has ended connected.
+    bool connect();
 
     // Processes events until `done` holds (false when it never did).
     static bool runUntil(const std::function<bool()>& done);
