@@ -10,6 +10,7 @@
 #include <QLoggingCategory>
 #include <QScopedValueRollback>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <thread>
 
@@ -23,6 +24,14 @@ using namespace std::chrono_literals;
 // a byte arrives, at the next time-out, or after this long, so the user interface
 // is pumped at least a hundred times a second and no processor is kept spinning.
 constexpr qint64 LongestWaitMs = 10;
+// The engine takes at most this many bytes from the link in one turn of its
+// wait, and after a turn that took any it pauses before the next. An answer is
+// at most 255 bytes and no controller's line delivers more than a few bytes a
+// millisecond, so the pace holds back only a peer that streams noise: what it
+// sends beyond it waits in the link (TCP throttles the peer) instead of in
+// memory or in a processor kept busy.
+constexpr int ReadChunk = 4096;
+constexpr auto TakePause = 1ms;
 constexpr auto TransmitterLead = 2ms;     // RTS raised before the first bit
 constexpr auto PortSettle = 100ms;        // after a port is opened
 constexpr auto PortReleasePause = 150ms;  // after a port opened for one request is closed
@@ -210,23 +219,25 @@ std::optional<std::uint8_t> hgcbox::receive(ArrivedBytes& arrived)
     clock.start();
     qint64 lastByteAt = 0;
     const bool traced = frameTraceOn();
+    std::array<char, ReadChunk> chunk;
     while (true) {
         pump();
         if (takeAbort())
             return std::nullopt;
-        char byte = 0;
-        const int got = transport_ ? transport_->readAvailable(&byte, 1) : 0;
+        const int got = transport_ ? transport_->readAvailable(chunk.data(), ReadChunk) : 0;
         if (got < 0 && settings_.linkKind == LinkKind::Ethernet) {
             setStatus(ExchangeStatus::EthernetReceiveFailed);
             return std::nullopt;
         }
-        if (got > 0) {
+        // Bytes after the end of the frame are dropped, as the purge before the next request would drop them.
+        for (int i = 0; i < got; ++i) {
             if (traced)
-                arrived.append(byte);
-            if (receiver.feed(static_cast<std::uint8_t>(byte)))
+                arrived.append(chunk[i]);
+            if (receiver.feed(static_cast<std::uint8_t>(chunk[i])))
                 return receiver.address();
-            lastByteAt = clock.elapsed();
         }
+        if (got > 0)
+            lastByteAt = clock.elapsed();
         // Before the address: the wait for the answer; after it: the gap between bytes.
         const bool answerStarted = receiver.position() >= 2;
         const qint64 deadline = answerStarted ? lastByteAt + settings_.interByteMs : qint64{settings_.answerTimeoutMs};
@@ -235,10 +246,10 @@ std::optional<std::uint8_t> hgcbox::receive(ArrivedBytes& arrived)
             setStatus(answerStarted ? ExchangeStatus::AnswerIncomplete : ExchangeStatus::NoAnswer);
             return std::nullopt;
         }
-        if (got > 0)
-            continue;
         const int waitMs = static_cast<int>(std::clamp<qint64>(deadline - now + 1, 1, LongestWaitMs));
-        if (transport_)
+        if (got > 0)
+            std::this_thread::sleep_for(TakePause);
+        else if (transport_)
             transport_->waitReadable(waitMs);
         else
             std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));

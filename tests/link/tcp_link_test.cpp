@@ -3,6 +3,7 @@
 
 #include "support/controller_peer.h"
 #include "support/engine_settings.h"
+#include "support/flooding_peer.h"
 #include "support/frames.h"
 #include "support/loopback_listener.h"
 #include "support/scripted_operator.h"
@@ -147,4 +148,50 @@ TEST(ConnectEthernet, LoadsTheEngineAndExchangesOverTcp)
     EXPECT_TRUE(engine.status() == ExchangeStatus::EthernetSendFailed ||
                 engine.status() == ExchangeStatus::EthernetReceiveFailed)
         << exchangeStatusCode(engine.status());
+}
+
+namespace {
+
+// An engine connected to a loopback peer that floods it with noise as `flood` says.
+class EngineUnderFlood : public ::testing::Test {
+protected:
+    void connect(const FloodingPeer::Flood& flood, int answerTimeoutS)
+    {
+        EthernetConnectSettings settings = settingsWith(5);
+        settings.link.attempts = 1;
+        settings.link.answerTimeoutS = answerTimeoutS;
+        engine.setOperator(&person);
+        ASSERT_TRUE(connectEthernet(subscriber(listener.port(), 1), settings, engine, person));
+        peer = std::make_unique<FloodingPeer>(listener.accept(), flood);
+    }
+
+    LoopbackListener listener;
+    ScriptedOperator person;
+    hgcbox engine{0};
+    std::unique_ptr<FloodingPeer> peer;
+};
+
+} // namespace
+
+TEST_F(EngineUnderFlood, NoiseThatNeverStopsStillEndsInTheAnswerTimeOut)
+{
+    // The peer gives up on its own long after the answer time-out, should the engine not.
+    FloodingPeer::Flood flood;
+    flood.longest = std::chrono::seconds(60);
+    connect(flood, 1);
+    EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
+    EXPECT_EQ(engine.status(), ExchangeStatus::NoAnswer);
+    EXPECT_TRUE(peer->flooding());
+}
+
+TEST_F(EngineUnderFlood, AnswerAfterMegabytesOfNoiseIsTaken)
+{
+    const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 1, "\x49");
+    FloodingPeer::Flood flood;
+    flood.bytes = 4 * 1024 * 1024;
+    flood.tail = answer;
+    connect(flood, 60);
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001"))) << engine.errorMessage().toStdString();
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(engine.answerFrame().data()), answer.size()), answer);
+    EXPECT_EQ(peer->sent(), flood.bytes);
 }
