@@ -42,6 +42,14 @@ constexpr std::uint8_t DestroyedTableError = 60;
 
 const QString ExchangeText = QStringLiteral("Обмен...");
 
+// The shortest error reply that holds what its code needs: the code itself and,
+// after error 60, the destroyed table's number, then the checksum.
+int errorReplyLength(std::uint8_t errorCode)
+{
+    const int lastNeeded = errorCode == DestroyedTableError ? FrameOffset::DestroyedTable : FrameOffset::ErrorCode;
+    return lastNeeded + 1 + FrameByte::ChecksumLength;
+}
+
 // Sleeps until `clock` has run `duration`.
 void pauseUntil(const QElapsedTimer& clock, std::chrono::nanoseconds duration)
 {
@@ -263,10 +271,22 @@ void hgcbox::checkAnswer(std::uint8_t answerAddress)
         setStatus(ExchangeStatus::AnswerChecksum);
         return;
     }
+    const auto expected = static_cast<std::uint8_t>(requestFrame_[FrameOffset::Function] | FrameByte::AnswerFlag);
+    const bool errorReply = answerFrame_[FrameOffset::Function] != expected;
+    // An error reply that ends before its error code (or, after error 60, before
+    // the table's number) would have its checksum read as them: 33 01 06 01 9c c0
+    // is no "Код ошибки = 156" of the controller's but a frame cut short. It is
+    // an answer not received whole, status 5: the first words of its text say
+    // just that, and its retry suits a line fault. The checksum did match, so
+    // status 7 would send whoever reads the trace after a corrupted byte instead
+    // of a short frame.
+    if (errorReply && length < errorReplyLength(answerFrame_[FrameOffset::ErrorCode])) {
+        setStatus(ExchangeStatus::AnswerIncomplete);
+        return;
+    }
     // The address is taken from a whole, intact answer only.
     settings_.address = answerAddress;
-    const auto expected = static_cast<std::uint8_t>(requestFrame_[FrameOffset::Function] | FrameByte::AnswerFlag);
-    if (answerFrame_[FrameOffset::Function] != expected)
+    if (errorReply)
         setStatus(ExchangeStatus::ControllerError, controllerErrorText(answerFrame_[FrameOffset::ErrorCode]));
 }
 
