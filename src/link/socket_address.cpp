@@ -23,14 +23,29 @@ bool isDecimal(const QString& text)
     return true;
 }
 
+// A name's first IPv4 address, else its first IPv6 one.
 std::optional<QHostAddress> lookUpHost(const QString& host)
 {
-    const QHostInfo info = QHostInfo::fromName(host);
-    for (const QHostAddress& address : info.addresses()) {
+    const QList<QHostAddress> addresses = QHostInfo::fromName(host).addresses();
+    for (const QHostAddress& address : addresses) {
         if (address.protocol() == QAbstractSocket::IPv4Protocol)
             return address;
     }
+    for (const QHostAddress& address : addresses) {
+        if (address.protocol() == QAbstractSocket::IPv6Protocol)
+            return address;
+    }
     return std::nullopt;
+}
+
+// Only an IPv6 address is taken as written: Qt also reads short IPv4 forms
+// ("10.1"), which the dotted rule refuses.
+std::optional<QHostAddress> ipv6Address(const QString& host)
+{
+    const QHostAddress address(host);
+    if (address.protocol() != QAbstractSocket::IPv6Protocol)
+        return std::nullopt;
+    return address;
 }
 
 std::optional<std::uint16_t> lookUpService(const QString& service, const QString& protocol)
@@ -72,6 +87,8 @@ std::optional<SocketAddress> resolveAddress(const std::optional<QString>& host, 
         result.address = QHostAddress(QHostAddress::AnyIPv4);
     } else if (const std::optional<std::uint32_t> dotted = parseDottedAddress(*host)) {
         result.address = QHostAddress(*dotted);
+    } else if (const std::optional<QHostAddress> literal = ipv6Address(*host)) {
+        result.address = *literal;
     } else if (const std::optional<QHostAddress> found = lookUpHost(*host)) {
         result.address = *found;
     } else {

@@ -67,6 +67,16 @@ TEST(ResolveAddress, NumericHostAndPortNeedNoLookup)
     EXPECT_EQ(any->port, 80);
 }
 
+TEST(ResolveAddress, Ipv6AddressIsTakenAsWritten)
+{
+    ScriptedOperator person;
+    const auto resolved = resolveAddress(QStringLiteral("::1"), QStringLiteral("502"), QStringLiteral("TCP"), person);
+    ASSERT_TRUE(resolved);
+    EXPECT_EQ(resolved->address, QHostAddress(QHostAddress::LocalHostIPv6));
+    EXPECT_EQ(resolved->port, 502);
+    EXPECT_TRUE(person.messages().isEmpty());
+}
+
 TEST(ResolveAddress, UnknownHostOrServiceIsToldToTheOperator)
 {
     ScriptedOperator person;
@@ -93,7 +103,7 @@ TEST(ConnectEthernet, NoSubscriberChosenIsAnInputError)
     EXPECT_FALSE(engine.linkOpen());
 }
 
-TEST(ConnectEthernet, NobodyListeningTimesOutAfterTheConnectWait)
+TEST(ConnectEthernet, RefusedConnectionIsToldAtOnceWithItsOwnText)
 {
     std::uint16_t closedPort = 0;
     {
@@ -102,9 +112,24 @@ TEST(ConnectEthernet, NobodyListeningTimesOutAfterTheConnectWait)
     }
     ScriptedOperator person;
     hgcbox engine(0);
+    // Were the refusal waited out, the operator would hear of a time-out instead.
+    EXPECT_FALSE(connectEthernet(subscriber(closedPort, 9), settingsWith(30), engine, person));
+    ASSERT_EQ(person.messages().size(), 1);
+    EXPECT_EQ(person.messages()[0].kind, MessageKind::Information);
+    EXPECT_EQ(person.messages()[0].line1, QStringLiteral("Сервер отказал в соединении"));
+    EXPECT_FALSE(engine.linkOpen());
+    EXPECT_FALSE(person.busy());
+}
+
+TEST(ConnectEthernet, UnansweredConnectionTimesOutAfterTheConnectWait)
+{
+    LoopbackListener listener;
+    listener.stopAnswering();
+    ScriptedOperator person;
+    hgcbox engine(0);
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(connectEthernet(subscriber(closedPort, 9), settingsWith(1), engine, person));
+    EXPECT_FALSE(connectEthernet(subscriber(listener.port(), 9), settingsWith(1), engine, person));
     EXPECT_GE(clock.elapsed(), 1000);
     EXPECT_LT(clock.elapsed(), 3000);
     ASSERT_EQ(person.messages().size(), 1);
