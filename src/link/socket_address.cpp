@@ -23,7 +23,8 @@ bool isDecimal(const QString& text)
     return true;
 }
 
-// A name's first IPv4 address, else its first IPv6 one.
+// A name's first IPv4 address, else its first IPv6 one; an address written out
+// (an IPv6 one) is taken as it is, without asking a name server.
 std::optional<QHostAddress> lookUpHost(const QString& host)
 {
     const QList<QHostAddress> addresses = QHostInfo::fromName(host).addresses();
@@ -36,16 +37,6 @@ std::optional<QHostAddress> lookUpHost(const QString& host)
             return address;
     }
     return std::nullopt;
-}
-
-// Only an IPv6 address is taken as written: Qt also reads short IPv4 forms
-// ("10.1"), which the dotted rule refuses.
-std::optional<QHostAddress> ipv6Address(const QString& host)
-{
-    const QHostAddress address(host);
-    if (address.protocol() != QAbstractSocket::IPv6Protocol)
-        return std::nullopt;
-    return address;
 }
 
 std::optional<std::uint16_t> lookUpService(const QString& service, const QString& protocol)
@@ -87,8 +78,6 @@ std::optional<SocketAddress> resolveAddress(const std::optional<QString>& host, 
         result.address = QHostAddress(QHostAddress::AnyIPv4);
     } else if (const std::optional<std::uint32_t> dotted = parseDottedAddress(*host)) {
         result.address = QHostAddress(*dotted);
-    } else if (const std::optional<QHostAddress> literal = ipv6Address(*host)) {
-        result.address = *literal;
     } else if (const std::optional<QHostAddress> found = lookUpHost(*host)) {
         result.address = *found;
     } else {
