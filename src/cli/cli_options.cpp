@@ -36,7 +36,7 @@ const char* const Description =
 
 // One option of the command line; a number option also says where its value
 // goes and its range.
-struct OptionSpec {
+struct OptionRow {
     const char* name;
     const char* valueName; // none: a flag
     const char* description;
@@ -45,7 +45,7 @@ struct OptionSpec {
     int maximum = 0;
 };
 
-const OptionSpec Options[] = {
+const OptionRow Options[] = {
     {"workdir", "DIR", "The working directory (default: the program's own when writable, else the user's data)."},
     {"trace", "FILE", "Appends a line for every frame sent and every answer received to FILE."},
     {"tcp", "HOST:PORT",
@@ -209,13 +209,13 @@ std::optional<QString> takeLink(const QCommandLineParser& parser, CliOptions& op
 // Takes the options' values into `options`; what is wrong with them, if anything.
 std::optional<QString> takeOptions(const QCommandLineParser& parser, CliOptions& options)
 {
-    for (const OptionSpec& spec : Options) {
-        const QString name = QLatin1String(spec.name);
-        if (!spec.number || !parser.isSet(name))
+    for (const OptionRow& option : Options) {
+        const QString name = QLatin1String(option.name);
+        if (!option.number || !parser.isSet(name))
             continue;
-        options.*spec.number = number(parser.value(name), spec.minimum, spec.maximum);
-        if (!(options.*spec.number))
-            return QStringLiteral("--%1: a number from %2 to %3").arg(name).arg(spec.minimum).arg(spec.maximum);
+        options.*option.number = number(parser.value(name), option.minimum, option.maximum);
+        if (!(options.*option.number))
+            return QStringLiteral("--%1: a number from %2 to %3").arg(name).arg(option.minimum).arg(option.maximum);
     }
     options.workdir = parser.value(QStringLiteral("workdir"));
     if (parser.isSet(QStringLiteral("trace"))) {
@@ -257,9 +257,9 @@ CliRequest parseCliOptions(const QStringList& arguments)
                                  QStringLiteral("COMMAND [ARGUMENTS]"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    for (const OptionSpec& spec : Options) {
-        parser.addOption(QCommandLineOption(QLatin1String(spec.name), QLatin1String(spec.description),
-                                            spec.valueName ? QLatin1String(spec.valueName) : QString()));
+    for (const OptionRow& option : Options) {
+        parser.addOption(QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description),
+                                            option.valueName ? QLatin1String(option.valueName) : QString()));
     }
 
     if (arguments.size() <= 1)
