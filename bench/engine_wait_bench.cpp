@@ -5,10 +5,10 @@
 //
 // Usage: engine_wait_bench [answer_timeout_ms]   (default 2000)
 
-#include "base/operator.h"
 #include "link/ethernet_connect.h"
 #include "link/hgcbox.h"
 #include "link/serial_port_opener.h"
+#include "pumping_operator.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,21 +21,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Pumps the event loop as the window does; asks nothing.
-class PumpingOperator : public Operator {
-public:
-    bool message(MessageKind, const QString&, const QString&) override { return false; }
-    void setPanel(StatusPanel, const QString&) override {}
-    void setBusy(bool) override {}
-    void beginProgress(WaitMode, int) override {}
-    void setProgress(int) override {}
-    void endProgress() override {}
-    void pump() override { QCoreApplication::processEvents(); }
-    void setEscapeAllowed(bool) override {}
-    bool takeEscape() override { return false; }
-    std::optional<QString> chooseFile(const FileChoice&) override { return std::nullopt; }
-};
 
 double cpuSeconds()
 {

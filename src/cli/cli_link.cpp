@@ -47,7 +47,8 @@ int connectSerial(const CliOptions& options, const Settings& settings, QMap<int,
 {
     const std::optional<ComPortNames::Port> port = ComPortNames(comPorts).parse(options.port);
     if (!port || port->device.isEmpty()) {
-        errors << "--serial: " << options.port << " is neither COM1 to COM255 with a device nor a device path\n";
+        errors << usageErrorText(
+            QStringLiteral("--serial: %1 is neither COM1 to COM255 with a device nor a device path").arg(options.port));
         return 2;
     }
     // A device without a port number of its own is opened as port 0.

@@ -1,28 +1,12 @@
 #include "cli/cli_options.h"
 
 #include "base/windows1251.h"
+#include "cli/tcp_endpoint.h"
 #include "tables/table_catalogue.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <limits>
-
-const char* const CliUsage =
-    "usage: gqc_cli [--workdir DIR] [--trace FILE] (--tcp HOST:PORT | --serial PORT [MODEM]) [--address N]\n"
-    "               [--baud N] [--preambles N] [--attempts N] [--inter-byte-ms N] [--answer-timeout-s N]\n"
-    "               [--user CODE] [--password TEXT] [--yes] COMMAND ...\n"
-    "COMMAND: identify | read TABLE FIRST COUNT | write TABLE FIRST HEXBYTES | read-config | reset | clock\n"
-    "         | sync-clock\n"
-    "  read         the fields, one a line in hex digits\n"
-    "  write        whole fields, at most 229 bytes\n"
-    "  read-config  every configuration table: its name, then its fields one a line\n"
-    "  reset        clears all non-volatile data of the controller (address 1, 9600 bit/s after); needs --yes\n"
-    "  clock        the controller's and the PC's date, time, day and time type, and the correction\n"
-    "  sync-clock   sends that correction to the controller; needs --yes\n"
-    "--trace FILE: appends a line for every frame sent and every answer received to FILE\n"
-    "PORT: COMn or a device path\n"
-    "MODEM: --phone NUMBER [--modem-init TEXT] [--dial-attempts N] [--connect-wait-s N]\n"
-    "       dials NUMBER through the modem on PORT before COMMAND and hangs up after it;\n"
-    "       TEXT is \"AT\" commands joined by \"^\". Defaults: Command, Conn_Repeat and\n"
-    "       ConnectWaitTime of [FON_CONN_PAR] in gqc.ini\n";
 
 namespace {
 
@@ -30,35 +14,62 @@ constexpr int UserCodeLength = 4;
 constexpr int PasswordLength = 12;
 constexpr int MaxWriteValues = 229; // one frame's write data less the field range
 
-struct NumberOption {
-    const char* name;
-    std::optional<int> CliOptions::*field;
-    int minimum;
-    int maximum;
-};
-
 constexpr int IntMax = std::numeric_limits<int>::max();
 
-const NumberOption NumberOptions[] = {
-    {"--address", &CliOptions::address, 1, 255},
-    {"--baud", &CliOptions::baud, 1, IntMax},
-    {"--preambles", &CliOptions::preambles, 0, 255},
-    {"--attempts", &CliOptions::attempts, 1, 255},
-    {"--inter-byte-ms", &CliOptions::interByteMs, 1, IntMax},
-    {"--answer-timeout-s", &CliOptions::answerTimeoutS, 1, IntMax / 1000},
-    // The ranges the link-parameters dialog allows.
-    {"--dial-attempts", &CliOptions::dialAttempts, 1, 10},
-    {"--connect-wait-s", &CliOptions::connectWaitS, 1, 360},
+const char* const Description =
+    "Talks to a gas-quality controller over TCP or a serial line: give the link and a COMMAND.\n"
+    "Options may stand before or after the command.\n"
+    "\n"
+    "Commands:\n"
+    "  identify                    the controller's identification\n"
+    "  read TABLE FIRST COUNT      the fields, one a line in hex digits\n"
+    "  write TABLE FIRST HEXBYTES  whole fields, at most 229 bytes\n"
+    "  read-config                 every configuration table: its name, then its fields one a line\n"
+    "  reset --yes                 clears all non-volatile data of the controller\n"
+    "                              (address 1, 9600 bit/s after)\n"
+    "  clock                       the controller's and the PC's date, time, day and time type,\n"
+    "                              and the correction\n"
+    "  sync-clock --yes            sends that correction to the controller\n"
+    "\n"
+    "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
+    "Exit status: 0 done, 1 a failed connection or exchange (the reason on stderr), 2 a usage error.";
+
+// One option of the command line; a number option also says where its value
+// goes and its range.
+struct OptionRow {
+    const char* name;
+    const char* valueName; // none: a flag
+    const char* description;
+    std::optional<int> CliOptions::*number = nullptr;
+    int minimum = 0;
+    int maximum = 0;
 };
 
-const NumberOption* numberOption(const QString& name)
-{
-    for (const NumberOption& option : NumberOptions) {
-        if (name == QLatin1String(option.name))
-            return &option;
-    }
-    return nullptr;
-}
+const OptionRow Options[] = {
+    {"workdir", "DIR", "The working directory (default: the program's own when writable, else the user's data)."},
+    {"trace", "FILE", "Appends a line for every frame sent and every answer received to FILE."},
+    {"tcp", "HOST:PORT",
+     "The controller (or its converter) as a TCP server; an IPv6 address goes in brackets: [::1]:502."},
+    {"serial", "PORT", "The controller on a serial line: COMn or a device path."},
+    {"phone", "NUMBER", "Dials NUMBER through the modem on the serial PORT before COMMAND and hangs up after it."},
+    {"modem-init", "TEXT",
+     "Modem initialisation, \"AT\" commands joined by \"^\" (default: Command of [FON_CONN_PAR])."},
+    // The ranges the link-parameters dialog allows.
+    {"dial-attempts", "N", "Dialling attempts, 1 to 10 (default: Conn_Repeat of [FON_CONN_PAR]).",
+     &CliOptions::dialAttempts, 1, 10},
+    {"connect-wait-s", "N", "Wait for the modem's connection, 1 to 360 s (default: ConnectWaitTime of [FON_CONN_PAR]).",
+     &CliOptions::connectWaitS, 1, 360},
+    {"address", "N", "Controller address, 1 to 255.", &CliOptions::address, 1, 255},
+    {"baud", "N", "Bit rate of the serial line.", &CliOptions::baud, 1, IntMax},
+    {"preambles", "N", "0xFF bytes ahead of each request, 0 to 255.", &CliOptions::preambles, 0, 255},
+    {"attempts", "N", "Attempts of each request, 1 to 255.", &CliOptions::attempts, 1, 255},
+    {"inter-byte-ms", "N", "Longest gap between answer bytes, ms.", &CliOptions::interByteMs, 1, IntMax},
+    {"answer-timeout-s", "N", "Longest wait for the answer to begin, s.", &CliOptions::answerTimeoutS, 1,
+     IntMax / 1000},
+    {"user", "CODE", "The operator's user code for writes, at most 4 characters."},
+    {"password", "TEXT", "The operator's password for writes, at most 12 characters."},
+    {"yes", nullptr, "Confirms what cannot be undone: reset, sync-clock."},
+};
 
 std::optional<int> number(const QString& text, int minimum, int maximum)
 {
@@ -99,16 +110,6 @@ std::optional<QString> outsideTable(int table, int first, int count, const char*
         .arg(table)
         .arg(first)
         .arg(first + count - 1);
-}
-
-bool splitHostAndService(const QString& text, CliOptions& options)
-{
-    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
-    if (colon <= 0 || colon == text.size() - 1)
-        return false;
-    options.host = text.left(colon);
-    options.service = text.mid(colon + 1);
-    return true;
 }
 
 // Reads COMMAND and its arguments.
@@ -171,66 +172,111 @@ std::optional<QString> parseCommand(const QStringList& words, CliOptions& option
     return QStringLiteral("unknown command or wrong number of arguments: %1").arg(words.join(QLatin1Char(' ')));
 }
 
-} // namespace
-
-std::variant<CliOptions, QString> parseCliOptions(const QStringList& arguments)
+// The link: --tcp or --serial, and the modem's options that go with --serial.
+std::optional<QString> takeLink(const QCommandLineParser& parser, CliOptions& options)
 {
-    CliOptions options;
-    bool linkGiven = false;
-    int at = 0;
-    while (at < arguments.size() && arguments[at].startsWith(QLatin1String("--"))) {
-        const QString& name = arguments[at++];
-        if (name == QLatin1String("--yes")) {
-            options.confirmed = true;
-            continue;
-        }
-        if (at >= arguments.size())
-            return QStringLiteral("%1 needs a value").arg(name);
-        const QString& value = arguments[at++];
-        if (const NumberOption* option = numberOption(name)) {
-            options.*option->field = number(value, option->minimum, option->maximum);
-            if (!(options.*option->field))
-                return QStringLiteral("%1: a number from %2 to %3").arg(name).arg(option->minimum).arg(option->maximum);
-        } else if (name == QLatin1String("--workdir")) {
-            options.workdir = value;
-        } else if (name == QLatin1String("--trace")) {
-            if (value.isEmpty())
-                return QStringLiteral("--trace: a file name");
-            options.trace = value;
-        } else if (name == QLatin1String("--serial") || name == QLatin1String("--tcp")) {
-            if (linkGiven)
-                return QStringLiteral("give either --tcp or --serial, once");
-            linkGiven = true;
-            options.tcp = name == QLatin1String("--tcp");
-            if (!options.tcp)
-                options.port = value;
-            else if (!splitHostAndService(value, options))
-                return QStringLiteral("--tcp: HOST:PORT");
-        } else if (name == QLatin1String("--phone")) {
-            if (value.trimmed().isEmpty())
-                return QStringLiteral("--phone: a number to dial");
-            options.phone = value;
-        } else if (name == QLatin1String("--modem-init")) {
-            options.modemInit = value;
-        } else if (name == QLatin1String("--user")) {
-            options.userCode = credential(value, UserCodeLength);
-            if (!options.userCode)
-                return QStringLiteral("--user: at most %1 characters").arg(UserCodeLength);
-        } else if (name == QLatin1String("--password")) {
-            options.password = credential(value, PasswordLength);
-            if (!options.password)
-                return QStringLiteral("--password: at most %1 characters").arg(PasswordLength);
-        } else {
-            return QStringLiteral("unknown option %1").arg(name);
-        }
-    }
-    if (!linkGiven)
+    const qsizetype links =
+        parser.values(QStringLiteral("tcp")).size() + parser.values(QStringLiteral("serial")).size();
+    if (links == 0)
         return QStringLiteral("give --tcp HOST:PORT or --serial PORT");
+    if (links > 1)
+        return QStringLiteral("give either --tcp or --serial, once");
+    options.tcp = parser.isSet(QStringLiteral("tcp"));
+    if (options.tcp) {
+        const auto endpoint = parseTcpEndpoint(parser.value(QStringLiteral("tcp")));
+        if (const QString* error = std::get_if<QString>(&endpoint))
+            return *error;
+        options.host = std::get<TcpEndpoint>(endpoint).host;
+        options.service = std::get<TcpEndpoint>(endpoint).service;
+    } else {
+        options.port = parser.value(QStringLiteral("serial"));
+    }
+
+    if (parser.isSet(QStringLiteral("phone"))) {
+        options.phone = parser.value(QStringLiteral("phone"));
+        if (options.phone->trimmed().isEmpty())
+            return QStringLiteral("--phone: a number to dial");
+    }
+    if (parser.isSet(QStringLiteral("modem-init")))
+        options.modemInit = parser.value(QStringLiteral("modem-init"));
     if (options.phone && options.tcp)
         return QStringLiteral("--phone dials through a modem on a serial port: give --serial PORT");
     if (!options.phone && (options.modemInit || options.dialAttempts || options.connectWaitS))
         return QStringLiteral("--modem-init, --dial-attempts and --connect-wait-s go with --phone");
-    if (const std::optional<QString> error = parseCommand(arguments.mid(at), options))
-        return *error;
+    return std::nullopt;
+}
+
+// Takes the options' values into `options`; what is wrong with them, if anything.
+std::optional<QString> takeOptions(const QCommandLineParser& parser, CliOptions& options)
+{
+    for (const OptionRow& option : Options) {
+        const QString name = QLatin1String(option.name);
+        if (!option.number || !parser.isSet(name))
+            continue;
+        options.*option.number = number(parser.value(name), option.minimum, option.maximum);
+        if (!(options.*option.number))
+            return QStringLiteral("--%1: a number from %2 to %3").arg(name).arg(option.minimum).arg(option.maximum);
+    }
+    options.workdir = parser.value(QStringLiteral("workdir"));
+    if (parser.isSet(QStringLiteral("trace"))) {
+        options.trace = parser.value(QStringLiteral("trace"));
+        if (options.trace.isEmpty())
+            return QStringLiteral("--trace: a file name");
+    }
+    if (parser.isSet(QStringLiteral("user"))) {
+        options.userCode = credential(parser.value(QStringLiteral("user")), UserCodeLength);
+        if (!options.userCode)
+            return QStringLiteral("--user: at most %1 characters").arg(UserCodeLength);
+    }
+    if (parser.isSet(QStringLiteral("password"))) {
+        options.password = credential(parser.value(QStringLiteral("password")), PasswordLength);
+        if (!options.password)
+            return QStringLiteral("--password: at most %1 characters").arg(PasswordLength);
+    }
+    options.confirmed = parser.isSet(QStringLiteral("yes"));
+    return takeLink(parser, options);
+}
+
+CliUsageError usageError(const QString& error)
+{
+    return {usageErrorText(error)};
+}
+
+} // namespace
+
+QString usageErrorText(const QString& error)
+{
+    return QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), error);
+}
+
+CliRequest parseCliOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QLatin1String(Description));
+    parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("A command of the list above."),
+                                 QStringLiteral("COMMAND [ARGUMENTS]"));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const OptionRow& option : Options) {
+        parser.addOption(QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description),
+                                            option.valueName ? QLatin1String(option.valueName) : QString()));
+    }
+
+    if (arguments.size() <= 1)
+        return CliUsageError{parser.helpText()};
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(version))
+        return CliInformation{
+            QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
+    // --help-all would add the options of Qt itself; gqc_cli takes none of them.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        return CliInformation{parser.helpText()};
+
+    CliOptions options;
+    if (const std::optional<QString> error = takeOptions(parser, options))
+        return usageError(*error);
+    if (const std::optional<QString> error = parseCommand(parser.positionalArguments(), options))
+        return usageError(*error);
     return options;
 }

@@ -43,7 +43,21 @@ struct CliOptions {
     QByteArray values; // write
 };
 
-// The command line without the program name; a usage error explains itself.
-std::variant<CliOptions, QString> parseCliOptions(const QStringList& arguments);
+// Text for stdout instead of a command (--help, --version); exit status 0.
+struct CliInformation {
+    QString text;
+};
 
-extern const char* const CliUsage;
+// A usage error, or no arguments at all: the text for stderr; exit status 2.
+struct CliUsageError {
+    QString text;
+};
+
+using CliRequest = std::variant<CliOptions, CliInformation, CliUsageError>;
+
+// "gqc_cli: what is wrong", as Qt's parser words a usage error, with its line end.
+QString usageErrorText(const QString& error);
+
+// The whole command line, the program's name first. Options may stand before
+// or after the command and its arguments.
+CliRequest parseCliOptions(const QStringList& arguments);

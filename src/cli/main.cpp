@@ -1,4 +1,5 @@
 #include "app/engine_credentials.h"
+#include "app/program_version.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_link.h"
 #include "cli/cli_options.h"
@@ -40,6 +41,7 @@ void putCredentials(const CliOptions& options, hgcbox& engine)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    application.setApplicationVersion(QLatin1String(ProgramVersion));
     std::setlocale(LC_NUMERIC, "C");
     // The link layer's notes (a port without RTS control) are for diagnosis, not
     // for scripts reading stderr; QT_LOGGING_RULES="gqc.link.info=true" shows them.
@@ -47,15 +49,19 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream errors(stderr);
 
-    const auto parsed = parseCliOptions(application.arguments().mid(1));
-    if (const QString* usageError = std::get_if<QString>(&parsed)) {
-        errors << *usageError << '\n' << CliUsage;
+    const CliRequest parsed = parseCliOptions(application.arguments());
+    if (const auto* usageError = std::get_if<CliUsageError>(&parsed)) {
+        errors << usageError->text;
         return 2;
+    }
+    if (const auto* information = std::get_if<CliInformation>(&parsed)) {
+        out << information->text;
+        return 0;
     }
     const CliOptions& options = std::get<CliOptions>(parsed);
     FrameTraceFile trace;
     if (!options.trace.isEmpty() && !trace.open(options.trace)) {
-        errors << "--trace: " << options.trace << ": " << trace.errorString() << '\n';
+        errors << usageErrorText(QStringLiteral("--trace: %1: %2").arg(options.trace, trace.errorString()));
         return 2;
     }
 

@@ -9,7 +9,6 @@ namespace {
 constexpr std::uint8_t ReadFunction = 1;
 constexpr std::uint8_t WriteFunction = 2;
 constexpr int EchoedRange = 5; // A[5..7] repeat the range of the request
-constexpr int ChecksumLength = 2;
 
 QByteArray rangeBytes(const FieldRange& range)
 {
@@ -139,7 +138,8 @@ bool RequestLayer::answerFits(const FieldRange& range, const std::optional<int>&
         return false;
     // A read answer shorter or longer than the fields asked for would put stale
     // or foreign bytes into the image.
-    return !valueBytes || answer[FrameOffset::Length] == FrameOffset::FieldValues + *valueBytes + ChecksumLength;
+    return !valueBytes ||
+           answer[FrameOffset::Length] == FrameOffset::FieldValues + *valueBytes + FrameByte::ChecksumLength;
 }
 
 bool RequestLayer::refuse()

@@ -1,4 +1,5 @@
 #include "app/app_state.h"
+#include "app/program_version.h"
 #include "forms/tformmain.h"
 #include "link/frame_trace_file.h"
 
@@ -13,7 +14,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("gqc_Monitor"));
-    application.setApplicationVersion(QStringLiteral("1.0"));
+    application.setApplicationVersion(QLatin1String(ProgramVersion));
     // Numbers are written with "." whatever the desktop's language.
     std::setlocale(LC_NUMERIC, "C");
 

@@ -16,8 +16,8 @@ using namespace std::chrono_literals;
 
 // A converter needs a moment after the connect before it takes a request.
 constexpr auto ConnectSettle = 1000ms;
-// Between connect attempts: a refused connect comes back at once and must not
-// turn the wait into a busy loop.
+// Between connect attempts: a failed connect (an unreachable network) may come
+// back at once and must not turn the wait into a busy loop.
 constexpr auto ConnectRetryPause = 100ms;
 
 QString dottedText(std::uint32_t address)
@@ -29,17 +29,27 @@ QString dottedText(std::uint32_t address)
         .arg(address & 0xFF);
 }
 
-std::unique_ptr<QTcpSocket> connectUntil(const SocketAddress& target, const QDeadlineTimer& deadline)
+enum class ConnectResult { Connected, Refused, NoAnswer };
+
+// Tries to connect until the deadline. A refusal is final: the host is there and
+// says that nobody listens on the port, which waiting does not change, so it is
+// told at once instead of as a time-out.
+ConnectResult connectUntil(const SocketAddress& target, const QDeadlineTimer& deadline,
+                           std::unique_ptr<QTcpSocket>& connected)
 {
     do {
         auto socket = std::make_unique<QTcpSocket>();
         socket->connectToHost(target.address, target.port);
-        if (socket->waitForConnected(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0))))
-            return socket;
+        if (socket->waitForConnected(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0)))) {
+            connected = std::move(socket);
+            return ConnectResult::Connected;
+        }
+        if (socket->error() == QAbstractSocket::ConnectionRefusedError)
+            return ConnectResult::Refused;
         std::this_thread::sleep_for(std::min<std::chrono::milliseconds>(
             ConnectRetryPause, std::chrono::milliseconds(std::max<qint64>(deadline.remainingTime(), 0))));
     } while (!deadline.hasExpired());
-    return nullptr;
+    return ConnectResult::NoAnswer;
 }
 
 } // namespace
@@ -63,8 +73,14 @@ bool connectEthernetHost(const QString& host, const QString& service, std::uint8
     const std::optional<SocketAddress> target = resolveAddress(host, service, QStringLiteral("TCP"), person);
     if (!target)
         return false;
-    std::unique_ptr<QTcpSocket> socket = connectUntil(*target, deadline);
-    if (!socket) {
+    std::unique_ptr<QTcpSocket> socket;
+    switch (connectUntil(*target, deadline, socket)) {
+    case ConnectResult::Connected:
+        break;
+    case ConnectResult::Refused:
+        person.message(MessageKind::Information, QStringLiteral("Сервер отказал в соединении"));
+        return false;
+    case ConnectResult::NoAnswer:
         person.message(MessageKind::Information, QStringLiteral("Превышено время ожидания соединения сервер/клиент"));
         return false;
     }

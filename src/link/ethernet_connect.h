@@ -19,10 +19,12 @@ struct EthernetConnectSettings {
 
 // The connection dialog's confirmation: `subscriber` is the chosen entry, none
 // when nothing (or the position after the last entry) is chosen. Every failure
-// is told to the operator and leaves no socket in the engine.
+// is told to the operator and leaves no socket in the engine: a refused
+// connection at once, a host that does not answer once "ConnectWaitTime" has passed.
 bool connectEthernet(const std::optional<EthernetSubscriber>& subscriber, const EthernetConnectSettings& settings,
                      hgcbox& engine, Operator& person);
 
-// The same for a host and service given as text (a name is looked up).
+// The same for a host and service given as text (a name is looked up; an IPv6
+// address is taken as it is).
 bool connectEthernetHost(const QString& host, const QString& service, std::uint8_t controllerAddress,
                          const EthernetConnectSettings& settings, hgcbox& engine, Operator& person);

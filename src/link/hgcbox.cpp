@@ -10,6 +10,7 @@
 #include <QLoggingCategory>
 #include <QScopedValueRollback>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <thread>
 
@@ -23,6 +24,14 @@ using namespace std::chrono_literals;
 // a byte arrives, at the next time-out, or after this long, so the user interface
 // is pumped at least a hundred times a second and no processor is kept spinning.
 constexpr qint64 LongestWaitMs = 10;
+// The engine takes at most this many bytes from the link in one turn of its
+// wait, and after a turn that took any it pauses before the next. An answer is
+// at most 255 bytes and no controller's line delivers more than a few bytes a
+// millisecond, so the pace holds back only a peer that streams noise: what it
+// sends beyond it waits in the link (TCP throttles the peer) instead of in
+// memory or in a processor kept busy.
+constexpr int ReadChunk = 4096;
+constexpr auto TakePause = 1ms;
 constexpr auto TransmitterLead = 2ms;     // RTS raised before the first bit
 constexpr auto PortSettle = 100ms;        // after a port is opened
 constexpr auto PortReleasePause = 150ms;  // after a port opened for one request is closed
@@ -32,6 +41,14 @@ constexpr int BitsPerByte = 10;           // start bit, 8 data bits, stop bit
 constexpr std::uint8_t DestroyedTableError = 60;
 
 const QString ExchangeText = QStringLiteral("Обмен...");
+
+// The shortest error reply that holds what its code needs: the code itself and,
+// after error 60, the destroyed table's number, then the checksum.
+int errorReplyLength(std::uint8_t errorCode)
+{
+    const int lastNeeded = errorCode == DestroyedTableError ? FrameOffset::DestroyedTable : FrameOffset::ErrorCode;
+    return lastNeeded + 1 + FrameByte::ChecksumLength;
+}
 
 // Sleeps until `clock` has run `duration`.
 void pauseUntil(const QElapsedTimer& clock, std::chrono::nanoseconds duration)
@@ -210,23 +227,25 @@ std::optional<std::uint8_t> hgcbox::receive(ArrivedBytes& arrived)
     clock.start();
     qint64 lastByteAt = 0;
     const bool traced = frameTraceOn();
+    std::array<char, ReadChunk> chunk;
     while (true) {
         pump();
         if (takeAbort())
             return std::nullopt;
-        char byte = 0;
-        const int got = transport_ ? transport_->readAvailable(&byte, 1) : 0;
+        const int got = transport_ ? transport_->readAvailable(chunk.data(), ReadChunk) : 0;
         if (got < 0 && settings_.linkKind == LinkKind::Ethernet) {
             setStatus(ExchangeStatus::EthernetReceiveFailed);
             return std::nullopt;
         }
-        if (got > 0) {
+        // Bytes after the end of the frame are dropped, as the purge before the next request would drop them.
+        for (int i = 0; i < got; ++i) {
             if (traced)
-                arrived.append(byte);
-            if (receiver.feed(static_cast<std::uint8_t>(byte)))
+                arrived.append(chunk[i]);
+            if (receiver.feed(static_cast<std::uint8_t>(chunk[i])))
                 return receiver.address();
-            lastByteAt = clock.elapsed();
         }
+        if (got > 0)
+            lastByteAt = clock.elapsed();
         // Before the address: the wait for the answer; after it: the gap between bytes.
         const bool answerStarted = receiver.position() >= 2;
         const qint64 deadline = answerStarted ? lastByteAt + settings_.interByteMs : qint64{settings_.answerTimeoutMs};
@@ -235,10 +254,10 @@ std::optional<std::uint8_t> hgcbox::receive(ArrivedBytes& arrived)
             setStatus(answerStarted ? ExchangeStatus::AnswerIncomplete : ExchangeStatus::NoAnswer);
             return std::nullopt;
         }
-        if (got > 0)
-            continue;
         const int waitMs = static_cast<int>(std::clamp<qint64>(deadline - now + 1, 1, LongestWaitMs));
-        if (transport_)
+        if (got > 0)
+            std::this_thread::sleep_for(TakePause);
+        else if (transport_)
             transport_->waitReadable(waitMs);
         else
             std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
@@ -252,10 +271,22 @@ void hgcbox::checkAnswer(std::uint8_t answerAddress)
         setStatus(ExchangeStatus::AnswerChecksum);
         return;
     }
+    const auto expected = static_cast<std::uint8_t>(requestFrame_[FrameOffset::Function] | FrameByte::AnswerFlag);
+    const bool errorReply = answerFrame_[FrameOffset::Function] != expected;
+    // An error reply that ends before its error code (or, after error 60, before
+    // the table's number) would have its checksum read as them: 33 01 06 01 9c c0
+    // is no "Код ошибки = 156" of the controller's but a frame cut short. It is
+    // an answer not received whole, status 5: the first words of its text say
+    // just that, and its retry suits a line fault. The checksum did match, so
+    // status 7 would send whoever reads the trace after a corrupted byte instead
+    // of a short frame.
+    if (errorReply && length < errorReplyLength(answerFrame_[FrameOffset::ErrorCode])) {
+        setStatus(ExchangeStatus::AnswerIncomplete);
+        return;
+    }
     // The address is taken from a whole, intact answer only.
     settings_.address = answerAddress;
-    const auto expected = static_cast<std::uint8_t>(requestFrame_[FrameOffset::Function] | FrameByte::AnswerFlag);
-    if (answerFrame_[FrameOffset::Function] != expected)
+    if (errorReply)
         setStatus(ExchangeStatus::ControllerError, controllerErrorText(answerFrame_[FrameOffset::ErrorCode]));
 }
 

@@ -18,6 +18,7 @@ constexpr std::uint8_t AnyAddress = 0xFF; // any controller answers; its address
 constexpr std::uint8_t AnswerFlag = 0x80; // set in the function code of a successful answer
 constexpr int MaxLength = 255;
 constexpr int MinAnswerLength = 6; // start, address, length, code, two checksum bytes
+constexpr int ChecksumLength = 2;
 } // namespace FrameByte
 
 // Offsets of a write request (code 2) and of every answer.

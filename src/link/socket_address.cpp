@@ -23,11 +23,17 @@ bool isDecimal(const QString& text)
     return true;
 }
 
+// A name's first IPv4 address, else its first IPv6 one; an address written out
+// (an IPv6 one) is taken as it is, without asking a name server.
 std::optional<QHostAddress> lookUpHost(const QString& host)
 {
-    const QHostInfo info = QHostInfo::fromName(host);
-    for (const QHostAddress& address : info.addresses()) {
+    const QList<QHostAddress> addresses = QHostInfo::fromName(host).addresses();
+    for (const QHostAddress& address : addresses) {
         if (address.protocol() == QAbstractSocket::IPv4Protocol)
+            return address;
+    }
+    for (const QHostAddress& address : addresses) {
+        if (address.protocol() == QAbstractSocket::IPv6Protocol)
             return address;
     }
     return std::nullopt;

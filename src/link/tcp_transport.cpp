@@ -1,12 +1,24 @@
 #include "link/tcp_transport.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int SendTimeoutMs = 5000;
+// What the socket holds for the engine: many answers' worth. Bytes beyond it stay
+// with the system, whose window then stops the peer, so a peer that streams
+// faster than the engine takes cannot fill the memory.
+constexpr qint64 ReadBufferBytes = 64 * 1024;
+// A purge drops what a late answer left, not a stream that never ends: a peer
+// that keeps sending is left to the engine's receiver, which skips noise.
+constexpr qint64 PurgeLimitBytes = ReadBufferBytes;
 
 } // namespace
 
-TcpTransport::TcpTransport(std::unique_ptr<QTcpSocket> socket) : socket_(std::move(socket)) {}
+TcpTransport::TcpTransport(std::unique_ptr<QTcpSocket> socket) : socket_(std::move(socket))
+{
+    socket_->setReadBufferSize(ReadBufferBytes);
+}
 
 TcpTransport::~TcpTransport()
 {
@@ -20,9 +32,10 @@ bool TcpTransport::connected() const
 
 void TcpTransport::purge()
 {
+    qint64 dropped = 0;
     do
-        socket_->readAll();
-    while (connected() && socket_->waitForReadyRead(0));
+        dropped += std::max<qint64>(socket_->skip(PurgeLimitBytes - dropped), 0);
+    while (dropped < PurgeLimitBytes && connected() && socket_->waitForReadyRead(0));
 }
 
 bool TcpTransport::write(const QByteArray& bytes)

@@ -298,6 +298,15 @@ TEST_F(GqcCliWithSimulator, ResetIsSentWithTheCredentials)
     EXPECT_EQ(server->version(), 14);
 }
 
+TEST_F(GqcCliWithSimulator, ResetTakesItsConfirmationAfterTheCommandAsTheReadmeWritesIt)
+{
+    const CliRun result =
+        runOnSimulator({QStringLiteral("reset"), QStringLiteral("--yes"), QStringLiteral("--user"),
+                        QStringLiteral("0002"), QStringLiteral("--password"), QStringLiteral("222222")});
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_EQ(server->version(), 14);
+}
+
 TEST_F(GqcCliWithSimulator, ARefusedResetSaysWhy)
 {
     const CliRun result =
@@ -326,8 +335,9 @@ TEST_F(GqcCliWithSimulator, SyncClockBringsTheControllerToThePcWithinTheHour)
     const QRegularExpression correction(QStringLiteral("Коррекция, с:  %1(59[0-9]|60[0-9])\\n").arg(ahead ? "-" : ""));
     EXPECT_TRUE(result.out.contains(correction)) << result.out.toStdString();
 
+    // As the README writes it: the confirmation after the command.
     result = runOnSimulator({QStringLiteral("--user"), QStringLiteral("0004"), QStringLiteral("--password"),
-                             QStringLiteral("444444"), QStringLiteral("--yes"), QStringLiteral("sync-clock")});
+                             QStringLiteral("444444"), QStringLiteral("sync-clock"), QStringLiteral("--yes")});
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_TRUE(result.out.endsWith(QStringLiteral("Корректировка времени выполнена\n")));
     EXPECT_LE(std::abs(server->clock().secsTo(QDateTime::currentDateTime())), 3);
@@ -377,12 +387,136 @@ TEST_F(GqcCli, UsageErrorsExitWith2)
          QStringLiteral("identify")},
         {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("--phone"), QStringLiteral("1"),
          QStringLiteral("--dial-attempts"), QStringLiteral("11"), QStringLiteral("identify")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("identify"), QStringLiteral("--bogus")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("reset"), QStringLiteral("--yes"),
+         QStringLiteral("now")},
+        {QStringLiteral("identify"), QStringLiteral("--serial")},
+        {QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:65536"), QStringLiteral("identify")},
+        {QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:-1"), QStringLiteral("identify")},
+        {QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:0"), QStringLiteral("identify")},
+        {QStringLiteral("--tcp"), QStringLiteral(":502"), QStringLiteral("identify")},
+        {QStringLiteral("--tcp"), QStringLiteral("::1:502"), QStringLiteral("identify")},
+        {QStringLiteral("--tcp"), QStringLiteral("[::1]502"), QStringLiteral("identify")},
+        {QStringLiteral("--tcp"), QStringLiteral("[::1]:"), QStringLiteral("identify")},
+        {QStringLiteral("--tcp"), QStringLiteral("[127.0.0.1]:502"), QStringLiteral("identify")},
+        {QStringLiteral("--tcp"), QStringLiteral("[::1]:70000"), QStringLiteral("identify")},
     };
     for (const QStringList& arguments : wrong) {
         const CliRun result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.join(' ').toStdString();
-        EXPECT_FALSE(result.errors.isEmpty());
+        // Qt's form of a usage error: the program's name, then what is wrong.
+        EXPECT_TRUE(result.errors.startsWith(QStringLiteral("gqc_cli: "))) << result.errors.toStdString();
+        EXPECT_TRUE(result.out.isEmpty());
     }
+}
+
+TEST_F(GqcCli, ReportsWhatIsWrongWithTheCommandLine)
+{
+    const auto errorsOf = [this](const QStringList& arguments) { return run(arguments).errors; };
+    EXPECT_EQ(errorsOf({QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("--bogus"),
+                        QStringLiteral("identify")}),
+              QStringLiteral("gqc_cli: Unknown option 'bogus'.\n"));
+    EXPECT_EQ(errorsOf({QStringLiteral("identify"), QStringLiteral("--trace")}),
+              QStringLiteral("gqc_cli: Missing value after '--trace'.\n"));
+    EXPECT_EQ(errorsOf({QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("reset")}),
+              QStringLiteral("gqc_cli: reset clears all non-volatile data of the controller: give --yes to confirm\n"));
+    EXPECT_EQ(errorsOf({QStringLiteral("--tcp"), QStringLiteral("localhost:65536"), QStringLiteral("identify")}),
+              QStringLiteral("gqc_cli: --tcp: PORT is a number from 1 to 65535 or a service name\n"));
+    EXPECT_EQ(errorsOf({QStringLiteral("--tcp"), QStringLiteral("fe80::1:502"), QStringLiteral("identify")}),
+              QStringLiteral("gqc_cli: --tcp: HOST:PORT, an IPv6 address in brackets: [ADDRESS]:PORT\n"));
+}
+
+TEST_F(GqcCli, HelpAndVersionGoToStandardOutput)
+{
+    CliRun result = run({QStringLiteral("--help")});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.errors.isEmpty());
+    EXPECT_TRUE(result.out.startsWith(QStringLiteral("Usage: "))) << result.out.toStdString();
+    // Every option and both confirmations as the README writes them.
+    for (const char* shown : {"--workdir <DIR>",
+                              "--trace <FILE>",
+                              "--tcp <HOST:PORT>",
+                              "--serial <PORT>",
+                              "--phone <NUMBER>",
+                              "--modem-init <TEXT>",
+                              "--dial-attempts <N>",
+                              "--connect-wait-s <N>",
+                              "--address <N>",
+                              "--baud <N>",
+                              "--preambles <N>",
+                              "--attempts <N>",
+                              "--inter-byte-ms <N>",
+                              "--answer-timeout-s <N>",
+                              "--user <CODE>",
+                              "--password <TEXT>",
+                              "--yes",
+                              "--version",
+                              "reset --yes",
+                              "sync-clock --yes",
+                              "read TABLE FIRST COUNT",
+                              "write TABLE FIRST HEXBYTES",
+                              "read-config",
+                              "[::1]:502"})
+        EXPECT_TRUE(result.out.contains(QLatin1String(shown))) << shown;
+
+    // The usage also follows the link options given with it.
+    EXPECT_EQ(
+        run({QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("identify"), QStringLiteral("-h")}).out,
+        result.out);
+
+    result = run({QStringLiteral("--version")});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, QStringLiteral("gqc_cli 1.0\n"));
+}
+
+TEST_F(GqcCli, WithoutArgumentsPrintsTheUsageAsAUsageError)
+{
+    process.setProgram(QStringLiteral(GQC_CLI_PATH));
+    process.start();
+    const CliRun result = finish();
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.errors.startsWith(QStringLiteral("Usage: ")));
+    EXPECT_TRUE(result.out.isEmpty());
+}
+
+TEST_F(GqcCli, OptionsMayStandAfterTheCommand)
+{
+    PseudoTerminal terminal;
+    ControllerPeer controller(terminal.takeMaster(), tableServer, true);
+    const CliRun result = run({QStringLiteral("read"), QStringLiteral("22"), QStringLiteral("4"), QStringLiteral("1"),
+                               QStringLiteral("--serial"), terminal.slavePath(), QStringLiteral("--address=9")});
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_EQ(result.out, QStringLiteral("00008004\n"));
+    ASSERT_EQ(controller.requests().size(), 1);
+    EXPECT_EQ(controller.requests()[0][1], 9);
+}
+
+TEST_F(GqcCli, IdentifiesAControllerAtAnIpv6Address)
+{
+    LoopbackListener listener(LoopbackListener::Family::IPv6);
+    if (!listener.listening())
+        GTEST_SKIP() << "no IPv6 loopback on this machine";
+    start({QStringLiteral("--tcp"), QStringLiteral("[::1]:%1").arg(listener.port()), QStringLiteral("identify")});
+    const int connection = listener.accept(10000);
+    ASSERT_GE(connection, 0);
+    ControllerPeer controller(connection, tableServer, true);
+    const CliRun result = finish();
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_EQ(result.out, IdentifyLines);
+}
+
+TEST_F(GqcCli, RefusedConnectionFailsWithItsOwnText)
+{
+    std::uint16_t closedPort = 0;
+    {
+        const LoopbackListener listener;
+        closedPort = listener.port();
+    }
+    const CliRun result =
+        run({QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:%1").arg(closedPort), QStringLiteral("identify")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errors, QStringLiteral("Сервер отказал в соединении\n"));
+    EXPECT_TRUE(result.out.isEmpty());
 }
 
 namespace {

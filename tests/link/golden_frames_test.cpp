@@ -95,6 +95,15 @@ const GoldenAnswer Answers[] = {
      1},
     {"error reply with its checksum bytes swapped", 1, 1, hex("090001"), hex("33010701 09 af51"), 7,
      "Команда 1.  Несовпадение КС ответа контроллера", 1},
+    // Frames too short for their kind: the checksum is not read as an error code or a table number.
+    {"error reply without its code", 1, 1, hex("090001"), hex("33010601 9cc0"), 5,
+     "Команда 1.  Ответ получен не полностью (превышено время между байтами)", 1},
+    {"error 60 without the table's number", 1, 1, hex("070001"), hex("33010801 3c00 7ab8"), 5,
+     "Команда 1.  Ответ получен не полностью (превышено время между байтами)", 1},
+    {"error reply without its code, checksum bytes swapped", 1, 1, hex("090001"), hex("33010601 c09c"), 7,
+     "Команда 1.  Несовпадение КС ответа контроллера", 1},
+    {"error reply without its code from address 5 to any address", 0xFF, 1, hex("000004"), hex("33050601 dd01"), 5,
+     "Команда 1.  Ответ получен не полностью (превышено время между байтами)", 0xFF},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "link/hgcbox.h"
 
 #include "support/fake_line.h"
+#include "support/flooding_peer.h"
 #include "support/frames.h"
 #include "support/scripted_operator.h"
 
@@ -95,6 +96,20 @@ TEST_F(EngineOnFakeLine, GarbageAndShortLengthsBeforeTheAnswerAreSkipped)
     line.answer(QByteArray::fromHex("0055ff33") + QByteArray::fromHex("330105") + answer, 3);
     ASSERT_TRUE(readTable0());
     EXPECT_EQ(answerBytes(), answer);
+}
+
+TEST_F(EngineOnFakeLine, AnswerBehindAnyLengthOfNoiseIsTaken)
+{
+    const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 1, "\x07");
+    const QByteArray noise = FloodingPeer::noise().repeated(3);
+    // Around the sizes in which the engine takes bytes from the link, the answer
+    // starts, ends or lies across one of their boundaries.
+    for (const qsizetype length : {0, 1, 1000, 4080, 4083, 4090, 4095, 4096, 4097, 8191, 12000}) {
+        SCOPED_TRACE(length);
+        line.answer(noise.left(length) + answer + noise.left(30));
+        ASSERT_TRUE(readTable0()) << engine.errorMessage().toStdString();
+        EXPECT_EQ(answerBytes(), answer);
+    }
 }
 
 TEST_F(EngineOnFakeLine, AnswerCutAfterItsLengthFailsWithStatus5AfterTheInterByteTime)

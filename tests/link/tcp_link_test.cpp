@@ -3,6 +3,7 @@
 
 #include "support/controller_peer.h"
 #include "support/engine_settings.h"
+#include "support/flooding_peer.h"
 #include "support/frames.h"
 #include "support/loopback_listener.h"
 #include "support/scripted_operator.h"
@@ -66,6 +67,16 @@ TEST(ResolveAddress, NumericHostAndPortNeedNoLookup)
     EXPECT_EQ(any->port, 80);
 }
 
+TEST(ResolveAddress, Ipv6AddressIsTakenAsWritten)
+{
+    ScriptedOperator person;
+    const auto resolved = resolveAddress(QStringLiteral("::1"), QStringLiteral("502"), QStringLiteral("TCP"), person);
+    ASSERT_TRUE(resolved);
+    EXPECT_EQ(resolved->address, QHostAddress(QHostAddress::LocalHostIPv6));
+    EXPECT_EQ(resolved->port, 502);
+    EXPECT_TRUE(person.messages().isEmpty());
+}
+
 TEST(ResolveAddress, UnknownHostOrServiceIsToldToTheOperator)
 {
     ScriptedOperator person;
@@ -92,7 +103,7 @@ TEST(ConnectEthernet, NoSubscriberChosenIsAnInputError)
     EXPECT_FALSE(engine.linkOpen());
 }
 
-TEST(ConnectEthernet, NobodyListeningTimesOutAfterTheConnectWait)
+TEST(ConnectEthernet, RefusedConnectionIsToldAtOnceWithItsOwnText)
 {
     std::uint16_t closedPort = 0;
     {
@@ -101,9 +112,24 @@ TEST(ConnectEthernet, NobodyListeningTimesOutAfterTheConnectWait)
     }
     ScriptedOperator person;
     hgcbox engine(0);
+    // Were the refusal waited out, the operator would hear of a time-out instead.
+    EXPECT_FALSE(connectEthernet(subscriber(closedPort, 9), settingsWith(30), engine, person));
+    ASSERT_EQ(person.messages().size(), 1);
+    EXPECT_EQ(person.messages()[0].kind, MessageKind::Information);
+    EXPECT_EQ(person.messages()[0].line1, QStringLiteral("Сервер отказал в соединении"));
+    EXPECT_FALSE(engine.linkOpen());
+    EXPECT_FALSE(person.busy());
+}
+
+TEST(ConnectEthernet, UnansweredConnectionTimesOutAfterTheConnectWait)
+{
+    LoopbackListener listener;
+    listener.stopAnswering();
+    ScriptedOperator person;
+    hgcbox engine(0);
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(connectEthernet(subscriber(closedPort, 9), settingsWith(1), engine, person));
+    EXPECT_FALSE(connectEthernet(subscriber(listener.port(), 9), settingsWith(1), engine, person));
     EXPECT_GE(clock.elapsed(), 1000);
     EXPECT_LT(clock.elapsed(), 3000);
     ASSERT_EQ(person.messages().size(), 1);
@@ -147,4 +173,50 @@ TEST(ConnectEthernet, LoadsTheEngineAndExchangesOverTcp)
     EXPECT_TRUE(engine.status() == ExchangeStatus::EthernetSendFailed ||
                 engine.status() == ExchangeStatus::EthernetReceiveFailed)
         << exchangeStatusCode(engine.status());
+}
+
+namespace {
+
+// An engine connected to a loopback peer that floods it with noise as `flood` says.
+class EngineUnderFlood : public ::testing::Test {
+protected:
+    void connect(const FloodingPeer::Flood& flood, int answerTimeoutS)
+    {
+        EthernetConnectSettings settings = settingsWith(5);
+        settings.link.attempts = 1;
+        settings.link.answerTimeoutS = answerTimeoutS;
+        engine.setOperator(&person);
+        ASSERT_TRUE(connectEthernet(subscriber(listener.port(), 1), settings, engine, person));
+        peer = std::make_unique<FloodingPeer>(listener.accept(), flood);
+    }
+
+    LoopbackListener listener;
+    ScriptedOperator person;
+    hgcbox engine{0};
+    std::unique_ptr<FloodingPeer> peer;
+};
+
+} // namespace
+
+TEST_F(EngineUnderFlood, NoiseThatNeverStopsStillEndsInTheAnswerTimeOut)
+{
+    // The peer gives up on its own long after the answer time-out, should the engine not.
+    FloodingPeer::Flood flood;
+    flood.longest = std::chrono::seconds(60);
+    connect(flood, 1);
+    EXPECT_FALSE(engine.request(1, QByteArray::fromHex("000001")));
+    EXPECT_EQ(engine.status(), ExchangeStatus::NoAnswer);
+    EXPECT_TRUE(peer->flooding());
+}
+
+TEST_F(EngineUnderFlood, AnswerAfterMegabytesOfNoiseIsTaken)
+{
+    const QByteArray answer = TestFrames::fieldsAnswer(1, 0, 0, 1, "\x49");
+    FloodingPeer::Flood flood;
+    flood.bytes = 4 * 1024 * 1024;
+    flood.tail = answer;
+    connect(flood, 60);
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("000001"))) << engine.errorMessage().toStdString();
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(engine.answerFrame().data()), answer.size()), answer);
+    EXPECT_EQ(peer->sent(), flood.bytes);
 }
