@@ -10,6 +10,9 @@
 
 namespace {
 
+// The working directory is the desktop program's (the application name), the messages are ours.
+const QString ProgramName = QStringLiteral("gqc_cli");
+
 constexpr int UserCodeLength = 4;
 constexpr int PasswordLength = 12;
 constexpr int MaxWriteValues = 229; // one frame's write data less the field range
@@ -246,7 +249,7 @@ CliUsageError usageError(const QString& error)
 
 QString usageErrorText(const QString& error)
 {
-    return QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), error);
+    return QStringLiteral("%1: %2\n").arg(ProgramName, error);
 }
 
 CliRequest parseCliOptions(const QStringList& arguments)
@@ -268,7 +271,7 @@ CliRequest parseCliOptions(const QStringList& arguments)
         return usageError(parser.errorText());
     if (parser.isSet(version))
         return CliInformation{
-            QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
+            QStringLiteral("%1 %2\n").arg(ProgramName, QCoreApplication::applicationVersion())};
     // --help-all would add the options of Qt itself; gqc_cli takes none of them.
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         return CliInformation{parser.helpText()};

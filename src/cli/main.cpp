@@ -41,6 +41,8 @@ void putCredentials(const CliOptions& options, hgcbox& engine)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    // The same working directory as the desktop program when neither names one.
+    application.setApplicationName(QStringLiteral("gqc_Monitor"));
     application.setApplicationVersion(QLatin1String(ProgramVersion));
     std::setlocale(LC_NUMERIC, "C");
     // The link layer's notes (a port without RTS control) are for diagnosis, not
