@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -166,6 +167,30 @@ TEST(BusyRule, ASecondClickOnHangUpDuringTheHangUpIsDropped)
     EXPECT_FALSE(connected.state->modemConnected);
     EXPECT_FALSE(connected.state->connected);
     EXPECT_TRUE(connected.window->isVisible());
+}
+
+TEST(BusyRule, ASecondClickOnAButtonWhoseExchangeRunsIsDropped)
+{
+    TempWorkdir dir;
+    AppState state(WorkDirectory(dir.path()), QSize(1280, 1024), QDateTime::currentDateTime());
+    TFormMain window(state);
+    window.show();
+    Operator& person = window.person();
+    QDialog dialog(&window);
+    auto* search = new QPushButton(QStringLiteral("Поиск"), &dialog);
+    dialog.show();
+    int started = 0;
+    QObject::connect(search, &QPushButton::clicked, [&] {
+        ++started;
+        // The second click lands while the exchange waits, as a double click does.
+        QTimer::singleShot(0, search, [search] { QTest::mouseDClick(search, Qt::LeftButton); });
+        for (int turn = 0; turn < 5; ++turn)
+            person.pump();
+    });
+    QTest::mouseClick(search, Qt::LeftButton);
+    EXPECT_EQ(started, 1);
+    QTest::mouseClick(search, Qt::LeftButton);
+    EXPECT_EQ(started, 2) << "once the wait is over the button works again";
 }
 
 TEST(BusyRule, EscapeLeavesTheProgressWindowToTheTransfer)
