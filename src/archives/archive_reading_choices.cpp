@@ -13,7 +13,8 @@ constexpr int periodEndOffset = 16;
 
 const QDate windowsEpoch(1899, 12, 30);
 constexpr double maxDays = 2958465.0; // 31 December 9999
-constexpr double millisecondsPerDay = 86400000.0;
+constexpr qint64 dayMilliseconds = 86'400'000;
+constexpr double millisecondsPerDay = dayMilliseconds;
 } // namespace
 
 ArchiveReadingChoices ArchiveReadingChoices::defaults(const QDateTime& now)
@@ -81,9 +82,11 @@ QDateTime ArchiveReadingChoices::dateTimeAt(int offset) const
     const double days = std::bit_cast<double>(qFromLittleEndian<quint64>(bytes_.constData() + offset));
     if (!std::isfinite(days) || days < 0 || days > maxDays)
         return {};
-    const double wholeDays = std::floor(days);
-    const auto milliseconds = static_cast<int>(std::llround((days - wholeDays) * millisecondsPerDay));
-    return {windowsEpoch.addDays(static_cast<qint64>(wholeDays)), QTime(0, 0).addMSecs(milliseconds)};
+    // Rounded to the millisecond as a whole, so that a time less than half a
+    // millisecond before midnight is the next day's midnight, not this day's.
+    const qint64 milliseconds = std::llround(days * millisecondsPerDay);
+    return {windowsEpoch.addDays(milliseconds / dayMilliseconds),
+            QTime(0, 0).addMSecs(static_cast<int>(milliseconds % dayMilliseconds))};
 }
 
 // Counted on the calendar, not on a clock, so a summer-time switch does not shift the stored day.

@@ -59,6 +59,20 @@ TEST(ArchiveReadingChoices, ANewPeriodChangesOnlyTheDatesAndTheDefaultsAreWritte
     EXPECT_EQ(dir.read("rd_arh.ini").left(8), bytes({0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00}));
 }
 
+TEST(ArchiveReadingChoices, ATimeLessThanHalfAMillisecondBeforeMidnightReadsAsTheNextMidnight)
+{
+    QByteArray record = stationRecord;
+    // 46082.99999999999: 1 March 2026, less than a microsecond before 2 March.
+    record.replace(8, 8, bytes({0xff, 0xff, 0xff, 0xff, 0x5f, 0x80, 0xe6, 0x40}));
+    // 131071.99999999999: the end date the fuzzer found read a day early.
+    record.replace(16, 8, bytes({0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0x40}));
+    TempWorkdir dir;
+    dir.write("rd_arh.ini", record);
+    const ArchiveReadingChoices choices = ArchiveReadingChoices::load(dir.file("rd_arh.ini"), now);
+    EXPECT_EQ(choices.periodStart(), QDateTime(QDate(2026, 3, 2), QTime(0, 0)));
+    EXPECT_EQ(choices.periodEnd(), QDateTime(QDate(1899, 12, 30).addDays(131072), QTime(0, 0)));
+}
+
 TEST(ArchiveReadingChoices, AShortRecordStandsForTheDefaults)
 {
     TempWorkdir dir;
