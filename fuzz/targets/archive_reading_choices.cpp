@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkDate(choices, choices.periodEnd(), PeriodEndOffset);
 
     const QString saved = scratchPath(QStringLiteral("rd_arh_saved.ini"));
-    choices.save(saved);
+    fuzzCheck(!choices.save(saved).failed(), "the choices can be saved");
     fuzzCheck(ArchiveReadingChoices::load(saved, now).bytes() == choices.bytes(),
               "a saved record loads again as it was");
     return 0;

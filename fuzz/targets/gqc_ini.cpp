@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     SettingsBlock changed;
     changed.gqcIni = loaded.gqcIni;
-    changed.saveSettings(path);
+    fuzzCheck(!changed.saveSettings(path).failed(), "the settings can be saved");
     SettingsBlock reloaded;
     reloaded.loadSettings(path, screen);
     fuzzCheck(reloaded.gqcIni == readBack(loaded.gqcIni), "saved settings load again as they were");

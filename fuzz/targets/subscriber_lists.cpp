@@ -69,8 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SettingsBlock changed;
     changed.phoneList = loaded.phoneList;
     changed.ethernetList = loaded.ethernetList;
-    changed.savePhoneList(phonePath);
-    changed.saveEthernetList(ethernetPath);
+    fuzzCheck(!changed.savePhoneList(phonePath).failed(), "the telephone list can be saved");
+    fuzzCheck(!changed.saveEthernetList(ethernetPath).failed(), "the Ethernet list can be saved");
     SettingsBlock reloaded;
     reloaded.loadPhoneList(phonePath);
     reloaded.loadEthernetList(ethernetPath);
