@@ -95,12 +95,14 @@ bool TFormMain::runCommand(const std::function<void()>& command)
     commandRunning_ = true;
     command();
     commandRunning_ = false;
-    person_->discardPendingInput();
     if (closePending_) {
         closePending_ = false;
         person_->endInterrupt();
         close();
+        return true;
     }
+    // What was clicked while nothing processed events (a connect, a settling pause) is dropped too.
+    person_->discardPendingInput();
     return true;
 }
 
