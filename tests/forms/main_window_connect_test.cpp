@@ -1,9 +1,9 @@
+#include "connected_window.h"
+
 #include "app/app_state.h"
 #include "forms/main_menu_bar.h"
 #include "forms/main_status_bars.h"
-#include "forms/tformconnect.h"
 #include "forms/tformmain.h"
-#include "forms/tformshortuspass.h"
 #include "sim/sim_server.h"
 #include "support/temp_workdir.h"
 
@@ -12,57 +12,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 
 namespace {
-
-void click(QWidget* dialog, const QString& text)
-{
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        if (button->text() == text) {
-            button->click();
-            return;
-        }
-    ADD_FAILURE() << "no button " << text.toStdString();
-}
-
-// Answers the modal dialogs of the connection start as an operator would:
-// confirms the Ethernet subscriber, then gives the administrator's code.
-class DialogDriver : public QObject {
-public:
-    DialogDriver()
-    {
-        connect(&timer_, &QTimer::timeout, this, &DialogDriver::answer);
-        timer_.start(20);
-    }
-
-    QStringList seen;
-
-private:
-    void answer()
-    {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || dialog == last_)
-            return;
-        last_ = dialog;
-        seen << dialog->windowTitle();
-        if (qobject_cast<TFormConnect*>(dialog)) {
-            click(dialog, "Связаться");
-        } else if (qobject_cast<TFormShortUsPass*>(dialog)) {
-            dialog->findChild<QLineEdit*>("code")->setText("0002");
-            dialog->findChild<QLineEdit*>("password")->setText("222222");
-            click(dialog, "Принять");
-        } else {
-            ADD_FAILURE() << "unexpected dialog " << dialog->windowTitle().toStdString();
-            dialog->close();
-        }
-    }
-
-    QTimer timer_;
-    QWidget* last_ = nullptr;
-};
 
 TEST(MainWindowConnection, ConnectsToTheSimulatorThroughTheDialogsAndShowsTheFullMenu)
 {
