@@ -84,7 +84,7 @@ void tcpLink(int answerTimeoutMs, Operator& person)
 
     hgcbox engine(1);
     engine.setOperator(&person);
-    EthernetConnectSettings settings;
+    EthernetSettings settings;
     settings.link = LinkRecord{1, 1, 38400, 5, 1, 300, 1};
     settings.connectWaitS = 5;
     if (connectEthernetHost(QStringLiteral("127.0.0.1"), QString::number(ntohs(address.sin_port)), 1, settings, engine,

@@ -66,7 +66,7 @@ void measure(const char* what, const FloodingPeer::Flood& flood, int answerTimeo
     LoopbackListener listener;
     hgcbox engine(1);
     engine.setOperator(&person);
-    EthernetConnectSettings settings;
+    EthernetSettings settings;
     settings.link = LinkRecord{1, 1, 38400, 0, 1, 300, answerTimeoutS};
     settings.connectWaitS = 5;
     if (!connectEthernetHost(QStringLiteral("127.0.0.1"), QString::number(listener.port()), 1, settings, engine,

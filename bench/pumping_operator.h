@@ -12,6 +12,7 @@ public:
     void setBusy(bool) override {}
     void beginProgress(WaitMode, int) override {}
     void setProgress(int) override {}
+    void showProgressComplete() override {}
     void endProgress() override {}
     void pump() override { QCoreApplication::processEvents(); }
     void setEscapeAllowed(bool) override {}

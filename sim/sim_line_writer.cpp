@@ -1,5 +1,8 @@
 #include "sim/sim_line_writer.h"
 
+#include <sys/timerfd.h>
+#include <unistd.h>
+
 namespace {
 constexpr qint64 nsPerMs = 1000000;
 constexpr qint64 nsPerSecond = 1000000000;
@@ -10,9 +13,29 @@ SimLineWriter::SimLineWriter(Sink sink, int turnaroundMs, bool pace, QObject* pa
     : QObject(parent), sink_(std::move(sink)), turnaroundMs_(turnaroundMs), pace_(pace)
 {
     clock_.start();
-    timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &SimLineWriter::writeDue);
+    timerFd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    timerFired_ = new QSocketNotifier(timerFd_, QSocketNotifier::Read, this);
+    connect(timerFired_, &QSocketNotifier::activated, this, [this] {
+        std::uint64_t expirations = 0;
+        if (read(timerFd_, &expirations, sizeof expirations) > 0)
+            writeDue();
+    });
+}
+
+SimLineWriter::~SimLineWriter()
+{
+    delete timerFired_;
+    close(timerFd_);
+}
+
+void SimLineWriter::armTimer(qint64 inNs)
+{
+    // A zero time would disarm the timer: a byte already due leaves at once.
+    const qint64 delay = qMax<qint64>(inNs, 1);
+    itimerspec when{};
+    when.it_value.tv_sec = static_cast<time_t>(delay / nsPerSecond);
+    when.it_value.tv_nsec = static_cast<long>(delay % nsPerSecond);
+    timerfd_settime(timerFd_, 0, &when, nullptr);
 }
 
 void SimLineWriter::send(const SimAnswer& answer)
@@ -39,6 +62,6 @@ void SimLineWriter::writeDue()
     }
     if (!ready.isEmpty())
         sink_(ready);
-    if (!queue_.empty() && !timer_.isActive())
-        timer_.start(static_cast<int>((queue_.front().dueNs - now + nsPerMs - 1) / nsPerMs));
+    if (!queue_.empty())
+        armTimer(queue_.front().dueNs - now);
 }

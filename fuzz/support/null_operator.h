@@ -11,6 +11,7 @@ public:
     void setBusy(bool) override {}
     void beginProgress(WaitMode, int) override {}
     void setProgress(int) override {}
+    void showProgressComplete() override {}
     void endProgress() override {}
     void pump() override {}
     void setEscapeAllowed(bool) override {}

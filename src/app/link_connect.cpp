@@ -56,8 +56,7 @@ bool connectChosenLink(AppState& state, Operator& person, const ConnectionChoice
             subscriber = list.entries[choice.subscriber];
             settings.ethernet.link.address = subscriber->controllerAddress;
         }
-        if (!connectEthernet(subscriber, {settings.ethernet.link, settings.ethernet.connectWaitS}, state.engine,
-                             person))
+        if (!connectEthernet(subscriber, settings.ethernet, state.engine, person))
             return false;
         reportSaveFailure(person, state.settings.saveSettings(state.directory.settingsFile()));
         showLinkPanels(state.settings, person);

@@ -55,6 +55,9 @@ public:
 
     virtual void beginProgress(WaitMode mode, int maximum) = 0;
     virtual void setProgress(int position) = 0;
+    // The transfer is over and its bar full: a window that shows the bar keeps
+    // it in view a moment, so that the operator sees the transfer complete.
+    virtual void showProgressComplete() = 0;
     virtual void endProgress() = 0;
 
     // Lets the user interface process pending events (repaint, keyboard).

@@ -7,13 +7,7 @@
 #include "link/serial_port_opener.h"
 #include "settings/com_port_names.h"
 
-#include <chrono>
-#include <thread>
-
 namespace {
-
-// The connection dialog lets a freshly opened line settle before the first request.
-constexpr auto LineSettle = std::chrono::milliseconds(300);
 
 LinkRecord withOptions(LinkRecord link, const CliOptions& options)
 {
@@ -70,7 +64,6 @@ int connectSerial(const CliOptions& options, const Settings& settings, QMap<int,
                << '\n';
         return 1;
     }
-    std::this_thread::sleep_for(LineSettle);
     return dialled ? dialModem(options, settings.phone, engine, person, errors) : 0;
 }
 
@@ -81,9 +74,9 @@ int connectEngine(const CliOptions& options, const Settings& settings, const QMa
 {
     if (!options.tcp)
         return connectSerial(options, settings, comPorts, engine, person, errors);
-    EthernetConnectSettings ethernet;
+    EthernetSettings ethernet = settings.ethernet;
     ethernet.link = withOptions(settings.ethernet.link, options);
-    ethernet.connectWaitS = settings.ethernet.connectWaitS;
+    ethernet.sendPauseMs = options.sendPauseMs.value_or(ethernet.sendPauseMs);
     return connectEthernetHost(options.host, options.service, ethernet.link.address, ethernet, engine, person) ? 0 : 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/windows1251.h"
 #include "cli/tcp_endpoint.h"
+#include "settings/link_record.h"
 #include "tables/table_catalogue.h"
 
 #include <QCommandLineParser>
@@ -69,6 +70,9 @@ const OptionRow Options[] = {
     {"inter-byte-ms", "N", "Longest gap between answer bytes, ms.", &CliOptions::interByteMs, 1, IntMax},
     {"answer-timeout-s", "N", "Longest wait for the answer to begin, s.", &CliOptions::answerTimeoutS, 1,
      IntMax / 1000},
+    {"send-pause-ms", "N",
+     "Pause before each request over TCP, 0 to 5000 ms (default: Send_Pause_ms of [ETHERNET_CONN_PAR]).",
+     &CliOptions::sendPauseMs, 0, MaxSendPauseMs},
     {"user", "CODE", "The operator's user code for writes, at most 4 characters."},
     {"password", "TEXT", "The operator's password for writes, at most 12 characters."},
     {"yes", nullptr, "Confirms what cannot be undone: reset, sync-clock."},
@@ -206,6 +210,8 @@ std::optional<QString> takeLink(const QCommandLineParser& parser, CliOptions& op
         return QStringLiteral("--phone dials through a modem on a serial port: give --serial PORT");
     if (!options.phone && (options.modemInit || options.dialAttempts || options.connectWaitS))
         return QStringLiteral("--modem-init, --dial-attempts and --connect-wait-s go with --phone");
+    if (!options.tcp && options.sendPauseMs)
+        return QStringLiteral("--send-pause-ms goes with --tcp");
     return std::nullopt;
 }
 
@@ -270,8 +276,7 @@ CliRequest parseCliOptions(const QStringList& arguments)
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(version))
-        return CliInformation{
-            QStringLiteral("%1 %2\n").arg(ProgramName, QCoreApplication::applicationVersion())};
+        return CliInformation{QStringLiteral("%1 %2\n").arg(ProgramName, QCoreApplication::applicationVersion())};
     // --help-all would add the options of Qt itself; gqc_cli takes none of them.
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         return CliInformation{parser.helpText()};

@@ -32,6 +32,7 @@ struct CliOptions {
     std::optional<int> attempts;
     std::optional<int> interByteMs;
     std::optional<int> answerTimeoutS;
+    std::optional<int> sendPauseMs;     // --tcp only
     std::optional<QByteArray> userCode; // Windows-1251 bytes, at most 4
     std::optional<QByteArray> password; // Windows-1251 bytes, at most 12
     bool confirmed = false;             // --yes: what cannot be undone may be done

@@ -5,18 +5,22 @@
 #include <QTextStream>
 
 // The operator of gqc_cli: nobody sits at the console to answer, so messages
-// go to the error stream and every question is answered "Нет".
+// go to the error stream and every question is answered "Нет". Where the
+// desktop program shows its progress window, a terminal gets one line that is
+// rewritten as the transfer goes on; a pipe or a file gets nothing.
 class ConsoleOperator : public Operator {
 public:
-    explicit ConsoleOperator(QTextStream& errors) : errors_(errors) {}
+    ConsoleOperator(QTextStream& errors, bool errorsOnTerminal) : errors_(errors), showsProgress_(errorsOnTerminal) {}
 
     bool message(MessageKind kind, const QString& line1, const QString& line2 = {}) override;
     // The status bar and the busy cursor have no place on a console.
     void setPanel(StatusPanel, const QString&) override {}
     void setBusy(bool) override {}
-    void beginProgress(WaitMode, int) override {}
-    void setProgress(int) override {}
-    void endProgress() override {}
+    void beginProgress(WaitMode mode, int maximum) override;
+    void setProgress(int position) override;
+    // Nobody needs a moment to see the line complete.
+    void showProgressComplete() override {}
+    void endProgress() override;
     void pump() override;
     void setEscapeAllowed(bool) override {}
     bool takeEscape() override { return false; }
@@ -24,4 +28,7 @@ public:
 
 private:
     QTextStream& errors_;
+    const bool showsProgress_;
+    QString progressCaption_; // empty while no transfer shows progress
+    int progressMaximum_ = 0;
 };

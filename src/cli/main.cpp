@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTextStream>
 #include <clocale>
+#include <unistd.h>
 
 namespace {
 
@@ -71,7 +72,7 @@ int main(int argc, char* argv[])
     SettingsBlock settings;
     settings.loadSettings(directory.settingsFile(), QSize());
 
-    ConsoleOperator person(errors);
+    ConsoleOperator person(errors, isatty(STDERR_FILENO) == 1);
     hgcbox engine(0);
     engine.setOperator(&person);
     putCredentials(options, engine);

@@ -6,17 +6,7 @@
 #include "tables/table_catalogue.h"
 #include "tables/table_transfer.h"
 
-#include <QElapsedTimer>
-#include <chrono>
-#include <thread>
-
 namespace {
-
-using namespace std::chrono_literals;
-
-// The full progress bar stays in view a moment before the window closes.
-constexpr auto FullBarPause = 500ms;
-constexpr auto PumpInterval = 10ms;
 
 // The progress window for the lifetime of a bulk transfer.
 class Progress {
@@ -39,12 +29,7 @@ public:
     void complete()
     {
         person_.setProgress(maximum_);
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            person_.pump();
-            std::this_thread::sleep_for(PumpInterval);
-        } while (std::chrono::milliseconds(clock.elapsed()) < FullBarPause);
+        person_.showProgressComplete();
     }
 
 private:

@@ -6,8 +6,11 @@
 #include "forms/tformwait.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <chrono>
+#include <thread>
 
 QtOperator::QtOperator(TFormMain& window) : window_(window)
 {
@@ -23,6 +26,11 @@ QtOperator::~QtOperator()
 }
 
 namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto FullBarInView = 500ms;
+constexpr auto FullBarPumpInterval = 10ms;
 
 // What a person does with the mouse, the keyboard, a pen or a finger.
 bool isUserInput(QEvent::Type type)
@@ -98,6 +106,16 @@ void QtOperator::setProgress(int position)
 {
     if (wait_)
         wait_->setPosition(position);
+}
+
+void QtOperator::showProgressComplete()
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!interrupting() && std::chrono::milliseconds(clock.elapsed()) < FullBarInView) {
+        pump();
+        std::this_thread::sleep_for(FullBarPumpInterval);
+    }
 }
 
 void QtOperator::endProgress()

@@ -29,6 +29,8 @@ public:
     void setBusy(bool busy) override;
     void beginProgress(WaitMode mode, int maximum) override;
     void setProgress(int position) override;
+    // Keeps the full bar in view for half a second, the window repainting.
+    void showProgressComplete() override;
     void endProgress() override;
     void pump() override;
     void setEscapeAllowed(bool allowed) override;

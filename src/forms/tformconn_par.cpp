@@ -66,6 +66,10 @@ TFormConn_Par::TFormConn_Par(Settings& settings, hgcbox& engine, Operator& perso
         }
         connectWait_ = addField(QStringLiteral("Ожидание соединения, с"), fields.connectWaitS, 3);
         connectAttempts_ = addField(QStringLiteral("Кол. попыток соединения"), fields.connectAttempts, 2);
+        if (kind == LinkKind::Ethernet) {
+            sendPause_ = addField(QStringLiteral("Пауза перед передачей запроса, мс"), fields.sendPauseMs, 4);
+            sendPause_->setObjectName(QStringLiteral("sendPause"));
+        }
     }
 
     auto* row = new QHBoxLayout;
@@ -121,6 +125,7 @@ bool TFormConn_Par::store()
     fields.modemCommand = text(modemCommand_);
     fields.connectWaitS = text(connectWait_);
     fields.connectAttempts = text(connectAttempts_);
+    fields.sendPauseMs = text(sendPause_);
 
     if (const InputCheck problem = applyLinkParameters(fields, kind_, edited)) {
         person_.message(MessageKind::InputError, problem->line1, problem->line2);

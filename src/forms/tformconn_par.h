@@ -41,5 +41,6 @@ private:
     QLineEdit* modemCommand_ = nullptr;
     QLineEdit* connectWait_ = nullptr;
     QLineEdit* connectAttempts_ = nullptr;
+    QLineEdit* sendPause_ = nullptr;
     QList<QPushButton*> buttons_;
 };

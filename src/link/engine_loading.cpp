@@ -25,10 +25,12 @@ ExchangeSettings withSerialLink(ExchangeSettings base, const LinkRecord& link, L
     return settings;
 }
 
-ExchangeSettings withEthernetLink(ExchangeSettings base, const LinkRecord& link, std::uint8_t controllerAddress)
+ExchangeSettings withEthernetLink(ExchangeSettings base, const EthernetSettings& ethernet,
+                                  std::uint8_t controllerAddress)
 {
-    ExchangeSettings settings = withLinkExchange(base, link);
+    ExchangeSettings settings = withLinkExchange(base, ethernet.link);
     settings.address = controllerAddress;
+    settings.sendPauseMs = std::clamp(ethernet.sendPauseMs, 0, MaxSendPauseMs);
     settings.linkKind = LinkKind::Ethernet;
     settings.openPerRequest = false;
     return settings;

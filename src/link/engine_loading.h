@@ -19,5 +19,7 @@ ExchangeSettings withSerialLink(ExchangeSettings base, const LinkRecord& link, L
                                 const CurrentSettings& current);
 
 // The same for a TCP link to the controller at `controllerAddress` (the
-// subscriber's, whatever the Ethernet link record holds); the socket stays open.
-ExchangeSettings withEthernetLink(ExchangeSettings base, const LinkRecord& link, std::uint8_t controllerAddress);
+// subscriber's, whatever the Ethernet link record holds), with the pause before
+// each send; the socket stays open.
+ExchangeSettings withEthernetLink(ExchangeSettings base, const EthernetSettings& ethernet,
+                                  std::uint8_t controllerAddress);

@@ -54,7 +54,7 @@ ConnectResult connectUntil(const SocketAddress& target, const QDeadlineTimer& de
 
 } // namespace
 
-bool connectEthernet(const std::optional<EthernetSubscriber>& subscriber, const EthernetConnectSettings& settings,
+bool connectEthernet(const std::optional<EthernetSubscriber>& subscriber, const EthernetSettings& settings,
                      hgcbox& engine, Operator& person)
 {
     if (!subscriber) {
@@ -66,7 +66,7 @@ bool connectEthernet(const std::optional<EthernetSubscriber>& subscriber, const 
 }
 
 bool connectEthernetHost(const QString& host, const QString& service, std::uint8_t controllerAddress,
-                         const EthernetConnectSettings& settings, hgcbox& engine, Operator& person)
+                         const EthernetSettings& settings, hgcbox& engine, Operator& person)
 {
     const BusyCursor busy(person);
     const QDeadlineTimer deadline(std::chrono::seconds(settings.connectWaitS));
@@ -87,6 +87,6 @@ bool connectEthernetHost(const QString& host, const QString& service, std::uint8
     std::this_thread::sleep_for(ConnectSettle);
 
     engine.setTransport(std::make_unique<TcpTransport>(std::move(socket)));
-    engine.setSettings(withEthernetLink(engine.settings(), settings.link, controllerAddress));
+    engine.setSettings(withEthernetLink(engine.settings(), settings, controllerAddress));
     return true;
 }

@@ -33,6 +33,8 @@ struct ExchangeSettings {
     std::int32_t interByteMs = 10;
     // Longest wait for the beginning of the answer, milliseconds.
     std::int32_t answerTimeoutMs = 2000;
+    // Wait before each request over TCP, milliseconds.
+    std::int32_t sendPauseMs = DefaultSendPauseMs;
     // Attempts of one request; 0 still sends it once.
     std::uint8_t attempts = 2;
     // Where "Обмен..." is shown while a request runs; nowhere when empty.

@@ -25,17 +25,19 @@ using namespace std::chrono_literals;
 // is pumped at least a hundred times a second and no processor is kept spinning.
 constexpr qint64 LongestWaitMs = 10;
 // The engine takes at most this many bytes from the link in one turn of its
-// wait, and after a turn that took any it pauses before the next. An answer is
-// at most 255 bytes and no controller's line delivers more than a few bytes a
-// millisecond, so the pace holds back only a peer that streams noise: what it
-// sends beyond it waits in the link (TCP throttles the peer) instead of in
-// memory or in a processor kept busy.
+// wait. Once more bytes have arrived than an answer and its preambles can
+// hold, it pauses after every turn that took any: no controller's line
+// delivers more than a few bytes a millisecond, so the pace holds back only a
+// peer that streams noise, and what that peer sends beyond it waits in the
+// link (TCP throttles the peer) instead of in memory or in a processor kept
+// busy. Up to then bytes are taken as they come, so that the end of an answer
+// is seen at once.
 constexpr int ReadChunk = 4096;
+constexpr qint64 LongestAnswerOnLine = 255 + 255; // preambles, then the frame
 constexpr auto TakePause = 1ms;
 constexpr auto TransmitterLead = 2ms;     // RTS raised before the first bit
 constexpr auto PortSettle = 100ms;        // after a port is opened
 constexpr auto PortReleasePause = 150ms;  // after a port opened for one request is closed
-constexpr auto EthernetSendPause = 500ms; // before every request over TCP
 constexpr auto PortOpenRetryPause = 50ms; // between attempts to open a busy port
 constexpr int BitsPerByte = 10;           // start bit, 8 data bits, stop bit
 constexpr std::uint8_t DestroyedTableError = 60;
@@ -177,7 +179,7 @@ bool hgcbox::send(int frameLength)
     bytes.append(reinterpret_cast<const char*>(requestFrame_.data()), frameLength);
 
     if (settings_.linkKind == LinkKind::Ethernet) {
-        std::this_thread::sleep_for(EthernetSendPause);
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::clamp(settings_.sendPauseMs, 0, MaxSendPauseMs)));
         // Bytes still waiting belong to an answer that came too late; left there
         // they would be taken for the answer to this request.
         if (transport_)
@@ -226,6 +228,7 @@ std::optional<std::uint8_t> hgcbox::receive(ArrivedBytes& arrived)
     QElapsedTimer clock;
     clock.start();
     qint64 lastByteAt = 0;
+    qint64 taken = 0;
     const bool traced = frameTraceOn();
     std::array<char, ReadChunk> chunk;
     while (true) {
@@ -244,8 +247,10 @@ std::optional<std::uint8_t> hgcbox::receive(ArrivedBytes& arrived)
             if (receiver.feed(static_cast<std::uint8_t>(chunk[i])))
                 return receiver.address();
         }
-        if (got > 0)
+        if (got > 0) {
             lastByteAt = clock.elapsed();
+            taken += got;
+        }
         // Before the address: the wait for the answer; after it: the gap between bytes.
         const bool answerStarted = receiver.position() >= 2;
         const qint64 deadline = answerStarted ? lastByteAt + settings_.interByteMs : qint64{settings_.answerTimeoutMs};
@@ -255,9 +260,10 @@ std::optional<std::uint8_t> hgcbox::receive(ArrivedBytes& arrived)
             return std::nullopt;
         }
         const int waitMs = static_cast<int>(std::clamp<qint64>(deadline - now + 1, 1, LongestWaitMs));
-        if (got > 0)
-            std::this_thread::sleep_for(TakePause);
-        else if (transport_)
+        if (got > 0) {
+            if (taken > LongestAnswerOnLine)
+                std::this_thread::sleep_for(TakePause);
+        } else if (transport_)
             transport_->waitReadable(waitMs);
         else
             std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));

@@ -50,6 +50,7 @@ constexpr IniKey<PhoneSettings> phoneKeys[] = {
 constexpr IniKey<EthernetSettings> ethernetKeys[] = {
     {"ConnectWaitTime", &EthernetSettings::connectWaitS, 0, intMax},
     {"Conn_Repeat", &EthernetSettings::connectAttempts, 0, intMax},
+    {"Send_Pause_ms", &EthernetSettings::sendPauseMs, 0, MaxSendPauseMs},
 };
 
 static_assert(rangesFitMembers(currentKeys) && rangesFitMembers(serialKeys) && rangesFitMembers(linkKeys) &&

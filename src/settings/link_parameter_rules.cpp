@@ -41,6 +41,7 @@ LinkParameterFields linkParameterFields(const Settings& settings, LinkKind kind)
         QString::number(kind == LinkKind::Ethernet ? settings.ethernet.connectWaitS : settings.phone.connectWaitS);
     fields.connectAttempts =
         QString::number(kind == LinkKind::Ethernet ? settings.ethernet.connectAttempts : settings.phone.dialAttempts);
+    fields.sendPauseMs = QString::number(settings.ethernet.sendPauseMs);
     return fields;
 }
 
@@ -73,6 +74,8 @@ InputCheck applyLinkParameters(const LinkParameterFields& fields, LinkKind kind,
         rules.push_back({&fields.connectWaitS, "Ожидание соединения", 1, 360});
         rules.push_back({&fields.connectAttempts, "Количество попыток соединения", 1, 10});
     }
+    if (kind == LinkKind::Ethernet)
+        rules.push_back({&fields.sendPauseMs, "Пауза перед передачей запроса", 0, MaxSendPauseMs});
 
     for (const RangeRule& rule : rules)
         if (rule.field->trimmed().isEmpty())
@@ -108,6 +111,7 @@ InputCheck applyLinkParameters(const LinkParameterFields& fields, LinkKind kind,
     } else {
         settings.ethernet.connectWaitS = values[4];
         settings.ethernet.connectAttempts = values[5];
+        settings.ethernet.sendPauseMs = values[6];
     }
     return std::nullopt;
 }

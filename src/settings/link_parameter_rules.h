@@ -19,6 +19,7 @@ struct LinkParameterFields {
     QString modemCommand;               // telephone
     QString connectWaitS;               // telephone, Ethernet
     QString connectAttempts;            // telephone, Ethernet
+    QString sendPauseMs;                // Ethernet
 };
 
 LinkParameterFields linkParameterFields(const Settings& settings, LinkKind kind);

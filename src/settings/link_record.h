@@ -22,5 +22,9 @@ struct LinkRecord {
 constexpr std::int32_t MsPerSecond = 1000;
 constexpr std::int32_t MaxAnswerTimeoutS = std::numeric_limits<std::int32_t>::max() / MsPerSecond;
 
+// The wait before each request over TCP ("Send_Pause_ms"), milliseconds.
+constexpr std::int32_t DefaultSendPauseMs = 500;
+constexpr std::int32_t MaxSendPauseMs = 5000;
+
 // How the PC reaches the controller; the values are those of "Conn_Prz".
 enum class LinkKind : std::uint8_t { Direct = 0, Modem = 1, Ethernet = 2 };

@@ -37,6 +37,9 @@ struct EthernetSettings {
     LinkRecord link{1, 1, 38400, 5, 1, 300, 5};
     std::int32_t connectWaitS = 10; // TCP connect time-out
     std::int32_t connectAttempts = 1;
+    // Wait before each request: serial-to-Ethernet converters that need a gap
+    // between frames get it; a controller's own Ethernet port needs none.
+    std::int32_t sendPauseMs = DefaultSendPauseMs;
 
     bool operator==(const EthernetSettings&) const = default;
 };

@@ -10,8 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -111,6 +114,22 @@ TEST_F(GqcCli, IdentifiesAControllerOverTcp)
     EXPECT_EQ(result.out, IdentifyLines);
     ASSERT_EQ(controller.requests().size(), 1);
     EXPECT_EQ(static_cast<std::uint8_t>(controller.requests()[0][1]), 17);
+}
+
+TEST_F(GqcCli, TheSendPauseOfTheCommandLineOverridesGqcIni)
+{
+    workdir.write(QStringLiteral("INI/gqc.ini"), "[ETHERNET_CONN_PAR]\r\nSend_Pause_ms=5000\r\n");
+    LoopbackListener listener;
+    QElapsedTimer clock;
+    clock.start();
+    start({QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:%1").arg(listener.port()),
+           QStringLiteral("--send-pause-ms"), QStringLiteral("0"), QStringLiteral("identify")});
+    const int connection = listener.accept(10000);
+    ASSERT_GE(connection, 0);
+    ControllerPeer controller(connection, tableServer, true);
+    const CliRun result = finish();
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_LT(clock.elapsed(), 5000) << "the pause of gqc.ini was waited";
 }
 
 TEST_F(GqcCli, ShowsOutOfRangeDatePartsAsStars)
@@ -241,6 +260,7 @@ TEST_F(GqcCliWithSimulator, ReadConfigPrintsEveryConfigurationTableButThePasswor
 {
     const CliRun result = runOnSimulator({QStringLiteral("read-config")});
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_TRUE(result.errors.isEmpty()) << "no progress line into a pipe";
     const QStringList lines = result.out.split(QLatin1Char('\n'));
     EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("^Табл\\. "))).size(), 20);
     EXPECT_FALSE(result.out.contains(QStringLiteral("Табл. 13.")));
@@ -257,6 +277,28 @@ TEST_F(GqcCliWithSimulator, ReadConfigPrintsEveryConfigurationTableButThePasswor
     const qsizetype types = lines.indexOf(QStringLiteral("Табл. 17. Тип вычислителя (корректора) расхода газа"));
     ASSERT_GE(types, 0);
     EXPECT_EQ(lines[types + 3], QStringLiteral("Табл. 18. Адреса подключенных ВРГ"));
+}
+
+TEST_F(GqcCliWithSimulator, ATerminalSeesTheConfigurationReadGoOnOneLine)
+{
+    PseudoTerminal terminal;
+    const int master = terminal.takeMaster();
+    process.setStandardErrorFile(terminal.slavePath());
+    const CliRun result = runOnSimulator({QStringLiteral("read-config")});
+    ASSERT_EQ(result.exitCode, 0);
+
+    ::fcntl(master, F_SETFL, O_NONBLOCK);
+    QByteArray shown;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(master, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, got);
+    ::close(master);
+    const QString line = QStringLiteral("\rВыполняется чтение таблиц параметров конфигурации: %1 из 22");
+    QString expected;
+    for (int position = 0; position <= 20; ++position) // one step for each of the 21 tables
+        expected += line.arg(position);
+    expected += line.arg(22) + QStringLiteral("\r\n"); // full at the end; the terminal turns LF into CR LF
+    EXPECT_EQ(QString::fromUtf8(shown), expected);
 }
 
 TEST_F(GqcCliWithSimulator, TraceFileShowsTheRequestAndTheAnswerOfAnIdentify)
@@ -400,6 +442,10 @@ TEST_F(GqcCli, UsageErrorsExitWith2)
         {QStringLiteral("--tcp"), QStringLiteral("[::1]:"), QStringLiteral("identify")},
         {QStringLiteral("--tcp"), QStringLiteral("[127.0.0.1]:502"), QStringLiteral("identify")},
         {QStringLiteral("--tcp"), QStringLiteral("[::1]:70000"), QStringLiteral("identify")},
+        {QStringLiteral("--tcp"), QStringLiteral("h:1"), QStringLiteral("--send-pause-ms"), QStringLiteral("5001"),
+         QStringLiteral("identify")},
+        {QStringLiteral("--serial"), QStringLiteral("COM1"), QStringLiteral("--send-pause-ms"), QStringLiteral("0"),
+         QStringLiteral("identify")},
     };
     for (const QStringList& arguments : wrong) {
         const CliRun result = run(arguments);

@@ -55,6 +55,7 @@ TEST(ReadConfigurationTables, ReadsEveryConfigurationTableButThePasswordsInTheLa
     for (int i = 0; i <= 20; ++i)
         positions << i;
     EXPECT_EQ(link.person.progressPositions(), positions << 22);
+    EXPECT_EQ(link.person.progressCompletions(), 1) << "the full bar is shown once, at the end";
     EXPECT_FALSE(link.person.progressShown());
 }
 
@@ -66,6 +67,7 @@ TEST(ReadConfigurationTables, AFailureEndsTheReadWithWhatWasReadKept)
     EXPECT_FALSE(readConfigurationTables(link.layer));
     EXPECT_EQ(link.reads(), (Ranges{{2, 0, 8}, {3, 0, 4}, {4, 0, 11}}));
     EXPECT_EQ(link.image.copyOf({3, 0, 4}), link.server().table(3));
+    EXPECT_EQ(link.person.progressCompletions(), 0) << "a failed read never shows a full bar";
     EXPECT_FALSE(link.person.progressShown());
 }
 
@@ -80,6 +82,7 @@ TEST(WriteConfigurationTables, WritesAChosenTableInOneRequestAndClearsItsFlag)
     EXPECT_EQ(link.person.progressMode(), WaitMode::WritingConfiguration);
     EXPECT_EQ(link.person.progressMaximum(), 21);
     EXPECT_EQ(link.person.progressPositions(), (QList<int>{0, 1, 21}));
+    EXPECT_EQ(link.person.progressCompletions(), 1);
 }
 
 TEST(WriteConfigurationTables, FifteenFlowComputersTakeTwoPasswordRequests)

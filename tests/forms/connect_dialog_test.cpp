@@ -167,4 +167,27 @@ TEST_F(ConnectDialog, AnUnlistedStoredBitRateIsShownAndKeptUnlessAnotherIsChosen
     EXPECT_EQ(state->settings.gqcIni.direct.bitRate, 9600);
 }
 
+TEST_F(ConnectDialog, TheEthernetSendPauseIsEditedAndKeptInGqcIni)
+{
+    {
+        TFormConn_Par direct(state->settings.gqcIni, state->engine, person, LinkKind::Direct);
+        EXPECT_EQ(direct.findChild<QLineEdit*>("sendPause"), nullptr) << "a serial line has no such pause";
+    }
+    TFormConn_Par parameters(state->settings.gqcIni, state->engine, person, LinkKind::Ethernet);
+    auto* pause = parameters.findChild<QLineEdit*>("sendPause");
+    ASSERT_NE(pause, nullptr);
+    EXPECT_EQ(pause->text(), "500");
+    pause->setText("0");
+    button(parameters, "Принять")->click();
+    ASSERT_EQ(parameters.result(), QDialog::Accepted);
+    ASSERT_EQ(state->settings.saveSettings(dir.file("INI/gqc.ini")).status, SaveStatus::Saved);
+    EXPECT_TRUE(dir.read("INI/gqc.ini").contains("\r\nSend_Pause_ms=0\r\n"));
+
+    SettingsBlock reloaded;
+    reloaded.loadSettings(dir.file("INI/gqc.ini"), QSize(1280, 1024));
+    EXPECT_EQ(reloaded.gqcIni.ethernet.sendPauseMs, 0);
+    TFormConn_Par again(reloaded.gqcIni, state->engine, person, LinkKind::Ethernet);
+    EXPECT_EQ(again.findChild<QLineEdit*>("sendPause")->text(), "0");
+}
+
 } // namespace

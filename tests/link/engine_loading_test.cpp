@@ -51,7 +51,10 @@ TEST(EngineLoading, AnEthernetLinkTakesTheSubscribersAddressAndKeepsItsSocket)
     ExchangeSettings before = engineBefore();
     before.comPort = 2;
     before.bitRate = 2400;
-    const ExchangeSettings ethernet = withEthernetLink(before, Link, 9);
+    EthernetSettings section;
+    section.link = Link;
+    section.sendPauseMs = 40;
+    const ExchangeSettings ethernet = withEthernetLink(before, section, 9);
 
     ExchangeSettings expected = before;
     expected.linkKind = LinkKind::Ethernet;
@@ -61,6 +64,7 @@ TEST(EngineLoading, AnEthernetLinkTakesTheSubscribersAddressAndKeepsItsSocket)
     expected.attempts = 4;
     expected.interByteMs = 150;
     expected.answerTimeoutMs = 5000;
+    expected.sendPauseMs = 40;
     EXPECT_EQ(ethernet, expected);
 }
 
@@ -74,5 +78,5 @@ TEST(EngineLoading, AnyAnswerTimeOutARecordHoldsStaysAWait)
     link.answerTimeoutS = std::numeric_limits<std::int32_t>::max();
     EXPECT_EQ(withSerialLink(engineBefore(), link, LinkKind::Direct, {}).answerTimeoutMs, 2147483000);
     link.answerTimeoutS = -1;
-    EXPECT_EQ(withEthernetLink(engineBefore(), link, 1).answerTimeoutMs, 0);
+    EXPECT_EQ(withEthernetLink(engineBefore(), EthernetSettings{link}, 1).answerTimeoutMs, 0);
 }

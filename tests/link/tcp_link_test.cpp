@@ -21,9 +21,9 @@ QByteArray answerReads(const QByteArray& request)
     return TestFrames::fieldsAnswer(static_cast<std::uint8_t>(request[1]), request[5], request[6], 1, "\x49");
 }
 
-EthernetConnectSettings settingsWith(int connectWaitS)
+EthernetSettings settingsWith(int connectWaitS)
 {
-    EthernetConnectSettings settings;
+    EthernetSettings settings;
     settings.link = LinkRecord{1, 1, 38400, 2, 3, 300, 4};
     settings.connectWaitS = connectWaitS;
     return settings;
@@ -175,6 +175,29 @@ TEST(ConnectEthernet, LoadsTheEngineAndExchangesOverTcp)
         << exchangeStatusCode(engine.status());
 }
 
+TEST(ConnectEthernet, EveryRequestWaitsTheSendPauseOfTheSettingsFirst)
+{
+    LoopbackListener listener;
+    ScriptedOperator person;
+    hgcbox engine(0);
+    engine.setOperator(&person);
+    ASSERT_TRUE(connectEthernet(subscriber(listener.port(), 9), settingsWith(2), engine, person));
+    EXPECT_EQ(engine.settings().sendPauseMs, 500) << "the default of gqc.ini";
+    ControllerPeer peer(listener.accept(), answerReads, true);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(engine.request(1, QByteArray::fromHex("050001"))) << engine.errorMessage().toStdString();
+    EXPECT_GE(clock.elapsed(), 500);
+
+    // Without the pause four requests take less than their four pauses would.
+    changeSettings(engine, [](ExchangeSettings& s) { s.sendPauseMs = 0; });
+    clock.restart();
+    for (int i = 0; i < 4; ++i)
+        ASSERT_TRUE(engine.request(1, QByteArray::fromHex("050001"))) << engine.errorMessage().toStdString();
+    EXPECT_LT(clock.elapsed(), 4 * 500);
+    EXPECT_EQ(peer.requests().size(), 5);
+}
+
 namespace {
 
 // An engine connected to a loopback peer that floods it with noise as `flood` says.
@@ -182,7 +205,7 @@ class EngineUnderFlood : public ::testing::Test {
 protected:
     void connect(const FloodingPeer::Flood& flood, int answerTimeoutS)
     {
-        EthernetConnectSettings settings = settingsWith(5);
+        EthernetSettings settings = settingsWith(5);
         settings.link.attempts = 1;
         settings.link.answerTimeoutS = answerTimeoutS;
         engine.setOperator(&person);

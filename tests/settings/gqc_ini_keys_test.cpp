@@ -48,7 +48,7 @@ Settings everyKeyChanged()
     settings.current = {LinkKind::Ethernet, 7, true, 700, 1024, 12, -3};
     settings.direct = {4, 17, 9600, 3, 2, 250, 9};
     settings.phone = {{33, 18, 19200, 6, 3, 400, 30}, true, QStringLiteral("ATZ&F Ж"), 90, true, 4};
-    settings.ethernet = {{1, 19, 38400, 8, 5, 600, 11}, 25, 6};
+    settings.ethernet = {{1, 19, 38400, 8, 5, 600, 11}, 25, 6, 0};
     settings.comPorts = {{7, QStringLiteral("/dev/ttyUSB0")}};
     return settings;
 }
@@ -70,7 +70,8 @@ TEST(GqcIniKeys, EveryKeyIsWrittenInItsSectionInOrderAndReadsBack)
                                        cp1251(QStringLiteral("Ж")) +
                                        "\r\nConnectWaitTime=90\r\nAutoRepeat=1\r\nConn_Repeat=4\r\n\r\n"
                                        "[ETHERNET_CONN_PAR]\r\nAdr=19\r\nPreambles=8\r\nRepeat=5\r\n"
-                                       "TimeOut=600\r\nWaitTime=11\r\nConnectWaitTime=25\r\nConn_Repeat=6\r\n\r\n"
+                                       "TimeOut=600\r\nWaitTime=11\r\nConnectWaitTime=25\r\nConn_Repeat=6\r\n"
+                                       "Send_Pause_ms=0\r\n\r\n"
                                        "[COM_PORTS]\r\nCOM7=/dev/ttyUSB0\r\n");
 
     SettingsBlock reloaded;
@@ -132,6 +133,7 @@ const KeyRange keyRanges[] = {
     {"ETHERNET_CONN_PAR", "WaitTime", 0, waitMax},
     {"ETHERNET_CONN_PAR", "ConnectWaitTime", 0, intMax},
     {"ETHERNET_CONN_PAR", "Conn_Repeat", 0, intMax},
+    {"ETHERNET_CONN_PAR", "Send_Pause_ms", 0, 5000},
 };
 
 // A gqc.ini with every number key set to what `value` gives for its range.
@@ -174,14 +176,14 @@ TEST(GqcIniKeys, TheEndsOfEveryRangeAreTaken)
     highest.current = {LinkKind::Ethernet, intMax, true, intMax, intMax, intMax, intMax};
     highest.direct = {255, 255, intMax, 255, 255, intMax, waitMax};
     highest.phone = {{255, 255, intMax, 255, 255, intMax, waitMax}, true, {}, intMax, true, intMax};
-    highest.ethernet = {{1, 255, 38400, 255, 255, intMax, waitMax}, intMax, intMax};
+    highest.ethernet = {{1, 255, 38400, 255, 255, intMax, waitMax}, intMax, intMax, 5000};
     EXPECT_EQ(loaded(dir, everyNumberKey([](const KeyRange& range) { return range.highest; })), highest);
 
     Settings lowest;
     lowest.current = {LinkKind::Direct, 0, true, 0, 0, intMin, intMin};
     lowest.direct = {0, 0, 1, 0, 0, 0, 0};
     lowest.phone = {{0, 0, 1, 0, 0, 0, 0}, true, {}, 0, true, 0};
-    lowest.ethernet = {{1, 0, 38400, 0, 0, 0, 0}, 0, 0};
+    lowest.ethernet = {{1, 0, 38400, 0, 0, 0, 0}, 0, 0, 0};
     EXPECT_EQ(loaded(dir, everyNumberKey([](const KeyRange& range) { return range.lowest; })), lowest);
 }
 

@@ -77,6 +77,31 @@ TEST(LinkParameters, EthernetStoresItsOwnConnectItems)
     EXPECT_EQ(settings.phone.connectWaitS, 50);
 }
 
+TEST(LinkParameters, TheSendPauseIsAnEthernetItemFrom0To5000)
+{
+    Settings settings;
+    LinkParameterFields fields = linkParameterFields(settings, LinkKind::Ethernet);
+    EXPECT_EQ(fields.sendPauseMs, "500");
+    const InputProblem outside = outOfRange("Пауза перед передачей запроса");
+    fields.sendPauseMs = "5001";
+    EXPECT_EQ(applyLinkParameters(fields, LinkKind::Ethernet, settings), outside);
+    fields.sendPauseMs = "-1";
+    EXPECT_EQ(applyLinkParameters(fields, LinkKind::Ethernet, settings), outside);
+    EXPECT_EQ(settings.ethernet.sendPauseMs, 500) << "nothing is stored from a refused dialog";
+    fields.sendPauseMs = "";
+    EXPECT_EQ(applyLinkParameters(fields, LinkKind::Ethernet, settings),
+              (InputProblem{"Введены не все параметры", ""}));
+    fields.sendPauseMs = "0";
+    EXPECT_FALSE(applyLinkParameters(fields, LinkKind::Ethernet, settings));
+    EXPECT_EQ(settings.ethernet.sendPauseMs, 0);
+
+    // A serial link neither shows nor checks it.
+    LinkParameterFields direct = linkParameterFields(settings, LinkKind::Direct);
+    direct.sendPauseMs = "x";
+    EXPECT_FALSE(applyLinkParameters(direct, LinkKind::Direct, settings));
+    EXPECT_EQ(settings.ethernet.sendPauseMs, 0);
+}
+
 TEST(LinkParameters, EveryFieldIsCheckedFilledBeforeAnyRangeThenRangesGoInTheDialogsOrder)
 {
     const InputProblem notAll{"Введены не все параметры", ""};

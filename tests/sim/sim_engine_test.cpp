@@ -18,7 +18,7 @@ TEST(SimWithEngine, ReadsIdentificationAndReportsAMissingTableOverTcp)
 
     ScriptedOperator person;
     hgcbox engine(3);
-    EthernetConnectSettings settings;
+    EthernetSettings settings;
     settings.link = LinkRecord{1, 3, 9600, 2, 1, 100, 2};
     settings.connectWaitS = 5;
     ASSERT_TRUE(connectEthernetHost(QStringLiteral("127.0.0.1"), QString::number(server.tcpPort()), 3, settings, engine,

@@ -32,6 +32,8 @@ public:
     int progressMaximum() const { return progressMaximum_; }
     WaitMode progressMode() const { return progressMode_; }
     bool progressShown() const { return progressShown_; }
+    // How often a transfer asked for its full bar to be kept in view.
+    int progressCompletions() const { return progressCompletions_; }
     int pumpCount() const { return pumps_; }
     bool busy() const { return busy_; }
 
@@ -40,6 +42,7 @@ public:
     void setBusy(bool busy) override { busy_ = busy; }
     void beginProgress(WaitMode mode, int maximum) override;
     void setProgress(int position) override { progressPositions_.append(position); }
+    void showProgressComplete() override { ++progressCompletions_; }
     void endProgress() override { progressShown_ = false; }
     void pump() override;
     void setEscapeAllowed(bool allowed) override;
@@ -56,6 +59,7 @@ private:
     int progressMaximum_ = 0;
     WaitMode progressMode_ = WaitMode::CheckingConfiguration;
     bool progressShown_ = false;
+    int progressCompletions_ = 0;
     bool busy_ = false;
     int pumps_ = 0;
     int escapeAtPump_ = 0;

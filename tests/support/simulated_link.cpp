@@ -31,7 +31,8 @@ SimulatedLink::SimulatedLink(const SimControllerOptions& controller)
         return;
     }
     ExchangeSettings settings;
-    settings.linkKind = LinkKind::Modem;
+    settings.linkKind = LinkKind::Ethernet;
+    settings.sendPauseMs = 0;
     settings.openPerRequest = false;
     settings.address = static_cast<std::uint8_t>(controller.address);
     settings.attempts = 1;

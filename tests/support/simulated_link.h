@@ -11,8 +11,8 @@
 #include <vector>
 
 // The request layer over the engine, talking to the in-process simulated
-// controller on loopback TCP. The engine uses the socket as a plain byte pipe,
-// without the pause an Ethernet converter needs before each request.
+// controller on loopback TCP, as a controller with its own Ethernet port: no
+// pause before each request.
 class SimulatedLink {
 public:
     // Credentials of the simulator's users.
