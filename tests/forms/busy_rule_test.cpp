@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -208,6 +209,32 @@ TEST(BusyRule, EscapeLeavesTheProgressWindowToTheTransfer)
     wait->close();
     EXPECT_TRUE(wait->isVisible());
     EXPECT_TRUE(person.takeEscape());
+    person.endProgress();
+    EXPECT_TRUE(window.isEnabled());
+}
+
+TEST(BusyRule, TheFullBarStaysInViewWithTheWindowStillBusy)
+{
+    TempWorkdir dir;
+    AppState state(WorkDirectory(dir.path()), QSize(1280, 1024), QDateTime::currentDateTime());
+    TFormMain window(state);
+    window.show();
+    Operator& person = window.person();
+    person.beginProgress(WaitMode::ReadingConfiguration, 10);
+    person.setProgress(10);
+    auto* wait = window.findChild<TFormWait*>();
+    ASSERT_NE(wait, nullptr);
+    // Looked at while the full bar is shown.
+    int looks = 0;
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(wait->isVisible());
+        EXPECT_EQ(wait->position(), 10);
+        EXPECT_FALSE(window.isEnabled()) << "no command can start meanwhile";
+        ++looks;
+    });
+    person.showProgressComplete();
+    EXPECT_EQ(looks, 1) << "the window went on processing its events while the bar was shown";
+    EXPECT_TRUE(wait->isVisible()) << "the transfer closes the window, not the pause";
     person.endProgress();
     EXPECT_TRUE(window.isEnabled());
 }
