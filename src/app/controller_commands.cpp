@@ -3,8 +3,11 @@
 #include "base/table_numbers.h"
 #include "exchange/clock_commands.h"
 #include "exchange/request_layer.h"
+#include "exchange/table_effects.h"
+#include "tables/controller_name.h"
 #include "tables/date_time_table.h"
 #include "tables/destroyed_tables.h"
+#include "tables/identification.h"
 #include "tables/user_access_rules.h"
 
 namespace {
@@ -14,7 +17,9 @@ constexpr std::uint8_t destroyedFlag = 1;
 // The date command needs table 7 only as far as the system parameters' flag.
 constexpr FieldRange clockStates{TableNumber::TableStates, 0, TableNumber::SystemParameters + 1};
 constexpr FieldRange allStates{TableNumber::TableStates, 0, DestroyedTables::Size};
-constexpr FieldRange systemParameters{TableNumber::SystemParameters, 0, 10};
+constexpr FieldRange systemParameterFields{TableNumber::SystemParameters, 0, 10};
+constexpr FieldRange identificationFields{TableNumber::Identification, 0, Identification::Size};
+constexpr FieldRange nameField{TableNumber::ControllerName, 0, 1};
 constexpr FieldRange dateTime{TableNumber::DateTime, 0, DateTimeTable::size};
 constexpr FieldRange users{TableNumber::Users, 0, userSlots};
 // One answer carries at most eleven user records: the table comes in two reads.
@@ -39,7 +44,7 @@ void ControllerCommands::dateAndTime()
                        QStringLiteral("Информация о текущих дате и времени не может быть представлена"));
         return;
     }
-    if (!layer.readFields(systemParameters))
+    if (!layer.readFields(systemParameterFields))
         return;
     if (destroyed(TableNumber::DateTime)) {
         // The "с" of "Воcстановить" is a Latin letter in this question.
@@ -53,7 +58,7 @@ void ControllerCommands::dateAndTime()
 
     const ParamImage& image = context_.image;
     const std::optional<std::int16_t> correction =
-        windows_.chooseClockCorrection(image.fields(dateTime), image.fields(systemParameters), pcClock_());
+        windows_.chooseClockCorrection(image.fields(dateTime), image.fields(systemParameterFields), pcClock_());
     if (!correction)
         return;
     hgcbox& engine = context_.engine;
@@ -86,6 +91,57 @@ void ControllerCommands::userAccess()
     if (slot && layer.writeFields({TableNumber::Users, static_cast<std::uint8_t>(*slot), 1}))
         return;
     image.assign(users, asRead);
+}
+
+void ControllerCommands::identification()
+{
+    RequestLayer layer(context_);
+    if (layer.readFields(identificationFields))
+        windows_.showIdentification(context_.image.fields(identificationFields));
+}
+
+void ControllerCommands::controllerName()
+{
+    RequestLayer layer(context_);
+    if (!layer.readFields(nameField))
+        return;
+    ParamImage& image = context_.image;
+    ControllerName::fromController(image);
+    // The window shows the name trimmed: taken back unchanged, it keeps the blanks it had.
+    const QString shown = ControllerName::shown(image);
+    const std::optional<QString> name = windows_.editControllerName(shown);
+    if (!name || *name == shown)
+        return;
+    const QByteArray asRead = image.copyOf(nameField);
+    image.assign(nameField, ControllerName::field(*name));
+    ControllerName::toController(image);
+    const bool written = layer.writeFields(nameField);
+    ControllerName::fromController(image);
+    if (!written) {
+        image.assign(nameField, asRead);
+        return;
+    }
+    TableEffects::showControllerName(context_);
+}
+
+void ControllerCommands::systemParameters()
+{
+    RequestLayer layer(context_);
+    if (!layer.readFields(systemParameterFields))
+        return;
+    const QByteArray asRead = context_.image.copyOf(systemParameterFields);
+    if (!windows_.editSystemParameters(context_.image.fields(systemParameterFields)))
+        return;
+    if (writeChanges(systemParameterFields, asRead))
+        TableEffects::takeSystemParameters(context_);
+}
+
+bool ControllerCommands::writeChanges(const FieldRange& range, const QByteArray& asRead)
+{
+    if (RequestLayer(context_).writeChangedFields(range, asRead))
+        return true;
+    context_.image.assign(range, asRead);
+    return false;
 }
 
 bool ControllerCommands::destroyed(std::uint8_t table) const

@@ -24,6 +24,12 @@ public:
     // The user-change window on the user table (table 4): the slot (0 to 15) whose
     // record the operator changed there; none when the window was left unchanged.
     virtual std::optional<int> changeUser(std::span<std::uint8_t> userTable) = 0;
+    // The identification window on table 0.
+    virtual void showIdentification(std::span<const std::uint8_t> identification) = 0;
+    // The name window on the name as shown: the name the operator confirmed; none when left.
+    virtual std::optional<QString> editControllerName(const QString& name) = 0;
+    // The system-parameters window edits table 6 in place; true when the operator confirmed.
+    virtual bool editSystemParameters(std::span<std::uint8_t> systemParameters) = 0;
     // Panel 2 holds a transient text: the message timer clears it a while later.
     virtual void startMessageTimer() = 0;
 };
@@ -42,8 +48,18 @@ public:
     // "Доступ пользователей к таблицам параметров": one user changed and written.
     // The image keeps what the controller holds: a change not written is taken back.
     void userAccess();
+    // "Параметры идентификации": table 0 shown.
+    void identification();
+    // "Наименование контроллера": table 5 changed and written; panel 1 shows the new name.
+    void controllerName();
+    // "Системные параметры": table 6 changed and the changed fields written; the
+    // moisture-meter flag follows byte 8 (the caller rebuilds the menu).
+    void systemParameters();
 
 private:
+    // Writes the fields of `range` that differ from `asRead`; a write that fails
+    // puts `asRead` back, so that the image holds what the controller does.
+    bool writeChanges(const FieldRange& range, const QByteArray& asRead);
     // Table 7 as last read says the table is destroyed.
     bool destroyed(std::uint8_t table) const;
 

@@ -1,11 +1,11 @@
 #include "cli/cli_commands.h"
 
-#include "cli/identification_lines.h"
 #include "exchange/clock_commands.h"
 #include "exchange/configuration_transfer.h"
 #include "exchange/controller_reset.h"
 #include "tables/clock_comparison.h"
 #include "tables/identification.h"
+#include "tables/identification_items.h"
 #include "tables/table_catalogue.h"
 #include "tables/table_transfer.h"
 
@@ -35,8 +35,8 @@ int identify(RequestLayer& layer, QTextStream& out, QTextStream& errors)
 {
     if (!layer.readFields(IdentificationFields, false))
         return failed(layer, errors);
-    for (const QString& line : identificationLines(layer.context().image.copyOf(IdentificationFields)))
-        out << line << '\n';
+    for (const IdentificationItem& item : identificationItems(layer.context().image.copyOf(IdentificationFields)))
+        out << item.label << ": " << item.value << '\n';
     return 0;
 }
 

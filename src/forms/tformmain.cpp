@@ -10,8 +10,11 @@
 #include "forms/tformaccess.h"
 #include "forms/tformchangeaccess.h"
 #include "forms/tformconnect.h"
+#include "forms/tformcontrname.h"
 #include "forms/tformdt.h"
+#include "forms/tformident.h"
 #include "forms/tformshortuspass.h"
+#include "forms/tformsys.h"
 #include "forms/tformtableinfo.h"
 
 #include <QAction>
@@ -82,6 +85,13 @@ void TFormMain::connectCommands()
     on("NUser", [this] { identifyUser(); });
     on("NContrDt", [this] { controllerCommands().dateAndTime(); });
     on("NAccess", [this] { controllerCommands().userAccess(); });
+    on("NIdent", [this] { controllerCommands().identification(); });
+    on("NContrName", [this] { controllerCommands().controllerName(); });
+    on("NSysPar", [this] {
+        controllerCommands().systemParameters();
+        // The moisture-meter items follow byte 8 as the controller now holds it.
+        menu_->rebuild(state_.connected, state_.moistureMeter != 0);
+    });
     on("NVersion", [this] {
         person_->message(MessageKind::Information, QStringLiteral("gqc_Monitor"),
                          QStringLiteral("Версия %1").arg(QCoreApplication::applicationVersion()));
@@ -193,6 +203,27 @@ std::optional<int> TFormMain::changeUser(std::span<std::uint8_t> userTable)
     if (dialog.exec() != QDialog::Accepted || dialog.changedSlot() < 0)
         return std::nullopt;
     return dialog.changedSlot();
+}
+
+void TFormMain::showIdentification(std::span<const std::uint8_t> identification)
+{
+    TFormIdent dialog(QByteArrayView(identification.data(), static_cast<qsizetype>(identification.size())), false,
+                      this);
+    dialog.exec();
+}
+
+std::optional<QString> TFormMain::editControllerName(const QString& name)
+{
+    TFormContrName dialog(name, TableEditing::Controller, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.name();
+}
+
+bool TFormMain::editSystemParameters(std::span<std::uint8_t> systemParameters)
+{
+    TFormSys dialog(systemParameters, TableEditing::Controller, *person_, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void TFormMain::startMessageTimer()

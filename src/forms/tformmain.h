@@ -64,6 +64,9 @@ private:
                                                       std::span<const std::uint8_t> systemParameters,
                                                       const QDateTime& pcNow) override;
     std::optional<int> changeUser(std::span<std::uint8_t> userTable) override;
+    void showIdentification(std::span<const std::uint8_t> identification) override;
+    std::optional<QString> editControllerName(const QString& name) override;
+    bool editSystemParameters(std::span<std::uint8_t> systemParameters) override;
     void startMessageTimer() override;
 
     AppState& state_;

@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int FieldLength = 20;
+
 QByteArrayView bytesOf(std::span<const std::uint8_t> bytes)
 {
     return QByteArrayView(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
@@ -47,6 +49,11 @@ QString shown(const ParamImage& image)
     while (end > begin && name[end - 1] == QLatin1Char(' '))
         --end;
     return name.sliced(begin, end - begin);
+}
+
+QByteArray field(const QString& name)
+{
+    return toWindows1251(name.left(FieldLength)).leftJustified(FieldLength, ' ', true);
 }
 
 } // namespace ControllerName

@@ -16,4 +16,8 @@ void toController(ParamImage& image);
 
 // The name as the status bar shows it: blanks trimmed at both ends.
 QString shown(const ParamImage& image);
+
+// The 20 bytes of table 5 for a name as typed: Windows-1251, blank-padded, at
+// most 20 characters taken.
+QByteArray field(const QString& name);
 } // namespace ControllerName

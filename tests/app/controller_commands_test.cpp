@@ -1,64 +1,16 @@
-#include "app/controller_commands.h"
+#include "base/controller_charset.h"
+#include "base/windows1251.h"
+#include "scripted_command_windows.h"
 #include "support/simulated_link.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 namespace {
 
 using Ranges = std::vector<FieldRange>;
 
-QByteArray bytesOf(std::span<const std::uint8_t> bytes)
-{
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-}
-
 // The PC clock of these tests: a Tuesday in summer time.
 const QDateTime PcNow(QDate(2024, 5, 14), QTime(10, 30, 0));
-
-// The windows around the commands: each dialog answers as told and records what it was shown.
-class ScriptedWindows : public ControllerCommandWindows {
-public:
-    // The date window: the correction the operator confirms (none: "Выход").
-    std::optional<std::int16_t> correction;
-    // The user window: the record stored into the slot, or none for "Выход";
-    // `scribbled` leaves the window after changing the bytes nonetheless.
-    std::optional<std::pair<int, QByteArray>> userChange;
-    bool scribbled = false;
-
-    int clockWindows = 0;
-    QByteArray shownDateTime;
-    QByteArray shownSystemParameters;
-    QDateTime shownPcNow;
-    int userWindows = 0;
-    const std::uint8_t* shownUserTable = nullptr;
-    int messageTimers = 0;
-
-    std::optional<std::int16_t> chooseClockCorrection(std::span<const std::uint8_t> dateTime,
-                                                      std::span<const std::uint8_t> systemParameters,
-                                                      const QDateTime& pcNow) override
-    {
-        ++clockWindows;
-        shownDateTime = bytesOf(dateTime);
-        shownSystemParameters = bytesOf(systemParameters);
-        shownPcNow = pcNow;
-        return correction;
-    }
-    std::optional<int> changeUser(std::span<std::uint8_t> userTable) override
-    {
-        ++userWindows;
-        shownUserTable = userTable.data();
-        if (scribbled)
-            std::memset(userTable.data(), 'X', userTable.size());
-        if (!userChange)
-            return std::nullopt;
-        const auto& [slot, record] = *userChange;
-        std::memcpy(userTable.data() + slot * record.size(), record.constData(), record.size());
-        return slot;
-    }
-    void startMessageTimer() override { ++messageTimers; }
-};
 
 SimControllerOptions controllerTenMinutesBehind(QList<int> destroyed = {})
 {
@@ -269,6 +221,95 @@ TEST_F(ControllerCommandsOnSimulator, AFailedReadEndsEitherCommandWithoutItsDial
     EXPECT_EQ(windows.clockWindows + windows.userWindows, 0);
     EXPECT_EQ(link->frames().size(), 2) << "one read each, given up at the retry question";
     EXPECT_EQ(messages().size(), 2);
+}
+
+TEST_F(ControllerCommandsOnSimulator, IdentificationShowsTable0AsRead)
+{
+    start();
+    commands().identification();
+    EXPECT_EQ(link->reads(), (Ranges{{0, 0, 18}}));
+    ASSERT_EQ(windows.identificationWindows, 1);
+    EXPECT_EQ(windows.shownIdentification, link->server().table(0).left(18));
+}
+
+// The simulated controller holds its name in code page 866.
+QByteArray heldName(const QString& name)
+{
+    return toControllerCharset(toWindows1251(name).leftJustified(20, ' '));
+}
+
+TEST_F(ControllerCommandsOnSimulator, ANewNameIsSentBlankPaddedInTheControllersCharacterSet)
+{
+    start();
+    ASSERT_TRUE(link->layer.readFields({0, 0, 18})) << "the image knows the controller's character set";
+    windows.name = QStringLiteral("ГРС Южная");
+    commands().controllerName();
+    EXPECT_EQ(windows.shownName, QStringLiteral("ГРС Северная"));
+    ASSERT_EQ(link->writes(), (Ranges{{5, 0, 1}}));
+    EXPECT_EQ(link->server().table(5), heldName(QStringLiteral("ГРС Южная")));
+    EXPECT_EQ(bytesOf(link->image.table(5)), toWindows1251(QStringLiteral("ГРС Южная")).leftJustified(20, ' '))
+        << "the image keeps the program's character set";
+    EXPECT_EQ(link->person.panel(StatusPanel::Address), QStringLiteral("ГРС Южная"));
+}
+
+TEST_F(ControllerCommandsOnSimulator, ANameLeftAsItWasOrNotConfirmedSendsNothing)
+{
+    start();
+    ASSERT_TRUE(link->layer.readFields({0, 0, 18}));
+    commands().controllerName();
+    windows.name = QStringLiteral("ГРС Северная");
+    commands().controllerName();
+    EXPECT_TRUE(link->writes().empty());
+}
+
+TEST_F(ControllerCommandsOnSimulator, ARefusedNameKeepsTheNameTheControllerHolds)
+{
+    start();
+    ASSERT_TRUE(link->layer.readFields({0, 0, 18}));
+    link->logIn(SimulatedLink::Operator4);
+    windows.name = QStringLiteral("Другое имя");
+    commands().controllerName();
+    EXPECT_EQ(link->writes(), (Ranges{{5, 0, 1}}));
+    EXPECT_EQ(link->server().table(5), heldName(QStringLiteral("ГРС Северная")));
+    EXPECT_EQ(bytesOf(link->image.table(5)), toWindows1251(QStringLiteral("ГРС Северная")).leftJustified(20, ' '));
+}
+
+TEST_F(ControllerCommandsOnSimulator, SystemParametersWriteOnlyTheChangedFieldsAndTakeTheMoistureMeter)
+{
+    start();
+    link->moistureMeter = 1;
+    QByteArray edited = link->server().table(6);
+    edited[6] = 7; // contract hour
+    edited[8] = 0; // no moisture meter
+    windows.systemParameters = edited;
+    commands().systemParameters();
+    EXPECT_EQ(link->reads(), (Ranges{{6, 0, 10}}));
+    EXPECT_EQ(link->writes(), (Ranges{{6, 6, 3}}));
+    EXPECT_EQ(link->server().table(6), edited);
+    EXPECT_EQ(link->moistureMeter, 0);
+
+    link->forgetRequests();
+    windows.systemParameters = edited;
+    commands().systemParameters();
+    EXPECT_TRUE(link->writes().empty()) << "nothing changed, nothing sent";
+    windows.systemParameters.reset();
+    commands().systemParameters();
+    EXPECT_TRUE(link->writes().empty());
+}
+
+TEST_F(ControllerCommandsOnSimulator, RefusedSystemParametersLeaveTheImageAsTheControllerHoldsIt)
+{
+    start();
+    link->logIn(SimulatedLink::Operator4);
+    link->moistureMeter = 1;
+    const QByteArray held = link->server().table(6);
+    QByteArray edited = held;
+    edited[8] = 0;
+    windows.systemParameters = edited;
+    commands().systemParameters();
+    EXPECT_EQ(link->writes(), (Ranges{{6, 8, 1}}));
+    EXPECT_EQ(bytesOf(link->image.table(6)), held);
+    EXPECT_EQ(link->moistureMeter, 1);
 }
 
 } // namespace
