@@ -10,6 +10,9 @@
 #include "tables/identification.h"
 #include "tables/user_access_rules.h"
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 // Table 7 marks a destroyed table with this value; the commands act on it alone.
@@ -20,6 +23,11 @@ constexpr FieldRange allStates{TableNumber::TableStates, 0, DestroyedTables::Siz
 constexpr FieldRange systemParameterFields{TableNumber::SystemParameters, 0, 10};
 constexpr FieldRange identificationFields{TableNumber::Identification, 0, Identification::Size};
 constexpr FieldRange nameField{TableNumber::ControllerName, 0, 1};
+constexpr FieldRange flowComputerPort{TableNumber::FlowComputerPort, 0, 8};
+// The flow-computer tables in the order they are written: after table 9, before the passwords.
+constexpr std::array<std::uint8_t, 4> flowComputerTables{
+    TableNumber::FlowComputerTypes, TableNumber::FlowComputerAddresses, TableNumber::FlowComputerPipelines,
+    TableNumber::FlowComputerByteOrders};
 constexpr FieldRange dateTime{TableNumber::DateTime, 0, DateTimeTable::size};
 constexpr FieldRange users{TableNumber::Users, 0, userSlots};
 // One answer carries at most eleven user records: the table comes in two reads.
@@ -134,6 +142,55 @@ void ControllerCommands::systemParameters()
         return;
     if (writeChanges(systemParameterFields, asRead))
         TableEffects::takeSystemParameters(context_);
+}
+
+void ControllerCommands::flowComputers()
+{
+    RequestLayer layer(context_);
+    if (!layer.readFields(flowComputerPort))
+        return;
+    ParamImage& image = context_.image;
+    const int count = image.table(TableNumber::FlowComputerPort)[0];
+    if (count > FlowComputers::Most) {
+        context_.person.message(MessageKind::Error,
+                                QStringLiteral("Количество вычислителей в контроллере: %1").arg(count),
+                                QStringLiteral("Допустимо не более %1").arg(FlowComputers::Most));
+        return;
+    }
+    const auto fields = [](std::uint8_t table, int first, int number) {
+        return FieldRange{table, static_cast<std::uint8_t>(first), static_cast<std::uint8_t>(number)};
+    };
+    std::vector<QByteArray> asRead;
+    for (std::uint8_t table : flowComputerTables) {
+        if (count > 0 && !layer.readFields(fields(table, 0, count)))
+            return;
+        asRead.push_back(image.copyOf(fields(table, 0, count)));
+    }
+    const QByteArray portAsRead = image.copyOf(flowComputerPort);
+
+    FlowComputerList list(FlowComputers::fromImage(image, count));
+    if (!windows_.editFlowComputers(list))
+        return;
+    const int newCount = static_cast<int>(list.computers().size());
+    FlowComputers::intoImage(list.computers(), image);
+    FlowComputers::intoPortTable(newCount, image);
+
+    if (!layer.writeChangedFields(flowComputerPort, portAsRead))
+        return;
+    // Fields the controller held are written when changed; an added flow
+    // computer is written whole, whatever stale bytes its fields held.
+    const int kept = std::min(count, newCount);
+    for (std::size_t i = 0; i < flowComputerTables.size(); ++i) {
+        const std::uint8_t table = flowComputerTables[i];
+        if (kept > 0 && !layer.writeChangedFields(fields(table, 0, kept), asRead[i].left(kept)))
+            return;
+        if (newCount > kept && !layer.writeFields(fields(table, kept, newCount - kept)))
+            return;
+    }
+    for (int position = 0; position < newCount; ++position)
+        if (list.passwordChanged(position) &&
+            !layer.writeFields(fields(TableNumber::FlowComputerPasswords, position, 1)))
+            return;
 }
 
 bool ControllerCommands::writeChanges(const FieldRange& range, const QByteArray& asRead)

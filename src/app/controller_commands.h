@@ -2,6 +2,7 @@
 
 #include "app/pc_clock.h"
 #include "exchange/request_context.h"
+#include "tables/flow_computers.h"
 
 #include <QDateTime>
 #include <cstdint>
@@ -30,6 +31,8 @@ public:
     virtual std::optional<QString> editControllerName(const QString& name) = 0;
     // The system-parameters window edits table 6 in place; true when the operator confirmed.
     virtual bool editSystemParameters(std::span<std::uint8_t> systemParameters) = 0;
+    // The flow-computer list, edited in place; true when the operator confirmed it.
+    virtual bool editFlowComputers(FlowComputerList& list) = 0;
     // Panel 2 holds a transient text: the message timer clears it a while later.
     virtual void startMessageTimer() = 0;
 };
@@ -55,6 +58,9 @@ public:
     // "Системные параметры": table 6 changed and the changed fields written; the
     // moisture-meter flag follows byte 8 (the caller rebuilds the menu).
     void systemParameters();
+    // "Параметры вычислителей": the flow-computer list changed; the count, the
+    // changed fields of tables 17 to 20 and the retyped passwords written.
+    void flowComputers();
 
 private:
     // Writes the fields of `range` that differ from `asRead`; a write that fails

@@ -24,6 +24,7 @@ const std::vector<MenuEntry>& mainMenuEntries()
         {"NIdent", "Параметры идентификации", "NWorkPar"},
         {"NContrName", "Наименование контроллера", "NWorkPar"},
         {"NSysPar", "Системные параметры", "NWorkPar"},
+        {"NFlowComputers", "Параметры вычислителей", "NWorkPar"},
         {"NAccess", "Доступ пользователей к таблицам параметров", "NWorkPar"},
         {"NContrDt", "Дата и время", ""},
         {"NHelp", "Помощь", ""},

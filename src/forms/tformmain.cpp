@@ -12,6 +12,7 @@
 #include "forms/tformconnect.h"
 #include "forms/tformcontrname.h"
 #include "forms/tformdt.h"
+#include "forms/tformfloulist.h"
 #include "forms/tformident.h"
 #include "forms/tformshortuspass.h"
 #include "forms/tformsys.h"
@@ -87,6 +88,7 @@ void TFormMain::connectCommands()
     on("NAccess", [this] { controllerCommands().userAccess(); });
     on("NIdent", [this] { controllerCommands().identification(); });
     on("NContrName", [this] { controllerCommands().controllerName(); });
+    on("NFlowComputers", [this] { controllerCommands().flowComputers(); });
     on("NSysPar", [this] {
         controllerCommands().systemParameters();
         // The moisture-meter items follow byte 8 as the controller now holds it.
@@ -223,6 +225,12 @@ std::optional<QString> TFormMain::editControllerName(const QString& name)
 bool TFormMain::editSystemParameters(std::span<std::uint8_t> systemParameters)
 {
     TFormSys dialog(systemParameters, TableEditing::Controller, *person_, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool TFormMain::editFlowComputers(FlowComputerList& list)
+{
+    TFormFlouList dialog(list, TableEditing::Controller, *person_, this);
     return dialog.exec() == QDialog::Accepted;
 }
 

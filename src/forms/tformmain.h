@@ -67,6 +67,7 @@ private:
     void showIdentification(std::span<const std::uint8_t> identification) override;
     std::optional<QString> editControllerName(const QString& name) override;
     bool editSystemParameters(std::span<std::uint8_t> systemParameters) override;
+    bool editFlowComputers(FlowComputerList& list) override;
     void startMessageTimer() override;
 
     AppState& state_;

@@ -312,4 +312,64 @@ TEST_F(ControllerCommandsOnSimulator, RefusedSystemParametersLeaveTheImageAsTheC
     EXPECT_EQ(link->moistureMeter, 1);
 }
 
+FlowComputer flowComputer(std::uint8_t address, const QByteArray& password)
+{
+    FlowComputer record;
+    record.address = address;
+    record.type = 2;
+    record.pipelines = 0x03;
+    std::copy(password.cbegin(), password.cend(), record.password.begin());
+    return record;
+}
+
+TEST_F(ControllerCommandsOnSimulator, AnAddedFlowComputerIsWrittenWholeWithItsPasswordOnly)
+{
+    start();
+    windows.flowComputerEdit = [](FlowComputerList& list) { list.add(flowComputer(9, "NEW-PASSWORD    ")); };
+    commands().flowComputers();
+    EXPECT_EQ(link->reads(), (Ranges{{9, 0, 8}, {17, 0, 2}, {18, 0, 2}, {19, 0, 2}, {20, 0, 2}}));
+    ASSERT_EQ(windows.shownFlowComputers.size(), 2U);
+    EXPECT_EQ(windows.shownFlowComputers[1].address, 2);
+    EXPECT_EQ(link->writes(), (Ranges{{9, 0, 1}, {17, 2, 1}, {18, 2, 1}, {19, 2, 1}, {20, 2, 1}, {13, 2, 1}}));
+    EXPECT_EQ(link->server().table(18).left(3), QByteArray::fromHex("010209"));
+    EXPECT_EQ(link->server().table(13).mid(32, 16), "NEW-PASSWORD    ");
+    EXPECT_EQ(link->server().table(13).left(4), "VRG1") << "a password not retyped is never written";
+}
+
+TEST_F(ControllerCommandsOnSimulator, AChangedAddressIsTheOnlyFieldWritten)
+{
+    start();
+    windows.flowComputerEdit = [](FlowComputerList& list) {
+        FlowComputer second = list.computers()[1];
+        second.address = 30;
+        list.change(1, second);
+    };
+    commands().flowComputers();
+    EXPECT_EQ(link->writes(), (Ranges{{18, 1, 1}}));
+    EXPECT_EQ(link->server().table(18).left(2), QByteArray::fromHex("011e"));
+}
+
+TEST_F(ControllerCommandsOnSimulator, ARemovedFlowComputerLowersTheCountAndTheTemperatureSource)
+{
+    SimControllerOptions controller = controllerTenMinutesBehind();
+    controller.flowComputers = 3;
+    start(controller);
+    link->image.table(9)[6] = 2;
+    ASSERT_TRUE(link->layer.writeFields({9, 6, 1}));
+    link->forgetRequests();
+    windows.flowComputerEdit = [](FlowComputerList& list) { list.remove(2); };
+    commands().flowComputers();
+    EXPECT_EQ(link->writes(), (Ranges{{9, 0, 7}}));
+    EXPECT_EQ(link->server().table(9)[0], 2);
+    EXPECT_EQ(link->server().table(9)[6], 0);
+}
+
+TEST_F(ControllerCommandsOnSimulator, FlowComputersLeftUnconfirmedWriteNothing)
+{
+    start();
+    commands().flowComputers();
+    EXPECT_EQ(windows.shownFlowComputers.size(), 2U);
+    EXPECT_TRUE(link->writes().empty());
+}
+
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <cstring>
+#include <functional>
 
 inline QByteArray bytesOf(std::span<const std::uint8_t> bytes)
 {
@@ -79,6 +80,18 @@ public:
         if (!systemParameters)
             return false;
         std::memcpy(table.data(), systemParameters->constData(), table.size());
+        return true;
+    }
+
+    // The flow-computer window: what the operator does to the list (none: "Отменить").
+    std::function<void(FlowComputerList&)> flowComputerEdit;
+    std::vector<FlowComputer> shownFlowComputers;
+    bool editFlowComputers(FlowComputerList& list) override
+    {
+        shownFlowComputers = list.computers();
+        if (!flowComputerEdit)
+            return false;
+        flowComputerEdit(list);
         return true;
     }
 };
