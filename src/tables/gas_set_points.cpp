@@ -4,8 +4,8 @@
 
 namespace {
 
-// Values typed at the displayed precision may fall just outside a bound that is
-// not exactly representable; the controller allows this much.
+// A value typed at the displayed precision may fall just outside a bound that
+// single precision cannot hold exactly; this much beyond a bound is let through.
 constexpr float Tolerance = 0.00001f;
 
 QString formatted(float value, int decimals)

@@ -86,10 +86,6 @@ TEST(GasSetPoints, EachModeEditsItsOwnTable)
     EXPECT_EQ(setPointCaption(GasSetPoint::Zone), "Параметры газа. Зона нечувствительности изменений");
     EXPECT_EQ(setPointCaption(GasSetPoint::UpperWarning), "Верхняя предупредительная уставка параметра газа");
     EXPECT_EQ(setPointCaption(GasSetPoint::LowerLimit), "Нижний предел знач. парам. газа, допускаемого к записи в ВРГ");
-    // The modes differ in decimals: the sum of the fractions has 0 in the upper warning only.
-    EXPECT_EQ(gasParamRanges(GasSetPoint::UpperWarning)[15].decimals, 0);
-    EXPECT_EQ(gasParamRanges(GasSetPoint::LowerLimit)[15].decimals, 1);
-    EXPECT_EQ(gasParamRanges(GasSetPoint::Zone)[Propane].lowest, 0.0001f);
 }
 
 TEST(GasSetPoints, BoundsAreWidenedBy0_00001InSinglePrecision)
