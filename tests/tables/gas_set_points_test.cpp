@@ -105,6 +105,8 @@ TEST(GasSetPoints, BoundsAreWidenedBy0_00001InSinglePrecision)
     typed = shownTexts(GasSetPoint::LowerWarning, table);
     typed[Density] = "0.65999";
     EXPECT_EQ(applied(GasSetPoint::LowerWarning, typed, table).first, std::nullopt);
+    typed[Density] = "1.050009";
+    EXPECT_EQ(applied(GasSetPoint::LowerWarning, typed, table).first, std::nullopt);
     typed[Density] = "1.0500101";
     EXPECT_EQ(applied(GasSetPoint::LowerWarning, typed, table).first, outOfRange(" Абсолютная плотность"));
 }
