@@ -134,14 +134,39 @@ void ControllerCommands::controllerName()
 
 void ControllerCommands::systemParameters()
 {
-    RequestLayer layer(context_);
-    if (!layer.readFields(systemParameterFields))
-        return;
-    const QByteArray asRead = context_.image.copyOf(systemParameterFields);
-    if (!windows_.editSystemParameters(context_.image.fields(systemParameterFields)))
-        return;
-    if (writeChanges(systemParameterFields, asRead))
+    if (editAndWrite(systemParameterFields,
+                     [this](std::span<std::uint8_t> table) { return windows_.editSystemParameters(table); }))
         TableEffects::takeSystemParameters(context_);
+}
+
+void ControllerCommands::gasParamWriting()
+{
+    editAndWrite({TableNumber::GasParamWriting, 0, GasParameterCount},
+                 [this](std::span<std::uint8_t> table) { return windows_.editGasParamWriting(table); });
+}
+
+void ControllerCommands::setPoints(GasSetPoint setPoint)
+{
+    editAndWrite({static_cast<std::uint8_t>(tableNumber(setPoint)), 0, GasParameterCount},
+                 [this, setPoint](std::span<std::uint8_t> table) { return windows_.editSetPoints(setPoint, table); });
+}
+
+void ControllerCommands::hourlyMeanPeriod()
+{
+    editAndWrite({TableNumber::HourlyMeanPeriod, 0, 2},
+                 [this](std::span<std::uint8_t> table) { return windows_.editHourlyMeanPeriod(table); });
+}
+
+bool ControllerCommands::editAndWrite(const FieldRange& range, const std::function<bool(std::span<std::uint8_t>)>& edit)
+{
+    if (!RequestLayer(context_).readFields(range))
+        return false;
+    const QByteArray asRead = context_.image.copyOf(range);
+    if (edit(context_.image.fields(range)))
+        return writeChanges(range, asRead);
+    // A dialog left without confirming leaves nothing behind.
+    context_.image.assign(range, asRead);
+    return false;
 }
 
 void ControllerCommands::flowComputers()

@@ -3,9 +3,11 @@
 #include "app/pc_clock.h"
 #include "exchange/request_context.h"
 #include "tables/flow_computers.h"
+#include "tables/gas_param_range.h"
 
 #include <QDateTime>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -31,6 +33,10 @@ public:
     virtual std::optional<QString> editControllerName(const QString& name) = 0;
     // The system-parameters window edits table 6 in place; true when the operator confirmed.
     virtual bool editSystemParameters(std::span<std::uint8_t> systemParameters) = 0;
+    // The gas-parameter dialogs edit their table in place; true when the operator confirmed.
+    virtual bool editGasParamWriting(std::span<std::uint8_t> table) = 0;
+    virtual bool editSetPoints(GasSetPoint setPoint, std::span<std::uint8_t> table) = 0;
+    virtual bool editHourlyMeanPeriod(std::span<std::uint8_t> table) = 0;
     // The flow-computer list, edited in place; true when the operator confirmed it.
     virtual bool editFlowComputers(FlowComputerList& list) = 0;
     // Panel 2 holds a transient text: the message timer clears it a while later.
@@ -61,8 +67,17 @@ public:
     // "Параметры вычислителей": the flow-computer list changed; the count, the
     // changed fields of tables 17 to 20 and the retyped passwords written.
     void flowComputers();
+    // "Необходимость записи значений параметров газа в ВРГ" (table 21), the five
+    // set-point commands (tables 22 to 26) and "Период записи средних за час
+    // значений параметров газа в ВРГ" (table 28): the changed fields written.
+    void gasParamWriting();
+    void setPoints(GasSetPoint setPoint);
+    void hourlyMeanPeriod();
 
 private:
+    // Reads `range`, lets `edit` change it in place and writes the fields it
+    // changed; true when something confirmed was written (or nothing needed to be).
+    bool editAndWrite(const FieldRange& range, const std::function<bool(std::span<std::uint8_t>)>& edit);
     // Writes the fields of `range` that differ from `asRead`; a write that fails
     // puts `asRead` back, so that the image holds what the controller does.
     bool writeChanges(const FieldRange& range, const QByteArray& asRead);

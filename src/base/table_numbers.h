@@ -21,4 +21,6 @@ inline constexpr std::uint8_t FlowComputerTypes = 17;
 inline constexpr std::uint8_t FlowComputerAddresses = 18;
 inline constexpr std::uint8_t FlowComputerPipelines = 19;
 inline constexpr std::uint8_t FlowComputerByteOrders = 20;
+inline constexpr std::uint8_t GasParamWriting = 21; // whether each gas parameter goes to the flow computers
+inline constexpr std::uint8_t HourlyMeanPeriod = 28;
 } // namespace TableNumber

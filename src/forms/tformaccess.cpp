@@ -1,5 +1,6 @@
 #include "forms/tformaccess.h"
 
+#include "base/byte_view.h"
 #include "base/operator.h"
 #include "forms/tformuspass.h"
 #include "forms/user_level_list.h"
@@ -21,7 +22,7 @@ TFormAccess::TFormAccess(std::span<std::uint8_t> userTable, const QString& accep
     setFixedSize(432, 564);
     // Slots beyond a short table read as free.
     for (int slot = 0; slot < userSlots; ++slot)
-        copy_ += userAt(QByteArrayView(userTable.data(), userTable.size()), slot).bytes();
+        copy_ += userAt(byteView(userTable), slot).bytes();
 
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);

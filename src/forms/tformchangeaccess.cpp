@@ -1,5 +1,6 @@
 #include "forms/tformchangeaccess.h"
 
+#include "base/byte_view.h"
 #include "base/operator.h"
 #include "forms/user_level_list.h"
 #include "forms/user_secret_fields.h"
@@ -73,7 +74,7 @@ TFormChangeAccess::TFormChangeAccess(std::span<std::uint8_t> userTable, Operator
 
 void TFormChangeAccess::showSlot(int slot)
 {
-    const UserRecord user = userAt(QByteArrayView(table_.data(), table_.size()), slot);
+    const UserRecord user = userAt(byteView(table_), slot);
     name_->setText(shownName(user));
     showUserLevel(level_, user.level());
     secrets_->clearAll();

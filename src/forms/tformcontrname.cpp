@@ -1,8 +1,8 @@
 #include "forms/tformcontrname.h"
 
+#include "forms/table_dialog_parts.h"
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,15 +20,7 @@ TFormContrName::TFormContrName(const QString& name, TableEditing editing, QWidge
     name_->setObjectName(QStringLiteral("name"));
     name_->setMaxLength(NameLength);
     layout->addWidget(name_);
-    auto* buttons = new QHBoxLayout;
-    auto* accept = new QPushButton(acceptCaption(editing), this);
-    auto* cancel = new QPushButton(QStringLiteral("Отменить"), this);
-    connect(accept, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addStretch();
-    buttons->addWidget(accept);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    layout->addLayout(acceptCancelRow(*this, editing, [this] { accept(); }));
 }
 
 QString TFormContrName::name() const

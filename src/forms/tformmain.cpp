@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/engine_credentials.h"
 #include "app/modem_connection.h"
+#include "base/byte_view.h"
 #include "forms/main_menu_bar.h"
 #include "forms/main_status_bars.h"
 #include "forms/modem_panel.h"
@@ -11,9 +12,12 @@
 #include "forms/tformchangeaccess.h"
 #include "forms/tformconnect.h"
 #include "forms/tformcontrname.h"
+#include "forms/tformdistr.h"
 #include "forms/tformdt.h"
 #include "forms/tformfloulist.h"
 #include "forms/tformident.h"
+#include "forms/tformlimits.h"
+#include "forms/tformprzdistr.h"
 #include "forms/tformshortuspass.h"
 #include "forms/tformsys.h"
 #include "forms/tformtableinfo.h"
@@ -89,6 +93,13 @@ void TFormMain::connectCommands()
     on("NIdent", [this] { controllerCommands().identification(); });
     on("NContrName", [this] { controllerCommands().controllerName(); });
     on("NFlowComputers", [this] { controllerCommands().flowComputers(); });
+    on("NPrzDistr", [this] { controllerCommands().gasParamWriting(); });
+    on("NZone", [this] { controllerCommands().setPoints(GasSetPoint::Zone); });
+    on("NLowerWarning", [this] { controllerCommands().setPoints(GasSetPoint::LowerWarning); });
+    on("NUpperWarning", [this] { controllerCommands().setPoints(GasSetPoint::UpperWarning); });
+    on("NLowerLimit", [this] { controllerCommands().setPoints(GasSetPoint::LowerLimit); });
+    on("NUpperLimit", [this] { controllerCommands().setPoints(GasSetPoint::UpperLimit); });
+    on("NDistr", [this] { controllerCommands().hourlyMeanPeriod(); });
     on("NSysPar", [this] {
         controllerCommands().systemParameters();
         // The moisture-meter items follow byte 8 as the controller now holds it.
@@ -191,10 +202,7 @@ std::optional<std::int16_t> TFormMain::chooseClockCorrection(std::span<const std
                                                              std::span<const std::uint8_t> systemParameters,
                                                              const QDateTime& pcNow)
 {
-    const auto bytes = [](std::span<const std::uint8_t> table) {
-        return QByteArrayView(table.data(), static_cast<qsizetype>(table.size()));
-    };
-    TFormDt dialog(bytes(dateTime), bytes(systemParameters), pcNow, *person_, this);
+    TFormDt dialog(byteView(dateTime), byteView(systemParameters), pcNow, *person_, this);
     dialog.exec();
     return dialog.correction();
 }
@@ -209,8 +217,7 @@ std::optional<int> TFormMain::changeUser(std::span<std::uint8_t> userTable)
 
 void TFormMain::showIdentification(std::span<const std::uint8_t> identification)
 {
-    TFormIdent dialog(QByteArrayView(identification.data(), static_cast<qsizetype>(identification.size())), false,
-                      this);
+    TFormIdent dialog(byteView(identification), false, this);
     dialog.exec();
 }
 
@@ -231,6 +238,24 @@ bool TFormMain::editSystemParameters(std::span<std::uint8_t> systemParameters)
 bool TFormMain::editFlowComputers(FlowComputerList& list)
 {
     TFormFlouList dialog(list, TableEditing::Controller, *person_, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool TFormMain::editGasParamWriting(std::span<std::uint8_t> table)
+{
+    TFormPrzDistr dialog(table, TableEditing::Controller, *person_, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool TFormMain::editSetPoints(GasSetPoint setPoint, std::span<std::uint8_t> table)
+{
+    TFormLimits dialog(setPoint, table, TableEditing::Controller, *person_, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool TFormMain::editHourlyMeanPeriod(std::span<std::uint8_t> table)
+{
+    TFormDistr dialog(table, TableEditing::Controller, *person_, this);
     return dialog.exec() == QDialog::Accepted;
 }
 

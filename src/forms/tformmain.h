@@ -68,6 +68,9 @@ private:
     std::optional<QString> editControllerName(const QString& name) override;
     bool editSystemParameters(std::span<std::uint8_t> systemParameters) override;
     bool editFlowComputers(FlowComputerList& list) override;
+    bool editGasParamWriting(std::span<std::uint8_t> table) override;
+    bool editSetPoints(GasSetPoint setPoint, std::span<std::uint8_t> table) override;
+    bool editHourlyMeanPeriod(std::span<std::uint8_t> table) override;
     void startMessageTimer() override;
 
     AppState& state_;

@@ -1,16 +1,15 @@
 #include "forms/tformsys.h"
 
-#include "base/operator.h"
+#include "base/byte_view.h"
 #include "forms/switch_group.h"
+#include "forms/table_dialog_parts.h"
 #include "tables/system_parameters.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 constexpr int DialogWidth = 772;
@@ -22,8 +21,7 @@ TFormSys::TFormSys(std::span<std::uint8_t> table, TableEditing editing, Operator
 {
     setWindowTitle(QStringLiteral("Системные параметры контроллера"));
     resize(DialogWidth, DialogHeight);
-    const SystemParameterChoices choices = systemParameterChoices(
-        QByteArrayView(reinterpret_cast<const char*>(table.data()), static_cast<qsizetype>(table.size())));
+    const SystemParameterChoices choices = systemParameterChoices(byteView(table));
 
     auto* layout = new QVBoxLayout(this);
     auto* groups = new QHBoxLayout;
@@ -50,15 +48,7 @@ TFormSys::TFormSys(std::span<std::uint8_t> table, TableEditing editing, Operator
     form->addRow(moistureMeter_);
     layout->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    auto* accept = new QPushButton(acceptCaption(editing), this);
-    auto* cancel = new QPushButton(QStringLiteral("Отменить"), this);
-    connect(accept, &QPushButton::clicked, this, &TFormSys::store);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addStretch();
-    buttons->addWidget(accept);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    layout->addLayout(acceptCancelRow(*this, editing, [this] { store(); }));
 }
 
 void TFormSys::store()
@@ -68,11 +58,6 @@ void TFormSys::store()
     choices.moistureMeter = moistureMeter_->isChecked();
     choices.summer = summer_->choice();
     choices.winter = winter_->choice();
-    QByteArray bytes(reinterpret_cast<const char*>(table_.data()), static_cast<qsizetype>(table_.size()));
-    if (const InputCheck problem = applySystemParameters(choices, bytes)) {
-        person_.message(MessageKind::InputError, problem->line1, problem->line2);
-        return;
-    }
-    std::copy(bytes.cbegin(), bytes.cend(), table_.begin());
-    accept();
+    if (storeChecked(table_, person_, [&](QByteArray& bytes) { return applySystemParameters(choices, bytes); }))
+        accept();
 }

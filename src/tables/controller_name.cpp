@@ -1,5 +1,6 @@
 #include "tables/controller_name.h"
 
+#include "base/byte_view.h"
 #include "base/controller_charset.h"
 #include "base/table_numbers.h"
 #include "base/windows1251.h"
@@ -11,17 +12,12 @@ namespace {
 
 constexpr int FieldLength = 20;
 
-QByteArrayView bytesOf(std::span<const std::uint8_t> bytes)
-{
-    return QByteArrayView(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-}
-
 template <typename Convert> void convert(ParamImage& image, Convert conversion)
 {
     if (!Identification(image.table(TableNumber::Identification)).nameInCodePage866())
         return;
     const std::span<std::uint8_t> name = image.table(TableNumber::ControllerName);
-    const QByteArray converted = conversion(bytesOf(name));
+    const QByteArray converted = conversion(byteView(name));
     std::copy(converted.begin(), converted.end(), name.begin());
 }
 
@@ -42,7 +38,7 @@ void toController(ParamImage& image)
 QString shown(const ParamImage& image)
 {
     // Only blanks pad the field; other characters belong to the name.
-    const QString name = fromWindows1251(bytesOf(image.table(TableNumber::ControllerName)));
+    const QString name = fromWindows1251(byteView(image.table(TableNumber::ControllerName)));
     qsizetype begin = 0, end = name.size();
     while (begin < end && name[begin] == QLatin1Char(' '))
         ++begin;

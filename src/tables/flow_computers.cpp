@@ -1,5 +1,6 @@
 #include "tables/flow_computers.h"
 
+#include "base/byte_view.h"
 #include "base/common_texts.h"
 #include "base/table_numbers.h"
 #include "base/windows1251.h"
@@ -24,7 +25,7 @@ int clampedCount(int count)
 
 QString textOf(std::span<const std::uint8_t> bytes)
 {
-    return fromWindows1251(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()))).trimmed();
+    return fromWindows1251(byteView(bytes)).trimmed();
 }
 
 // `text` blank-padded into `bytes`, cut at their length.

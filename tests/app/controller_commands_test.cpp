@@ -372,4 +372,33 @@ TEST_F(ControllerCommandsOnSimulator, FlowComputersLeftUnconfirmedWriteNothing)
     EXPECT_TRUE(link->writes().empty());
 }
 
+TEST_F(ControllerCommandsOnSimulator, ASetPointChangedInOneRowWritesThatFieldOnly)
+{
+    start();
+    link->layer.readFields({23, 0, 20});
+    QByteArray edited = link->server().table(23);
+    edited[8 * 4] = 0x11; // methane's lower warning, lowest byte
+    windows.gasTableEdit = edited;
+    commands().setPoints(GasSetPoint::LowerWarning);
+    EXPECT_EQ(windows.shownSetPoint, GasSetPoint::LowerWarning);
+    EXPECT_EQ(link->writes(), (Ranges{{23, 8, 1}}));
+    EXPECT_EQ(link->server().table(23), edited);
+}
+
+TEST_F(ControllerCommandsOnSimulator, TheWriteFlagsAndThePeriodTablesAreReadAndWrittenWhole)
+{
+    start();
+    windows.gasTableEdit = QByteArray::fromHex("0600");
+    commands().hourlyMeanPeriod();
+    EXPECT_EQ(link->reads(), (Ranges{{28, 0, 2}}));
+    EXPECT_EQ(link->writes(), (Ranges{{28, 0, 1}}));
+    EXPECT_EQ(link->server().table(28).left(2), QByteArray::fromHex("0600"));
+
+    link->forgetRequests();
+    windows.gasTableEdit.reset();
+    commands().gasParamWriting();
+    EXPECT_EQ(link->reads(), (Ranges{{21, 0, 20}}));
+    EXPECT_TRUE(link->writes().empty()) << "a dialog left unconfirmed writes nothing";
+}
+
 } // namespace

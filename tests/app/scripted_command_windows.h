@@ -3,6 +3,7 @@
 #include "app/controller_commands.h"
 
 #include <QByteArray>
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -82,6 +83,24 @@ public:
         std::memcpy(table.data(), systemParameters->constData(), table.size());
         return true;
     }
+
+    // The gas-parameter windows: the bytes each stores into its table (none: "Отменить").
+    std::optional<QByteArray> gasTableEdit;
+    std::optional<GasSetPoint> shownSetPoint;
+    bool editGasTable(std::span<std::uint8_t> table)
+    {
+        if (!gasTableEdit)
+            return false;
+        std::memcpy(table.data(), gasTableEdit->constData(), std::min<std::size_t>(table.size(), gasTableEdit->size()));
+        return true;
+    }
+    bool editGasParamWriting(std::span<std::uint8_t> table) override { return editGasTable(table); }
+    bool editSetPoints(GasSetPoint setPoint, std::span<std::uint8_t> table) override
+    {
+        shownSetPoint = setPoint;
+        return editGasTable(table);
+    }
+    bool editHourlyMeanPeriod(std::span<std::uint8_t> table) override { return editGasTable(table); }
 
     // The flow-computer window: what the operator does to the list (none: "Отменить").
     std::function<void(FlowComputerList&)> flowComputerEdit;
