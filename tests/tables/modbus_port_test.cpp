@@ -64,6 +64,7 @@ TEST(ModbusPort, AddressAndTimeOutAreCheckedAfterEveryChoice)
     fields.parity = -1;
     EXPECT_EQ(refusal(Chromatograph, fields, NewChromatograph), PortChoice::notAllEntered());
     fields = valid;
+    fields.address = "7"; // valid, yet not stored
     fields.answerTimeout = "256";
     EXPECT_EQ(refusal(Chromatograph, fields, NewChromatograph), timeout);
 
