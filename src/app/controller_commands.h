@@ -4,6 +4,7 @@
 #include "exchange/request_context.h"
 #include "tables/flow_computers.h"
 #include "tables/gas_param_range.h"
+#include "tables/modbus_port.h"
 
 #include <QDateTime>
 #include <cstdint>
@@ -37,6 +38,12 @@ public:
     virtual bool editGasParamWriting(std::span<std::uint8_t> table) = 0;
     virtual bool editSetPoints(GasSetPoint setPoint, std::span<std::uint8_t> table) = 0;
     virtual bool editHourlyMeanPeriod(std::span<std::uint8_t> table) = 0;
+    // The port dialogs edit their table in place; true when the operator confirmed.
+    // The upper-level port's rate is offered only when `rateEditable`.
+    virtual bool editUpperLevelPort(std::span<std::uint8_t> table, bool rateEditable) = 0;
+    virtual bool editModbusPort(ModbusInstrument instrument, std::span<std::uint8_t> table) = 0;
+    virtual bool editFlowComputerPort(std::span<std::uint8_t> table) = 0;
+    virtual bool editEthernetPort(std::span<std::uint8_t> table) = 0;
     // The flow-computer list, edited in place; true when the operator confirmed it.
     virtual bool editFlowComputers(FlowComputerList& list) = 0;
     // Panel 2 holds a transient text: the message timer clears it a while later.
@@ -70,6 +77,13 @@ public:
     // "Необходимость записи значений параметров газа в ВРГ" (table 21), the five
     // set-point commands (tables 22 to 26) and "Период записи средних за час
     // значений параметров газа в ВРГ" (table 28): the changed fields written.
+    // The port commands: table 3 (the controller then answers at the address and
+    // rate written, and the link follows it), tables 14 and 15, table 9 (a
+    // raised count leads into the flow-computer list, or writes nothing) and 29.
+    void upperLevelPort();
+    void modbusPort(ModbusInstrument instrument);
+    void flowComputerPort();
+    void ethernetPort();
     void gasParamWriting();
     void setPoints(GasSetPoint setPoint);
     void hourlyMeanPeriod();
@@ -77,6 +91,10 @@ public:
 private:
     // Reads `range`, lets `edit` change it in place and writes the fields it
     // changed; true when something confirmed was written (or nothing needed to be).
+    // The flow-computer list of `shownCount` records read, edited and written
+    // with table 9 (`portAsRead` as the controller held it) when confirmed; the
+    // controller held `heldCount` records. False when left unconfirmed or unread.
+    bool editFlowComputerList(int heldCount, int shownCount, const QByteArray& portAsRead);
     bool editAndWrite(const FieldRange& range, const std::function<bool(std::span<std::uint8_t>)>& edit);
     // Writes the fields of `range` that differ from `asRead`; a write that fails
     // puts `asRead` back, so that the image holds what the controller does.

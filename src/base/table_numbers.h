@@ -23,4 +23,5 @@ inline constexpr std::uint8_t FlowComputerPipelines = 19;
 inline constexpr std::uint8_t FlowComputerByteOrders = 20;
 inline constexpr std::uint8_t GasParamWriting = 21; // whether each gas parameter goes to the flow computers
 inline constexpr std::uint8_t HourlyMeanPeriod = 28;
+inline constexpr std::uint8_t EthernetPort = 29;
 } // namespace TableNumber

@@ -3,8 +3,13 @@
 #include "base/byte_view.h"
 #include "base/operator.h"
 
+#include "forms/integer_key_filter.h"
+
+#include <QComboBox>
 #include <QDialog>
+#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
 
@@ -19,6 +24,36 @@ QHBoxLayout* acceptCancelRow(QDialog& dialog, TableEditing editing, const std::f
     row->addWidget(accept);
     row->addWidget(cancel);
     return row;
+}
+
+QComboBox* addChoiceRow(QFormLayout& form, const QString& label, const QStringList& items, int selected,
+                        const QString& name)
+{
+    auto* list = new QComboBox(form.parentWidget());
+    list->setObjectName(name);
+    list->addItems(items);
+    list->setCurrentIndex(selected >= 0 && selected < list->count() ? selected : -1);
+    form.addRow(label, list);
+    return list;
+}
+
+QComboBox* addTypedChoiceRow(QFormLayout& form, const QString& label, const QStringList& items, const QString& text,
+                             const QString& name)
+{
+    QComboBox* list = addChoiceRow(form, label, items, -1, name);
+    list->setEditable(true);
+    list->setCurrentText(text);
+    return list;
+}
+
+QLineEdit* addNumberRow(QFormLayout& form, const QString& label, const QString& text, int digits, const QString& name)
+{
+    auto* field = new QLineEdit(text, form.parentWidget());
+    field->setObjectName(name);
+    field->setMaxLength(digits);
+    IntegerKeyFilter::install(field);
+    form.addRow(label, field);
+    return field;
 }
 
 bool storeChecked(std::span<std::uint8_t> table, Operator& person, const std::function<InputCheck(QByteArray&)>& apply)

@@ -4,18 +4,32 @@
 #include "tables/table_editing.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <span>
 
 class Operator;
+class QComboBox;
 class QDialog;
+class QFormLayout;
 class QHBoxLayout;
+class QLineEdit;
+class QWidget;
 
 // What the table dialogs share.
 
 // The accepting button (named by where the edits go) and "Отменить", at the right.
 QHBoxLayout* acceptCancelRow(QDialog& dialog, TableEditing editing, const std::function<void()>& accepted);
+
+// A list row of a form: `selected` is an item index, -1 for none.
+QComboBox* addChoiceRow(QFormLayout& form, const QString& label, const QStringList& items, int selected,
+                        const QString& name);
+// A list that also takes a number typed into it, showing `text`.
+QComboBox* addTypedChoiceRow(QFormLayout& form, const QString& label, const QStringList& items, const QString& text,
+                             const QString& name);
+// A field of digits only.
+QLineEdit* addNumberRow(QFormLayout& form, const QString& label, const QString& text, int digits, const QString& name);
 
 // Applies the dialog's rule to a copy of `table`: a refusal is told to the
 // operator and leaves `table` as it was; otherwise `table` takes the result.

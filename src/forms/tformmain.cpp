@@ -10,8 +10,12 @@
 #include "forms/qt_operator.h"
 #include "forms/tformaccess.h"
 #include "forms/tformchangeaccess.h"
+#include "forms/tformconeth.h"
+#include "forms/tformconmodbus.h"
 #include "forms/tformconnect.h"
 #include "forms/tformcontrname.h"
+#include "forms/tformconvich.h"
+#include "forms/tformconvu.h"
 #include "forms/tformdistr.h"
 #include "forms/tformdt.h"
 #include "forms/tformfloulist.h"
@@ -93,6 +97,11 @@ void TFormMain::connectCommands()
     on("NIdent", [this] { controllerCommands().identification(); });
     on("NContrName", [this] { controllerCommands().controllerName(); });
     on("NFlowComputers", [this] { controllerCommands().flowComputers(); });
+    on("NConnVU", [this] { controllerCommands().upperLevelPort(); });
+    on("NConnHGC", [this] { controllerCommands().modbusPort(ModbusInstrument::Chromatograph); });
+    on("NConnWMT", [this] { controllerCommands().modbusPort(ModbusInstrument::MoistureMeter); });
+    on("NConnVich", [this] { controllerCommands().flowComputerPort(); });
+    on("NConnEth", [this] { controllerCommands().ethernetPort(); });
     on("NPrzDistr", [this] { controllerCommands().gasParamWriting(); });
     on("NZone", [this] { controllerCommands().setPoints(GasSetPoint::Zone); });
     on("NLowerWarning", [this] { controllerCommands().setPoints(GasSetPoint::LowerWarning); });
@@ -238,6 +247,30 @@ bool TFormMain::editSystemParameters(std::span<std::uint8_t> systemParameters)
 bool TFormMain::editFlowComputers(FlowComputerList& list)
 {
     TFormFlouList dialog(list, TableEditing::Controller, *person_, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool TFormMain::editUpperLevelPort(std::span<std::uint8_t> table, bool rateEditable)
+{
+    TFormConVU dialog(table, rateEditable, TableEditing::Controller, *person_, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool TFormMain::editModbusPort(ModbusInstrument instrument, std::span<std::uint8_t> table)
+{
+    ModbusPortDialog dialog(instrument, table, TableEditing::Controller, *person_, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool TFormMain::editFlowComputerPort(std::span<std::uint8_t> table)
+{
+    TFormConVich dialog(table, TableEditing::Controller, *person_, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool TFormMain::editEthernetPort(std::span<std::uint8_t> table)
+{
+    TFormConEth dialog(table, TableEditing::Controller, *person_, this);
     return dialog.exec() == QDialog::Accepted;
 }
 

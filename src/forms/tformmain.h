@@ -68,6 +68,10 @@ private:
     std::optional<QString> editControllerName(const QString& name) override;
     bool editSystemParameters(std::span<std::uint8_t> systemParameters) override;
     bool editFlowComputers(FlowComputerList& list) override;
+    bool editUpperLevelPort(std::span<std::uint8_t> table, bool rateEditable) override;
+    bool editModbusPort(ModbusInstrument instrument, std::span<std::uint8_t> table) override;
+    bool editFlowComputerPort(std::span<std::uint8_t> table) override;
+    bool editEthernetPort(std::span<std::uint8_t> table) override;
     bool editGasParamWriting(std::span<std::uint8_t> table) override;
     bool editSetPoints(GasSetPoint setPoint, std::span<std::uint8_t> table) override;
     bool editHourlyMeanPeriod(std::span<std::uint8_t> table) override;

@@ -378,7 +378,7 @@ TEST_F(ControllerCommandsOnSimulator, ASetPointChangedInOneRowWritesThatFieldOnl
     link->layer.readFields({23, 0, 20});
     QByteArray edited = link->server().table(23);
     edited[8 * 4] = 0x11; // methane's lower warning, lowest byte
-    windows.gasTableEdit = edited;
+    windows.tableEdit = edited;
     commands().setPoints(GasSetPoint::LowerWarning);
     EXPECT_EQ(windows.shownSetPoint, GasSetPoint::LowerWarning);
     EXPECT_EQ(link->writes(), (Ranges{{23, 8, 1}}));
@@ -388,17 +388,90 @@ TEST_F(ControllerCommandsOnSimulator, ASetPointChangedInOneRowWritesThatFieldOnl
 TEST_F(ControllerCommandsOnSimulator, TheWriteFlagsAndThePeriodTablesAreReadAndWrittenWhole)
 {
     start();
-    windows.gasTableEdit = QByteArray::fromHex("0600");
+    windows.tableEdit = QByteArray::fromHex("0600");
     commands().hourlyMeanPeriod();
     EXPECT_EQ(link->reads(), (Ranges{{28, 0, 2}}));
     EXPECT_EQ(link->writes(), (Ranges{{28, 0, 1}}));
     EXPECT_EQ(link->server().table(28).left(2), QByteArray::fromHex("0600"));
 
     link->forgetRequests();
-    windows.gasTableEdit.reset();
+    windows.tableEdit.reset();
     commands().gasParamWriting();
     EXPECT_EQ(link->reads(), (Ranges{{21, 0, 20}}));
     EXPECT_TRUE(link->writes().empty()) << "a dialog left unconfirmed writes nothing";
+}
+
+TEST_F(ControllerCommandsOnSimulator, AfterTable3IsWrittenTheNextRequestGoesToTheNewAddress)
+{
+    start();
+    ASSERT_TRUE(link->layer.readFields({0, 0, 18}));
+    QByteArray port = link->server().table(3);
+    port[0] = 5;
+    windows.tableEdit = port;
+    commands().upperLevelPort();
+    EXPECT_EQ(windows.shownRateEditable, false) << "over TCP the rate cannot follow the controller";
+    EXPECT_EQ(link->writes(), (Ranges{{3, 0, 1}}));
+    EXPECT_EQ(link->engine.address(), 5);
+    link->forgetRequests();
+    ASSERT_TRUE(link->layer.readFields({0, 0, 18}));
+    EXPECT_EQ(static_cast<std::uint8_t>(link->frames().last()[1]), 5);
+}
+
+TEST_F(ControllerCommandsOnSimulator, ChangingOnlyTheGatewayWritesField2)
+{
+    start();
+    QByteArray ethernet = link->server().table(29);
+    ethernet[11] = 0x7F;
+    windows.tableEdit = ethernet;
+    commands().ethernetPort();
+    EXPECT_EQ(link->reads(), (Ranges{{29, 0, 7}}));
+    EXPECT_EQ(link->writes(), (Ranges{{29, 2, 1}}));
+    EXPECT_EQ(link->server().table(29), ethernet);
+}
+
+TEST_F(ControllerCommandsOnSimulator, ARaisedFlowComputerCountAnsweredNoWritesNothing)
+{
+    start();
+    QByteArray port = link->server().table(9);
+    port[0] = 3;
+    windows.tableEdit = port;
+    windows.flowComputerEdit = [](FlowComputerList&) {};
+    link->person.answerNo();
+    commands().flowComputerPort();
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].line1, "Количество вычислителей не может быть увеличено");
+    EXPECT_TRUE(windows.shownFlowComputers.empty()) << "no list without a yes";
+    EXPECT_TRUE(link->writes().empty());
+    EXPECT_EQ(link->image.table(9)[0], 2) << "the image keeps what the controller holds";
+}
+
+TEST_F(ControllerCommandsOnSimulator, ARaisedCountAnsweredYesWritesThePortThenTheNewFlowComputer)
+{
+    start();
+    QByteArray port = link->server().table(9);
+    port[0] = 3;
+    windows.tableEdit = port;
+    windows.flowComputerEdit = [](FlowComputerList& list) {
+        FlowComputer third = list.computers()[2];
+        third.address = 12;
+        list.change(2, third);
+    };
+    link->person.answerYes();
+    commands().flowComputerPort();
+    ASSERT_EQ(windows.shownFlowComputers.size(), 3U);
+    EXPECT_EQ(link->writes(), (Ranges{{9, 0, 1}, {17, 2, 1}, {18, 2, 1}, {19, 2, 1}, {20, 2, 1}}));
+    EXPECT_EQ(link->server().table(18)[2], 12);
+}
+
+TEST_F(ControllerCommandsOnSimulator, AModbusPortIsReadAndWrittenForItsInstrument)
+{
+    start();
+    QByteArray moisture = link->server().table(15);
+    moisture[0] = 9;
+    windows.tableEdit = moisture;
+    commands().modbusPort(ModbusInstrument::MoistureMeter);
+    EXPECT_EQ(windows.shownInstrument, ModbusInstrument::MoistureMeter);
+    EXPECT_EQ(link->writes(), (Ranges{{15, 0, 1}}));
 }
 
 } // namespace

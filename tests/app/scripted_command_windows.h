@@ -84,23 +84,38 @@ public:
         return true;
     }
 
-    // The gas-parameter windows: the bytes each stores into its table (none: "Отменить").
-    std::optional<QByteArray> gasTableEdit;
+    // The windows that edit one table (gas parameters, ports): the bytes each
+    // stores into its table (none: "Отменить"), and what it was opened with.
+    std::optional<QByteArray> tableEdit;
     std::optional<GasSetPoint> shownSetPoint;
-    bool editGasTable(std::span<std::uint8_t> table)
+    std::optional<bool> shownRateEditable;
+    std::optional<ModbusInstrument> shownInstrument;
+    bool editTable(std::span<std::uint8_t> table)
     {
-        if (!gasTableEdit)
+        if (!tableEdit)
             return false;
-        std::memcpy(table.data(), gasTableEdit->constData(), std::min<std::size_t>(table.size(), gasTableEdit->size()));
+        std::memcpy(table.data(), tableEdit->constData(), std::min<std::size_t>(table.size(), tableEdit->size()));
         return true;
     }
-    bool editGasParamWriting(std::span<std::uint8_t> table) override { return editGasTable(table); }
+    bool editGasParamWriting(std::span<std::uint8_t> table) override { return editTable(table); }
     bool editSetPoints(GasSetPoint setPoint, std::span<std::uint8_t> table) override
     {
         shownSetPoint = setPoint;
-        return editGasTable(table);
+        return editTable(table);
     }
-    bool editHourlyMeanPeriod(std::span<std::uint8_t> table) override { return editGasTable(table); }
+    bool editHourlyMeanPeriod(std::span<std::uint8_t> table) override { return editTable(table); }
+    bool editUpperLevelPort(std::span<std::uint8_t> table, bool rateEditable) override
+    {
+        shownRateEditable = rateEditable;
+        return editTable(table);
+    }
+    bool editModbusPort(ModbusInstrument instrument, std::span<std::uint8_t> table) override
+    {
+        shownInstrument = instrument;
+        return editTable(table);
+    }
+    bool editFlowComputerPort(std::span<std::uint8_t> table) override { return editTable(table); }
+    bool editEthernetPort(std::span<std::uint8_t> table) override { return editTable(table); }
 
     // The flow-computer window: what the operator does to the list (none: "Отменить").
     std::function<void(FlowComputerList&)> flowComputerEdit;
