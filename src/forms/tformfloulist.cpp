@@ -41,6 +41,9 @@ TFormFlouList::TFormFlouList(FlowComputerList& list, TableEditing editing, Opera
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->verticalHeader()->hide();
+    grid_->setWordWrap(true);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     layout->addWidget(grid_);
 
     auto* buttons = new QHBoxLayout;
@@ -71,10 +74,13 @@ void TFormFlouList::showRows()
         for (int column = 0; column < texts.size(); ++column)
             grid_->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
+    grid_->resizeRowsToContents();
     add_->setEnabled(edited_.canAdd());
     remove_->setEnabled(edited_.canRemove());
-    const int gridHeight = (grid_->verticalHeader()->defaultSectionSize() + 1) * grid_->rowCount() + GridFrame +
-                           grid_->horizontalHeader()->sizeHint().height();
+    // The grid shows every row, however many there are.
+    int gridHeight = grid_->horizontalHeader()->sizeHint().height() + GridFrame;
+    for (int row = 0; row < grid_->rowCount(); ++row)
+        gridHeight += grid_->rowHeight(row) + 1;
     grid_->setFixedHeight(gridHeight);
     setFixedSize(DialogWidth, grid_->y() + gridHeight + BelowGrid);
 }
