@@ -65,12 +65,27 @@ QByteArrayView answerBytes(const FrameBuffer& answer, int from, int count)
     return QByteArrayView(reinterpret_cast<const char*>(answer.data()) + from, count);
 }
 
+// The time-outs are never reached here: a request ends incomplete only on an
+// error reply whose checksum is good but that ends before the error code (or,
+// after error 60, the destroyed table) it needs, a frame cut short.
+void checkCutShort(const FrameBuffer& answer, const RequestChoice& choice)
+{
+    const int length = answer[FrameOffset::Length];
+    const bool errorReply = answer[FrameOffset::Function] != (choice.function() | FrameByte::AnswerFlag);
+    fuzzCheck(errorReply && crc16(answerBytes(answer, 0, length)) == 0 &&
+                  length <= FrameOffset::DestroyedTable + FrameByte::ChecksumLength,
+              "only an error reply cut short ends a request incomplete");
+}
+
 void checkEngine(const hgcbox& engine, const RequestChoice& choice)
 {
     const ExchangeStatus status = engine.status();
     fuzzCheck(status == ExchangeStatus::Done || status == ExchangeStatus::AnswerChecksum ||
-                  status == ExchangeStatus::ControllerError || status == ExchangeStatus::Aborted,
+                  status == ExchangeStatus::ControllerError || status == ExchangeStatus::AnswerIncomplete ||
+                  status == ExchangeStatus::Aborted,
               "a line that never fails nor falls silent ends in an answer, a bad answer or the abort");
+    if (status == ExchangeStatus::AnswerIncomplete)
+        checkCutShort(engine.answerFrame(), choice);
     fuzzCheck(engine.message() == engine.errorMessage(), "the status's message is that of the last status");
     // An abort asked for before the request began names the function before it, as the engine always has.
     if (status != ExchangeStatus::Aborted)
