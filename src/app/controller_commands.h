@@ -50,7 +50,8 @@ public:
     virtual void startMessageTimer() = 0;
 };
 
-// The menu commands that open a table dialog in the middle of their exchanges.
+// The menu commands that open a table dialog in the middle of their exchanges
+// (the ports and the flow computers are in port_commands.cpp).
 // Each reads what its dialog shows, asks the windows to show it and writes what
 // the operator confirmed. A failed read ends a command silently: the request
 // layer has already told the operator.
@@ -74,9 +75,6 @@ public:
     // "Параметры вычислителей": the flow-computer list changed; the count, the
     // changed fields of tables 17 to 20 and the retyped passwords written.
     void flowComputers();
-    // "Необходимость записи значений параметров газа в ВРГ" (table 21), the five
-    // set-point commands (tables 22 to 26) and "Период записи средних за час
-    // значений параметров газа в ВРГ" (table 28): the changed fields written.
     // The port commands: table 3 (the controller then answers at the address and
     // rate written, and the link follows it), tables 14 and 15, table 9 (a
     // raised count leads into the flow-computer list, or writes nothing) and 29.
@@ -84,17 +82,20 @@ public:
     void modbusPort(ModbusInstrument instrument);
     void flowComputerPort();
     void ethernetPort();
+    // "Необходимость записи значений параметров газа в ВРГ" (table 21), the five
+    // set-point commands (tables 22 to 26) and "Период записи средних за час
+    // значений параметров газа в ВРГ" (table 28): the changed fields written.
     void gasParamWriting();
     void setPoints(GasSetPoint setPoint);
     void hourlyMeanPeriod();
 
 private:
-    // Reads `range`, lets `edit` change it in place and writes the fields it
-    // changed; true when something confirmed was written (or nothing needed to be).
     // The flow-computer list of `shownCount` records read, edited and written
     // with table 9 (`portAsRead` as the controller held it) when confirmed; the
     // controller held `heldCount` records. False when left unconfirmed or unread.
     bool editFlowComputerList(int heldCount, int shownCount, const QByteArray& portAsRead);
+    // Reads `range`, lets `edit` change it in place and writes the fields it
+    // changed; true when something confirmed was written (or nothing needed to be).
     bool editAndWrite(const FieldRange& range, const std::function<bool(std::span<std::uint8_t>)>& edit);
     // Writes the fields of `range` that differ from `asRead`; a write that fails
     // puts `asRead` back, so that the image holds what the controller does.
