@@ -1,6 +1,7 @@
 #include "dialog_widgets.h"
 #include "forms/tformfloulist.h"
 #include "forms/tformfloupar.h"
+#include "support/flow_computer_records.h"
 #include "support/scripted_operator.h"
 
 #include <gtest/gtest.h>
@@ -13,16 +14,6 @@
 #include <QTimer>
 
 namespace {
-
-FlowComputer computer(std::uint8_t address, std::uint8_t type = 0, std::uint8_t pipelines = 0x07)
-{
-    FlowComputer record;
-    record.address = address;
-    record.type = type;
-    record.pipelines = pipelines;
-    record.password.fill(' ');
-    return record;
-}
 
 // Once the modal dialog of type `Dialog` is open, does to it what `act` says.
 template <typename Dialog> void whenOpen(std::function<void(Dialog&)> act)
@@ -44,7 +35,7 @@ QString cell(QDialog& list, int row, int column)
 TEST(FlowComputerDialog, TheTypeDecidesThePipelinesOffered)
 {
     ScriptedOperator person;
-    FlowComputer record = computer(4, 1, 0x01);
+    FlowComputer record = blankPasswordComputer(4, 1, 0x01);
     TFormFlouPar dialog(record, 1, person);
     EXPECT_FALSE(child<QCheckBox>(dialog, "pipeline2")->isEnabled());
     child<QComboBox>(dialog, "type")->setCurrentIndex(2);
@@ -59,7 +50,7 @@ TEST(FlowComputerDialog, TheTypeDecidesThePipelinesOffered)
 TEST(FlowComputerDialog, TheSplitFormShowsTheSameSixteenBytes)
 {
     ScriptedOperator person;
-    FlowComputer record = computer(4);
+    FlowComputer record = blankPasswordComputer(4);
     TFormFlouPar dialog(record, 1, person);
     typeInto(dialog, "password", "ABCDEFGHIJKLMN");
     child<QCheckBox>(dialog, "split")->setChecked(true);
@@ -73,7 +64,7 @@ TEST(FlowComputerDialog, TheSplitFormShowsTheSameSixteenBytes)
 TEST(FlowComputerDialog, AnAddressOutsideTheRangeIsRefusedAndNothingStored)
 {
     ScriptedOperator person;
-    FlowComputer record = computer(4);
+    FlowComputer record = blankPasswordComputer(4);
     TFormFlouPar dialog(record, 1, person);
     child<QComboBox>(dialog, "address")->setCurrentText("255");
     ASSERT_TRUE(clickButton(dialog, "Принять"));
@@ -86,7 +77,7 @@ TEST(FlowComputerDialog, AnAddressOutsideTheRangeIsRefusedAndNothingStored)
 TEST(FlowComputerListDialog, ARepeatedAddressIsRefusedAndTheListKeptAsItWas)
 {
     ScriptedOperator person;
-    FlowComputerList list({computer(5), computer(7), computer(5)});
+    FlowComputerList list({blankPasswordComputer(5), blankPasswordComputer(7), blankPasswordComputer(5)});
     TFormFlouList dialog(list, TableEditing::Controller, person);
     EXPECT_EQ(cell(dialog, 2, 0), "5");
     EXPECT_EQ(cell(dialog, 0, 3), "0x07");
@@ -99,7 +90,7 @@ TEST(FlowComputerListDialog, ARepeatedAddressIsRefusedAndTheListKeptAsItWas)
 TEST(FlowComputerListDialog, AnAddedAndAChangedRowReachTheListOnlyWhenAccepted)
 {
     ScriptedOperator person;
-    FlowComputerList list({computer(5), computer(7)});
+    FlowComputerList list({blankPasswordComputer(5), blankPasswordComputer(7)});
     TFormFlouList dialog(list, TableEditing::Configuration, person);
     whenOpen<TFormFlouPar>([](TFormFlouPar& added) {
         child<QComboBox>(added, "address")->setCurrentText("9");
@@ -133,7 +124,7 @@ TEST(FlowComputerListDialog, AnEmptyListStartsWithOneEmptyRowAndSixteenRowsTakeN
     TFormFlouList empty(none, TableEditing::Controller, person);
     EXPECT_EQ(child<QTableWidget>(empty, "grid")->rowCount(), 1);
 
-    FlowComputerList full(std::vector<FlowComputer>(16, computer(3)));
+    FlowComputerList full(std::vector<FlowComputer>(16, blankPasswordComputer(3)));
     TFormFlouList dialog(full, TableEditing::Controller, person);
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
         if (button->text() == "Добавить") {

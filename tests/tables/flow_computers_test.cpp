@@ -1,18 +1,9 @@
+#include "support/flow_computer_records.h"
 #include "tables/flow_computers.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-FlowComputer computer(std::uint8_t address, std::uint8_t type = 0, std::uint8_t pipelines = 0x07)
-{
-    FlowComputer record;
-    record.address = address;
-    record.type = type;
-    record.pipelines = pipelines;
-    record.password.fill(' ');
-    return record;
-}
 
 QByteArray passwordOf(const FlowComputer& record)
 {
@@ -23,25 +14,31 @@ QByteArray passwordOf(const FlowComputer& record)
 
 TEST(FlowComputerList, EveryRowIsCheckedTheLastIncludedAndARepeatedAddressIsNamed)
 {
-    EXPECT_EQ(FlowComputers::checkList({computer(5), computer(7), computer(5)}), (InputProblem{"Повтор адреса 5", ""}));
+    EXPECT_EQ(FlowComputers::checkList({blankPasswordComputer(5), blankPasswordComputer(7), blankPasswordComputer(5)}),
+              (InputProblem{"Повтор адреса 5", ""}));
     const InputProblem third{"Вычислитель № 3", "Неверно заданы параметры"};
-    EXPECT_EQ(FlowComputers::checkList({computer(5), computer(7), computer(9, 4)}), third);
-    EXPECT_EQ(FlowComputers::checkList({computer(5), computer(7), computer(255)}), third);
-    FlowComputer badOrder = computer(9);
+    EXPECT_EQ(
+        FlowComputers::checkList({blankPasswordComputer(5), blankPasswordComputer(7), blankPasswordComputer(9, 4)}),
+        third);
+    EXPECT_EQ(
+        FlowComputers::checkList({blankPasswordComputer(5), blankPasswordComputer(7), blankPasswordComputer(255)}),
+        third);
+    FlowComputer badOrder = blankPasswordComputer(9);
     badOrder.byteOrder = 2;
-    EXPECT_EQ(FlowComputers::checkList({computer(5), computer(7), badOrder}), third);
-    EXPECT_EQ(FlowComputers::checkList({computer(0)}), (InputProblem{"Вычислитель № 1", "Неверно заданы параметры"}));
-    EXPECT_EQ(FlowComputers::checkList({computer(1), computer(254)}), std::nullopt);
+    EXPECT_EQ(FlowComputers::checkList({blankPasswordComputer(5), blankPasswordComputer(7), badOrder}), third);
+    EXPECT_EQ(FlowComputers::checkList({blankPasswordComputer(0)}),
+              (InputProblem{"Вычислитель № 1", "Неверно заданы параметры"}));
+    EXPECT_EQ(FlowComputers::checkList({blankPasswordComputer(1), blankPasswordComputer(254)}), std::nullopt);
 }
 
 TEST(FlowComputerList, PasswordFlagsFollowTheirRows)
 {
-    FlowComputerList list({computer(1), computer(2), computer(3)});
-    FlowComputer retyped = computer(3);
+    FlowComputerList list({blankPasswordComputer(1), blankPasswordComputer(2), blankPasswordComputer(3)});
+    FlowComputer retyped = blankPasswordComputer(3);
     retyped.password.fill('x');
     list.change(2, retyped);
-    list.change(0, computer(11)); // a new address, the same password
-    list.add(computer(4));
+    list.change(0, blankPasswordComputer(11)); // a new address, the same password
+    list.add(blankPasswordComputer(4));
     EXPECT_FALSE(list.passwordChanged(0));
     EXPECT_FALSE(list.passwordChanged(1));
     EXPECT_TRUE(list.passwordChanged(2));
@@ -54,19 +51,19 @@ TEST(FlowComputerList, PasswordFlagsFollowTheirRows)
     EXPECT_TRUE(list.passwordChanged(2));
     EXPECT_FALSE(list.passwordChanged(3)) << "the place left at the end has no flag";
 
-    FlowComputerList one({computer(1)});
+    FlowComputerList one({blankPasswordComputer(1)});
     EXPECT_FALSE(one.canRemove());
     one.remove(0);
     EXPECT_EQ(one.computers().size(), 1U);
-    FlowComputerList full(std::vector<FlowComputer>(16, computer(1)));
+    FlowComputerList full(std::vector<FlowComputer>(16, blankPasswordComputer(1)));
     EXPECT_FALSE(full.canAdd());
-    full.add(computer(2));
+    full.add(blankPasswordComputer(2));
     EXPECT_EQ(full.computers().size(), 16U);
 }
 
 TEST(FlowComputerDialog, TypeOneWritesOnlyPipelineOneAndEveryCheckHasItsText)
 {
-    FlowComputer record = computer(3);
+    FlowComputer record = blankPasswordComputer(3);
     FlowComputerFields fields = flowComputerFields(record, false);
     fields.type = 1;
     fields.pipelines = {true, true, true};
@@ -88,7 +85,7 @@ TEST(FlowComputerDialog, TypeOneWritesOnlyPipelineOneAndEveryCheckHasItsText)
 
 TEST(FlowComputerDialog, APasswordIsBlankPaddedWholeOrSplitIntoPasswordAndCode)
 {
-    FlowComputer record = computer(3);
+    FlowComputer record = blankPasswordComputer(3);
     FlowComputerFields fields = flowComputerFields(record, true);
     EXPECT_TRUE(fields.password.isEmpty());
     fields.password = "ABC";
@@ -106,19 +103,19 @@ TEST(FlowComputerDialog, APasswordIsBlankPaddedWholeOrSplitIntoPasswordAndCode)
 
 TEST(FlowComputerList, RowsShowUnknownCodesAndTheMaskInHex)
 {
-    FlowComputer odd = computer(12, 4, 0x0A);
+    FlowComputer odd = blankPasswordComputer(12, 4, 0x0A);
     odd.byteOrder = 3;
     EXPECT_EQ(FlowComputers::rowTexts(odd), (QStringList{"12", " ?", " ?", "0x0A"}));
-    EXPECT_EQ(FlowComputers::rowTexts(computer(1, 1, 1))[2], " Мл. адрес - ст. байт");
+    EXPECT_EQ(FlowComputers::rowTexts(blankPasswordComputer(1, 1, 1))[2], " Мл. адрес - ст. байт");
 }
 
 TEST(FlowComputerList, TheImageTakesTheRecordsAndTheCountKeepsTheTemperatureSourceInTheList)
 {
     ParamImage image;
-    FlowComputer first = computer(21, 2, 0x05);
+    FlowComputer first = blankPasswordComputer(21, 2, 0x05);
     first.byteOrder = 1;
     first.password.fill('p');
-    FlowComputers::intoImage({computer(20), first}, image);
+    FlowComputers::intoImage({blankPasswordComputer(20), first}, image);
     const std::vector<FlowComputer> back = FlowComputers::fromImage(image, 2);
     ASSERT_EQ(back.size(), 2U);
     EXPECT_EQ(back[1].address, 21);
