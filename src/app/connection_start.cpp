@@ -1,10 +1,9 @@
 #include "app/connection_start.h"
 
 #include "app/app_state.h"
-#include "app/engine_credentials.h"
+#include "app/configuration_restore.h"
 #include "base/table_numbers.h"
 #include "exchange/clock_commands.h"
-#include "exchange/configuration_transfer.h"
 #include "exchange/request_layer.h"
 #include "exchange/table_effects.h"
 #include "settings/link_panels.h"
@@ -16,16 +15,6 @@ namespace {
 
 constexpr std::uint8_t instrumentTypeField = 6;
 constexpr std::uint8_t anyController = 255;
-
-const QString tablesNotWritable = QStringLiteral("Запись в таблицы параметров конфигурации недопустима");
-
-bool onlyTablesChosen(const TableStateSet& states, std::initializer_list<int> allowed)
-{
-    for (int table = 0; table < TableCatalogue::TableCount; ++table)
-        if (states.isToWrite(table) && std::find(allowed.begin(), allowed.end(), table) == allowed.end())
-            return false;
-    return true;
-}
 
 } // namespace
 
@@ -137,48 +126,11 @@ void ConnectionStart::checkTables(RequestLayer& layer, int softwareVersion, bool
 
 bool ConnectionStart::repair(RequestLayer& layer, TableStateSet& states)
 {
-    if (onlyTablesChosen(states, {TableNumber::DateTime}))
-        return !states.isToWrite(TableNumber::DateTime) || writeClockFromPc(layer, states);
-    if (!onlyTablesChosen(states, {TableNumber::DateTime, TableNumber::Users})) {
-        // The other tables come from a configuration file, which this program
-        // does not read yet.
-        person_.message(MessageKind::Information, QStringLiteral("Запись таблиц не выполнена"));
-        return false;
-    }
-    if (states.isToWrite(TableNumber::Users) && !restoreUserTable(layer))
-        return false;
-    return !states.isToWrite(TableNumber::DateTime) || writeClockFromPc(layer, states);
-}
-
-bool ConnectionStart::restoreUserTable(RequestLayer& layer)
-{
-    if (!windows_.rebuildUserTable(state_.image.table(TableNumber::Users))) {
-        person_.message(MessageKind::Information,
-                        QStringLiteral("Таблица доступа к записи в контроллер не восстановлена"), tablesNotWritable);
-        return false;
-    }
-    bool written = false;
-    {
-        // A controller whose user table is destroyed takes only blank credentials.
-        const ScopedBlankCredentials blank(state_.engine);
-        written = layer.writeFields({TableNumber::Users, 0, 10}) && layer.writeFields({TableNumber::Users, 10, 6});
-    }
-    if (!written)
-        person_.message(MessageKind::Information,
-                        QStringLiteral("Таблица зарегистрированных пользователей не восстановлена"), tablesNotWritable);
-    return written;
-}
-
-bool ConnectionStart::writeClockFromPc(RequestLayer& layer, TableStateSet& states)
-{
-    if (states.isToWrite(TableNumber::SystemParameters) || states.isDestroyed(TableNumber::SystemParameters)) {
-        person_.message(MessageKind::SeeControllerState, QStringLiteral("Запись даты и времени невозможна"),
-                        QStringLiteral("при разрушенной таблице системных параметров"));
-        return false;
-    }
-    if (!layer.readFields({TableNumber::SystemParameters, 0, 10}))
-        return false;
-    return writePcTime(layer, pcClock_());
+    if (!states.nothingChosenBut({TableNumber::DateTime}))
+        return ConfigurationRestore(state_.directory, windows_, pcClock_).run(layer, states);
+    if (!states.isToWrite(TableNumber::DateTime))
+        return true;
+    return readSystemParametersForClock(layer, states) && writePcTime(layer, pcClock_());
 }
 
 bool ConnectionStart::readBasicData()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/configuration_windows.h"
 #include "app/pc_clock.h"
 #include "tables/table_info_rules.h"
 #include "tables/table_state_set.h"
@@ -11,8 +12,9 @@ class AppState;
 class Operator;
 class RequestLayer;
 
-// What the connection procedure asks of the windows around it.
-class ConnectionWindows {
+// What the connection procedure asks of the windows around it, the repair of
+// destroyed tables from a configuration file included.
+class ConnectionWindows : public ConfigurationWindows {
 public:
     virtual ~ConnectionWindows() = default;
 
@@ -26,8 +28,6 @@ public:
     virtual void hangUpModem() = 0;
     // The table-state dialog on the states; the tables to write are left as flags.
     virtual TableInfo::Result showTableStates(TableStateSet& states, int softwareVersion) = 0;
-    // The whole user table built anew in the access dialog, on the image's bytes.
-    virtual bool rebuildUserTable(std::span<std::uint8_t> userTable) = 0;
     // The connection state changed: the menu follows it.
     virtual void connectionChanged() = 0;
 };
@@ -54,8 +54,6 @@ private:
     void checkTables(RequestLayer& layer, int softwareVersion, bool tablesReportedBad);
     // Writes what was chosen in the table-state dialog; false when it stopped.
     bool repair(RequestLayer& layer, TableStateSet& states);
-    bool writeClockFromPc(RequestLayer& layer, TableStateSet& states);
-    bool restoreUserTable(RequestLayer& layer);
 
     AppState& state_;
     Operator& person_;

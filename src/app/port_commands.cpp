@@ -87,7 +87,7 @@ bool ControllerCommands::editFlowComputerList(int heldCount, int shownCount, con
         return false;
     const int newCount = static_cast<int>(list.computers().size());
     FlowComputers::intoImage(list.computers(), image);
-    FlowComputers::intoPortTable(newCount, image);
+    FlowComputers::intoPortTable(newCount, image.table(TableNumber::FlowComputerPort));
 
     if (!layer.writeChangedFields(flowComputerPortRange, portAsRead))
         return true;

@@ -88,9 +88,10 @@ void intoImage(const std::vector<FlowComputer>& computers, ParamImage& image)
     }
 }
 
-void intoPortTable(int count, ParamImage& image)
+void intoPortTable(int count, std::span<std::uint8_t> port)
 {
-    const std::span<std::uint8_t> port = image.table(TableNumber::FlowComputerPort);
+    if (port.size() <= PortTemperatureSource)
+        return;
     port[PortCount] = static_cast<std::uint8_t>(clampedCount(count));
     if (port[PortTemperatureSource] >= port[PortCount])
         port[PortTemperatureSource] = 0;
@@ -110,6 +111,11 @@ InputCheck checkList(const std::vector<FlowComputer>& computers)
             return InputProblem{QStringLiteral("Повтор адреса %1").arg(computer.address), {}};
     }
     return std::nullopt;
+}
+
+bool temperatureSourceCounted(std::span<const std::uint8_t> port)
+{
+    return port.size() > PortTemperatureSource && port[PortTemperatureSource] < port[PortCount];
 }
 
 } // namespace FlowComputers

@@ -47,9 +47,12 @@ QStringList rowTexts(const FlowComputer& computer);
 std::vector<FlowComputer> fromImage(const ParamImage& image, int count);
 // Puts the records into the tables of the image, passwords included.
 void intoImage(const std::vector<FlowComputer>& computers, ParamImage& image);
-// The number of flow computers into table 9 of the image; the gas temperature
-// is then read from the first flow computer if the one it was read from is gone.
-void intoPortTable(int count, ParamImage& image);
+// The number of flow computers into table 9 (`port`, its 8 bytes); the gas
+// temperature is then read from the first flow computer if the one it was read
+// from is gone.
+void intoPortTable(int count, std::span<std::uint8_t> port);
+// Table 9 reads the gas temperature from one of the flow computers it counts.
+bool temperatureSourceCounted(std::span<const std::uint8_t> port);
 
 // Every row, the last included: an address of 0 or 255, a type above 3 or a
 // byte order above 1 gives "Вычислитель № %d" / "Неверно заданы параметры";

@@ -2,6 +2,8 @@
 
 #include "tables/table_catalogue.h"
 
+#include <algorithm>
+
 TableStateSet::TableStateSet(const DestroyedTables& destroyed)
 {
     for (int t = 0; t < TableCatalogue::TableCount; ++t) {
@@ -19,4 +21,12 @@ void TableStateSet::setToWrite(int table, bool toWrite)
 bool TableStateSet::flag(int row, int table) const
 {
     return TableCatalogue::isTable(table) && bytes_[static_cast<std::size_t>(row + table)] != 0;
+}
+
+bool TableStateSet::nothingChosenBut(std::initializer_list<int> tables) const
+{
+    for (int table = 0; table < TableCatalogue::TableCount; ++table)
+        if (isToWrite(table) && std::find(tables.begin(), tables.end(), table) == tables.end())
+            return false;
+    return true;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 
 // What the repair procedure knows of each of the 38 tables, three flag rows of
 // 38 bytes: bytes 0..37 the configuration flag, 38..75 table 7 as read
@@ -20,6 +21,8 @@ public:
     bool isToWrite(int table) const { return flag(ToWriteRow, table); }
     // Only configuration tables can be chosen; the call is ignored for any other number.
     void setToWrite(int table, bool toWrite);
+    // No table but these is chosen for writing.
+    bool nothingChosenBut(std::initializer_list<int> tables) const;
 
     const std::array<std::uint8_t, Size>& bytes() const { return bytes_; }
 

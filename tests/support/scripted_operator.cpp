@@ -50,8 +50,9 @@ bool ScriptedOperator::takeEscape()
     return pressed;
 }
 
-std::optional<QString> ScriptedOperator::chooseFile(const FileChoice&)
+std::optional<QString> ScriptedOperator::chooseFile(const FileChoice& choice)
 {
+    fileChoices_.append(choice);
     if (files_.empty())
         return std::nullopt;
     QString path = files_.front();

@@ -25,6 +25,8 @@ public:
     void pressEscapeAtPump(int pumpNumber) { escapeAtPump_ = pumpNumber; }
 
     const QList<Message>& messages() const { return messages_; }
+    // Every file dialog asked for, in order.
+    const QList<FileChoice>& fileChoices() const { return fileChoices_; }
     QString panel(StatusPanel panel) const { return panels_.value(panel); }
     // Every text a panel showed, in order (empty texts included).
     QStringList panelHistory(StatusPanel panel) const { return panelHistory_.value(panel); }
@@ -52,6 +54,7 @@ public:
 private:
     std::deque<bool> answers_;
     std::deque<QString> files_;
+    QList<FileChoice> fileChoices_;
     QList<Message> messages_;
     QMap<StatusPanel, QString> panels_;
     QMap<StatusPanel, QStringList> panelHistory_;

@@ -126,9 +126,9 @@ TEST(FlowComputerList, TheImageTakesTheRecordsAndTheCountKeepsTheTemperatureSour
     EXPECT_EQ(FlowComputers::fromImage(image, 200).size(), 16U);
 
     image.table(9)[6] = 2;
-    FlowComputers::intoPortTable(3, image);
+    FlowComputers::intoPortTable(3, image.table(9));
     EXPECT_EQ(image.table(9)[0], 3);
     EXPECT_EQ(image.table(9)[6], 2);
-    FlowComputers::intoPortTable(2, image);
+    FlowComputers::intoPortTable(2, image.table(9));
     EXPECT_EQ(image.table(9)[6], 0) << "the temperature is read from a flow computer still in the list";
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "base/operator.h"
+#include "tables/config_record.h"
+
+#include <QDateTime>
+#include <optional>
+
+class WorkDirectory;
+
+// Configuration files chosen and written with the operator, in the CONFIG folder.
+
+// Asks for a configuration file and reads it. None when the operator cancelled,
+// or when the file could not be read or is not a configuration (the operator was told).
+std::optional<ConfigRecord> loadConfiguration(Operator& person, const WorkDirectory& directory);
+
+// Proposes a name made of the record and `now` and writes the record under the
+// name the operator gives, ".cnf" added when it has no extension; an existing
+// file is replaced only when the operator agrees, else the dialog comes again.
+// The operator is told how the save went; cancelling the dialog saves nothing.
+void saveConfiguration(Operator& person, const WorkDirectory& directory, const ConfigRecord& record,
+                       const QDateTime& now);
