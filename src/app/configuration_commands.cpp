@@ -1,13 +1,12 @@
 #include "app/configuration_commands.h"
 
-#include "app/app_state.h"
 #include "app/configuration_files.h"
 #include "exchange/configuration_transfer.h"
 #include "exchange/request_layer.h"
 
-ConfigurationCommands::ConfigurationCommands(AppState& state, Operator& person, ConfigurationWindows& windows,
-                                             PcClock pcClock)
-    : state_(state), person_(person), windows_(windows), pcClock_(std::move(pcClock))
+ConfigurationCommands::ConfigurationCommands(const WorkDirectory& directory, RequestContext context,
+                                             ConfigurationWindows& windows, PcClock pcClock)
+    : directory_(directory), context_(context), windows_(windows), pcClock_(std::move(pcClock))
 {
 }
 
@@ -15,30 +14,30 @@ void ConfigurationCommands::createNew()
 {
     ConfigRecord record;
     if (windows_.editConfiguration(record, {}))
-        saveConfiguration(person_, state_.directory, record, pcClock_());
+        saveConfiguration(context_.person, directory_, record, pcClock_());
 }
 
 void ConfigurationCommands::viewFile()
 {
-    std::optional<ConfigRecord> record = loadConfiguration(person_, state_.directory);
+    std::optional<ConfigRecord> record = loadConfiguration(context_.person, directory_);
     if (!record)
         return;
     const ConfigRecord opened = *record;
     if (windows_.editConfiguration(*record, {}) && *record != opened)
-        saveConfiguration(person_, state_.directory, *record, pcClock_());
+        saveConfiguration(context_.person, directory_, *record, pcClock_());
 }
 
 void ConfigurationCommands::saveFromController()
 {
-    RequestLayer layer(state_.requestContext(person_));
+    RequestLayer layer(context_);
     bool read = false;
     {
-        const BusyCursor busy(person_);
+        const BusyCursor busy(context_.person);
         read = readConfigurationTables(layer);
     }
     if (!read) {
-        person_.message(MessageKind::ExchangeResult, QStringLiteral("Параметры конфигурации не прочитаны"));
+        context_.person.message(MessageKind::ExchangeResult, QStringLiteral("Параметры конфигурации не прочитаны"));
         return;
     }
-    saveConfiguration(person_, state_.directory, ConfigRecord::fromImage(state_.image), pcClock_());
+    saveConfiguration(context_.person, directory_, ConfigRecord::fromImage(context_.image), pcClock_());
 }

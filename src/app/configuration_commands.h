@@ -2,16 +2,18 @@
 
 #include "app/configuration_windows.h"
 #include "app/pc_clock.h"
+#include "exchange/request_context.h"
 
-class AppState;
-class Operator;
+class WorkDirectory;
 
 // The menu commands on configuration files: one created new from the defaults,
 // one opened from a file, and one read from the connected controller, each
 // offered for saving afterwards.
 class ConfigurationCommands {
 public:
-    ConfigurationCommands(AppState& state, Operator& person, ConfigurationWindows& windows, PcClock pcClock);
+    // The files are kept in the CONFIG folder of `directory`.
+    ConfigurationCommands(const WorkDirectory& directory, RequestContext context, ConfigurationWindows& windows,
+                          PcClock pcClock);
 
     // "Создание нового файла конфигурации": the editor on the defaults; an
     // accepted configuration is always offered for saving.
@@ -25,8 +27,8 @@ public:
     void saveFromController();
 
 private:
-    AppState& state_;
-    Operator& person_;
+    const WorkDirectory& directory_;
+    RequestContext context_;
     ConfigurationWindows& windows_;
     PcClock pcClock_;
 };

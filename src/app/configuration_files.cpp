@@ -26,8 +26,11 @@ QString withExtension(const QString& path)
 
 std::optional<ConfigRecord> loadConfiguration(Operator& person, const WorkDirectory& directory)
 {
-    const std::optional<QString> path = person.chooseFile(
-        {FileChoice::Mode::Open, QStringLiteral("Выбор файла с параметрами конфигурации"), directory.config(), Filter, {}});
+    const std::optional<QString> path = person.chooseFile({FileChoice::Mode::Open,
+                                                           QStringLiteral("Выбор файла с параметрами конфигурации"),
+                                                           directory.config(),
+                                                           Filter,
+                                                           {}});
     if (!path)
         return std::nullopt;
     QFile file(*path);

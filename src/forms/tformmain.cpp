@@ -103,6 +103,12 @@ void TFormMain::connectCommands()
         // The moisture-meter items follow byte 8 as the controller now holds it.
         menu_->rebuild(state_.connected, state_.moistureMeter != 0);
     });
+    on("NNewCnf", [this] { configurationCommands().createNew(); });
+    on("NViewCnf", [this] { configurationCommands().viewFile(); });
+    on("Nrdcnf", [this] {
+        configurationCommands().saveFromController();
+        menu_->rebuild(state_.connected, state_.moistureMeter != 0);
+    });
     on("NVersion", [this] {
         person_->message(MessageKind::Information, QStringLiteral("gqc_Monitor"),
                          QStringLiteral("Версия %1").arg(QCoreApplication::applicationVersion()));
@@ -143,6 +149,12 @@ void TFormMain::disconnectOnRequest()
 ControllerCommands TFormMain::controllerCommands()
 {
     return {state_.requestContext(*person_), static_cast<ControllerCommandWindows&>(*this), pcLocalTime};
+}
+
+ConfigurationCommands TFormMain::configurationCommands()
+{
+    return {state_.directory, state_.requestContext(*person_),
+            static_cast<ConfigurationWindows&>(static_cast<ConnectionWindows&>(*this)), pcLocalTime};
 }
 
 bool TFormMain::chooseLink()

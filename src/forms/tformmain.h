@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/configuration_commands.h"
 #include "app/connection_start.h"
 #include "app/controller_commands.h"
 #include "base/operator.h"
@@ -51,6 +52,7 @@ private:
     void disconnectOnRequest();
     void placeModemPanel();
     ControllerCommands controllerCommands();
+    ConfigurationCommands configurationCommands();
 
     bool chooseLink() override;
     void identifyUser() override;
@@ -58,6 +60,7 @@ private:
     void hangUpModem() override;
     TableInfo::Result showTableStates(TableStateSet& states, int softwareVersion) override;
     bool rebuildUserTable(std::span<std::uint8_t> userTable) override;
+    bool editConfiguration(ConfigRecord& record, ConfigEditing editing) override;
     void connectionChanged() override;
 
     std::optional<std::int16_t> chooseClockCorrection(std::span<const std::uint8_t> dateTime,

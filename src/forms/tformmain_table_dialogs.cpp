@@ -3,6 +3,7 @@
 #include "base/byte_view.h"
 #include "forms/qt_operator.h"
 #include "forms/tformconeth.h"
+#include "forms/tformconfig.h"
 #include "forms/tformconmodbus.h"
 #include "forms/tformcontrname.h"
 #include "forms/tformconvich.h"
@@ -21,6 +22,12 @@ void TFormMain::showIdentification(std::span<const std::uint8_t> identification)
 {
     TFormIdent dialog(byteView(identification), false, this);
     dialog.exec();
+}
+
+bool TFormMain::editConfiguration(ConfigRecord& record, ConfigEditing editing)
+{
+    TFormConfig dialog(record, editing, *person_, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<QString> TFormMain::editControllerName(const QString& name)

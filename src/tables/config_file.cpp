@@ -48,8 +48,9 @@ std::variant<ConfigRecord, InputProblem> parse(QByteArrayView bytes, const QStri
     if (identification.typeCode() != Identification::ServedTypeCode)
         return notAConfiguration(fileName);
     if (identification.softwareVersion() != Identification::ServedSoftwareVersion)
-        return InputProblem{QStringLiteral("Файл параметров конфигурации %1 подготовлен").arg(fileName),
-                            QStringLiteral("для контроллера ККГ с версией ПО %1").arg(identification.softwareVersion())};
+        return InputProblem{
+            QStringLiteral("Файл параметров конфигурации %1 подготовлен").arg(fileName),
+            QStringLiteral("для контроллера ККГ с версией ПО %1").arg(identification.softwareVersion())};
     if (record.flowComputerCount() < 1 || record.flowComputerCount() > FlowComputers::Most)
         return notAConfiguration(fileName);
     return record;

@@ -55,6 +55,7 @@ constexpr int ByteOrderByte = 3;
 constexpr int PasswordByte = 4;
 
 constexpr int InstrumentAddressByte = 0; // of tables 14 and 15
+constexpr int MoistureMeterByte = 8;     // of table 6
 
 // The user slot's bytes a free slot has blank: name, password and code.
 constexpr int UserNameBytes = 4;
@@ -65,7 +66,8 @@ constexpr int UserSecretsFirst = 6;
 template <typename Bytes> auto tableIn(Bytes& bytes, int n)
 {
     using Span = decltype(std::span(bytes).subspan(0, 0));
-    const auto place = std::find_if(std::begin(Places), std::end(Places), [n](const TablePlace& p) { return p.table == n; });
+    const auto place =
+        std::find_if(std::begin(Places), std::end(Places), [n](const TablePlace& p) { return p.table == n; });
     if (place == std::end(Places))
         return Span();
     return std::span(bytes).subspan(static_cast<std::size_t>(place->offset),
@@ -128,9 +130,9 @@ ConfigRecord::ConfigRecord()
     for (int i = 0; i < FlowComputers::Most; ++i)
         std::fill_n(bytes_.begin() + FlowComputersOffset + FlowComputerRecordLength * i + PasswordByte,
                     FlowComputer::PasswordLength, ' ');
-    const std::span<std::uint8_t> users = table(TableNumber::Users);
-    std::ranges::fill(users, ' ');
-    tidyUserTable(users);
+    const QByteArray freeSlot = UserRecord().bytes();
+    for (int slot = 0; slot < userSlots; ++slot)
+        std::ranges::copy(freeSlot, table(TableNumber::Users).begin() + slot * UserRecord::size);
     fill(table(TableNumber::GasParamWriting), defaultGasParamWritingTable());
     for (int k = 0; k < GasSetPointCount; ++k) {
         const auto setPoint = static_cast<GasSetPoint>(k);
@@ -160,6 +162,11 @@ std::span<std::uint8_t> ConfigRecord::table(int n)
 std::span<const std::uint8_t> ConfigRecord::table(int n) const
 {
     return tableIn(bytes_, n);
+}
+
+bool ConfigRecord::moistureMeterConnected() const
+{
+    return table(TableNumber::SystemParameters)[MoistureMeterByte] != 0;
 }
 
 int ConfigRecord::flowComputerCount() const

@@ -37,6 +37,9 @@ public:
     std::span<std::uint8_t> table(int n);
     std::span<const std::uint8_t> table(int n) const;
 
+    // Table 6 says a moisture meter belongs to the installation.
+    bool moistureMeterConnected() const;
+
     // Byte 0 of table 9 as stored, whatever it holds.
     int flowComputerCount() const;
     // The first flowComputerCount() records, at most 16, passwords included.

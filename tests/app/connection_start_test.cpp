@@ -8,6 +8,10 @@
 #include "support/scripted_operator.h"
 #include "support/temp_workdir.h"
 
+#include "tables/config_file.h"
+#include "tables/user_record.h"
+
+#include <deque>
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,9 +42,24 @@ public:
         shownVersion = softwareVersion;
         if (tableAnswer == TableInfo::WriteChosen)
             states.setToWrite(2, true);
+        if (tableAnswer == TableInfo::WriteAll)
+            TableInfo::chooseAll(states);
         return tableAnswer;
     }
     bool rebuildUserTable(std::span<std::uint8_t>) override { return false; }
+    // The configuration editor: each call takes the next correction, which
+    // changes the record and accepts it (true) or cancels (false).
+    std::deque<std::function<bool(ConfigRecord&)>> corrections;
+    QList<ConfigEditing> editorsOpened;
+    bool editConfiguration(ConfigRecord& record, ConfigEditing editing) override
+    {
+        editorsOpened << editing;
+        if (corrections.empty())
+            return false;
+        const auto correct = corrections.front();
+        corrections.pop_front();
+        return correct(record);
+    }
     void connectionChanged() override {}
 
 private:
@@ -216,6 +235,118 @@ TEST_F(ConnectionProcedure, ADestroyedClockIsSetFromThePcAfterTheOperatorConfirm
     EXPECT_TRUE(requestsSeen().contains("2:2.0.8"));
     EXPECT_EQ(server->table(2).left(3), QByteArray::fromHex("18050e")) << "the PC's date of 14.05.24";
     EXPECT_EQ(requestsSeen().mid(0, 3), (QStringList{"1:0.0.18", "1:7.0.38", "1:6.0.10"}));
+}
+
+// A configuration file the operator keeps for the station: the simulator's
+// manufacturer and administrator, three flow computers, its own gateway.
+QString writeStationFile(TempWorkdir& dir, std::uint8_t chromatographAddress = 1)
+{
+    ConfigRecord record;
+    record.setName(QStringLiteral("ГРС Восточная"));
+    const auto putUser = [&record](int slot, const char* name, std::uint8_t level, const char* password,
+                                   const char* code) {
+        UserRecord user;
+        user.setName(QString::fromLatin1(name));
+        user.setLevel(level);
+        user.setPassword(QString::fromLatin1(password));
+        user.setCode(QString::fromLatin1(code));
+        std::ranges::copy(user.bytes(), record.table(4).begin() + slot * UserRecord::size);
+    };
+    putUser(0, "MAN", UserRecord::Manufacturer, "111111", "0001");
+    putUser(1, "ADM", UserRecord::Administrator, "222222", "0002");
+    std::vector<FlowComputer> computers(3);
+    for (std::uint8_t i = 0; i < 3; ++i) {
+        computers[i].address = static_cast<std::uint8_t>(20 + i);
+        computers[i].password.fill('0' + i);
+    }
+    record.setFlowComputers(computers);
+    record.table(14)[0] = chromatographAddress;
+    record.table(29)[8] = 10; // the gateway's first byte
+    dir.write("CONFIG/station.cnf", ConfigFile::bytes(record));
+    return dir.path() + "/CONFIG/station.cnf";
+}
+
+TEST_F(ConnectionProcedure, AResetControllerIsRestoredFromAFileAndDisconnected)
+{
+    SimControllerOptions controller;
+    controller.version = 14;
+    startSimulator(controller);
+    windows->tableAnswer = TableInfo::WriteAll;
+    person.chooseFileName(writeStationFile(dir));
+    windows->corrections.push_back([](ConfigRecord&) { return true; });
+    person.answerYes(); // the PC's clock is right
+
+    EXPECT_FALSE(run()) << "a controller that took its whole configuration is connected again";
+    EXPECT_FALSE(state->engine.linkOpen());
+    ASSERT_EQ(windows->editorsOpened.size(), 1);
+    EXPECT_TRUE(windows->editorsOpened[0].restoring);
+    EXPECT_TRUE(windows->editorsOpened[0].usersEditable);
+    EXPECT_EQ(person.messages().size(), 1) << person.messages().last().line1.toStdString();
+    EXPECT_EQ(server->version(), 4) << "every table written";
+
+    QStringList writes;
+    QList<QByteArray> credentials;
+    for (const QByteArray& frame : server->requests())
+        if (frame[3] == 2) {
+            writes << QString::number(static_cast<std::uint8_t>(frame[21]));
+            credentials << frame.mid(4, 16);
+        }
+    const QStringList expected = {"4", "4",  "2",  "9",  "17", "18", "19", "20", "13", "3",  "5",
+                                  "6", "14", "15", "21", "22", "23", "24", "25", "26", "28", "29"};
+    EXPECT_EQ(writes, expected);
+    EXPECT_EQ(credentials[0], QByteArray(16, ' ')) << "a destroyed user table takes blank credentials only";
+    EXPECT_EQ(credentials[1], QByteArray(16, ' '));
+    EXPECT_EQ(credentials[2], QByteArray("222222      0002")) << "then the operator's own";
+    EXPECT_EQ(server->table(18).left(3), QByteArray::fromHex("141516"));
+    EXPECT_EQ(server->table(13).left(48), QByteArray(16, '0') + QByteArray(16, '1') + QByteArray(16, '2'));
+    EXPECT_EQ(static_cast<std::uint8_t>(server->table(29)[8]), 10);
+}
+
+TEST_F(ConnectionProcedure, ARefusedFileIsCorrectedUntilItPassesOrTheOperatorGivesUp)
+{
+    SimControllerOptions controller;
+    controller.version = 14;
+    startSimulator(controller);
+    windows->tableAnswer = TableInfo::WriteAll;
+    person.chooseFileName(writeStationFile(dir, 0));
+    windows->corrections.push_back([](ConfigRecord&) { return true; });
+    windows->corrections.push_back([](ConfigRecord&) { return true; });
+    person.answerYes(); // correct it
+    person.answerNo();  // give up
+
+    EXPECT_FALSE(run());
+    EXPECT_EQ(windows->editorsOpened.size(), 2);
+    QStringList texts;
+    for (const auto& message : person.messages())
+        texts << message.line1;
+    EXPECT_EQ(texts, (QStringList{"Неверно задан адрес хроматографа", "Корректировать параметры конфигурации?",
+                                  "Неверно задан адрес хроматографа", "Корректировать параметры конфигурации?",
+                                  "Запись таблиц не выполнена"}));
+    for (const QByteArray& frame : server->requests())
+        EXPECT_NE(frame[3], 2) << "nothing written";
+}
+
+TEST_F(ConnectionProcedure, AChangedRecordIsOfferedForSavingBeforeItIsWritten)
+{
+    SimControllerOptions controller;
+    controller.version = 14;
+    startSimulator(controller);
+    windows->tableAnswer = TableInfo::WriteAll;
+    const QString file = writeStationFile(dir, 0);
+    person.chooseFileName(file);
+    windows->corrections.push_back([](ConfigRecord& record) {
+        record.table(14)[0] = 3;
+        return true;
+    });
+    person.chooseFileName(file);
+    person.answerYes(2); // replace the file; the PC's clock is right
+
+    EXPECT_FALSE(run());
+    EXPECT_EQ(server->version(), 4);
+    ASSERT_EQ(person.fileChoices().size(), 2);
+    EXPECT_EQ(person.fileChoices()[1].mode, FileChoice::Mode::Save);
+    EXPECT_EQ(dir.read("CONFIG/station.cnf")[283], 3) << "the file holds what was written";
+    EXPECT_EQ(server->table(14)[0], 3);
 }
 
 } // namespace
