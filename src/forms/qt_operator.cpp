@@ -166,8 +166,10 @@ std::optional<QString> QtOperator::chooseFile(const FileChoice& choice)
 {
     const QString path = choice.mode == FileChoice::Mode::Open
                              ? QFileDialog::getOpenFileName(&window_, choice.title, choice.directory, choice.filter)
-                             : QFileDialog::getSaveFileName(
-                                   &window_, choice.title, choice.directory + '/' + choice.proposedName, choice.filter);
+                             // The procedure asks itself, once the extension is added, before it replaces a file.
+                             : QFileDialog::getSaveFileName(&window_, choice.title,
+                                                            choice.directory + '/' + choice.proposedName,
+                                                            choice.filter, nullptr, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return std::nullopt;
     return path;

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <gtest/gtest.h>
 
 // Presses the button of `dialog` that shows `text`; false when there is none.
 inline bool clickButton(QWidget& dialog, const QString& text)
@@ -26,4 +30,14 @@ inline void typeInto(QWidget& dialog, const QString& name, const QString& text)
 {
     if (auto* field = dialog.findChild<QLineEdit*>(name))
         field->setText(text);
+}
+
+// Once the modal dialog of type `Dialog` is open, does to it what `act` says.
+template <typename Dialog> void whenOpen(std::function<void(Dialog&)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+    });
 }

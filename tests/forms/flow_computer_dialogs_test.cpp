@@ -15,16 +15,6 @@
 
 namespace {
 
-// Once the modal dialog of type `Dialog` is open, does to it what `act` says.
-template <typename Dialog> void whenOpen(std::function<void(Dialog&)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog);
-    });
-}
-
 QString cell(QDialog& list, int row, int column)
 {
     return child<QTableWidget>(list, "grid")->item(row, column)->text();
