@@ -24,6 +24,7 @@ public:
 
     ConnectionChoice choice;
     TableInfo::Result tableAnswer = TableInfo::Exit;
+    QList<int> chosenTables = {2}; // ticked for "Записать избранные таблицы"
     std::optional<TableStateSet> shownStates;
     int shownVersion = 0;
     int userDialogs = 0;
@@ -41,12 +42,21 @@ public:
         shownStates = states;
         shownVersion = softwareVersion;
         if (tableAnswer == TableInfo::WriteChosen)
-            states.setToWrite(2, true);
+            for (int table : chosenTables)
+                states.setToWrite(table, true);
         if (tableAnswer == TableInfo::WriteAll)
             TableInfo::chooseAll(states);
         return tableAnswer;
     }
-    bool rebuildUserTable(std::span<std::uint8_t>) override { return false; }
+    // The access dialog accepts the user table as it is shown, or is left.
+    bool usersAccepted = false;
+    std::optional<QByteArray> usersShown;
+    bool rebuildUserTable(std::span<std::uint8_t> userTable) override
+    {
+        usersShown =
+            QByteArray(reinterpret_cast<const char*>(userTable.data()), static_cast<qsizetype>(userTable.size()));
+        return usersAccepted;
+    }
     // The configuration editor: each call takes the next correction, which
     // changes the record and accepts it (true) or cancels (false).
     std::deque<std::function<bool(ConfigRecord&)>> corrections;
@@ -347,6 +357,46 @@ TEST_F(ConnectionProcedure, AChangedRecordIsOfferedForSavingBeforeItIsWritten)
     EXPECT_EQ(person.fileChoices()[1].mode, FileChoice::Mode::Save);
     EXPECT_EQ(dir.read("CONFIG/station.cnf")[283], 3) << "the file holds what was written";
     EXPECT_EQ(server->table(14)[0], 3);
+}
+
+TEST_F(ConnectionProcedure, OnlyTheUsersAndTheClockChosenTheUsersComeFromTheFileThroughTheAccessDialog)
+{
+    SimControllerOptions controller;
+    controller.destroyed = {2, 4};
+    startSimulator(controller);
+    windows->tableAnswer = TableInfo::WriteChosen;
+    windows->chosenTables = {2, 4};
+    windows->usersAccepted = true;
+    person.chooseFileName(writeStationFile(dir));
+    person.answerYes(); // the PC's clock is right
+
+    ASSERT_TRUE(run());
+    EXPECT_TRUE(windows->editorsOpened.isEmpty()) << "no other table, no configuration editor";
+    ASSERT_TRUE(windows->usersShown);
+    EXPECT_EQ(windows->usersShown->left(3), "MAN") << "the access dialog starts from the file's users";
+    QStringList writes;
+    for (const QString& request : requestsSeen())
+        if (request.startsWith("2:"))
+            writes << request;
+    EXPECT_EQ(writes, (QStringList{"2:4.0.10", "2:4.10.6", "2:2.0.8"}));
+    EXPECT_EQ(server->table(4).left(3), "MAN");
+}
+
+TEST_F(ConnectionProcedure, UsersLeftInTheAccessDialogStopTheRepairWithNothingWritten)
+{
+    SimControllerOptions controller;
+    controller.destroyed = {4};
+    startSimulator(controller);
+    windows->tableAnswer = TableInfo::WriteChosen;
+    windows->chosenTables = {4};
+    person.chooseFileName(writeStationFile(dir));
+
+    run();
+    ASSERT_FALSE(person.messages().isEmpty());
+    EXPECT_EQ(person.messages()[0].line1, "Таблица доступа к записи в контроллер не восстановлена");
+    EXPECT_EQ(person.messages()[0].line2, "Запись в таблицы параметров конфигурации недопустима");
+    for (const QString& request : requestsSeen())
+        EXPECT_FALSE(request.startsWith("2:")) << request.toStdString();
 }
 
 } // namespace
