@@ -12,6 +12,7 @@ set(GQC_FUZZ_TARGETS
   archive_reading_choices
   report_settings
   modem_reply
+  config_file
 )
 
 add_library(gqc_fuzz_support STATIC

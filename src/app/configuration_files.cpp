@@ -12,17 +12,29 @@ namespace {
 
 const QString Filter = QStringLiteral("Файлы конфигурации (*.cnf);;Все файлы (*)");
 
+const QString CannotOpen = QStringLiteral("Ошибка открытия файла");
+
 void tellCannotOpen(Operator& person)
 {
-    person.message(MessageKind::Error, QStringLiteral("Ошибка открытия файла"));
-}
-
-QString withExtension(const QString& path)
-{
-    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".cnf") : path;
+    person.message(MessageKind::Error, CannotOpen);
 }
 
 } // namespace
+
+std::variant<ConfigRecord, InputProblem> readConfigurationFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return InputProblem{CannotOpen, {}};
+    // One byte more than a configuration tells a longer file from one of the size.
+    const QByteArray bytes = file.read(ConfigFile::Size + 1);
+    return ConfigFile::parse(bytes, QFileInfo(path).fileName());
+}
+
+QString withConfigurationExtension(const QString& path)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".cnf") : path;
+}
 
 std::optional<ConfigRecord> loadConfiguration(Operator& person, const WorkDirectory& directory)
 {
@@ -33,19 +45,24 @@ std::optional<ConfigRecord> loadConfiguration(Operator& person, const WorkDirect
                                                            {}});
     if (!path)
         return std::nullopt;
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    auto read = readConfigurationFile(*path);
+    if (const auto* problem = std::get_if<InputProblem>(&read)) {
+        // The open failure is an error of its own kind, the refusals are of the input.
+        person.message(problem->line1 == CannotOpen ? MessageKind::Error : MessageKind::InputError, problem->line1,
+                       problem->line2);
+        return std::nullopt;
+    }
+    return std::get<ConfigRecord>(read);
+}
+
+bool writeConfigurationFile(Operator& person, const QString& path, const ConfigRecord& record)
+{
+    const SaveResult saved = replaceFile(path, {ConfigFile::bytes(record)});
+    if (saved.status == SaveStatus::NotCreated)
         tellCannotOpen(person);
-        return std::nullopt;
-    }
-    // One byte more than a configuration tells a longer file from one of the size.
-    const QByteArray bytes = file.read(ConfigFile::Size + 1);
-    auto parsed = ConfigFile::parse(bytes, QFileInfo(*path).fileName());
-    if (const auto* problem = std::get_if<InputProblem>(&parsed)) {
-        person.message(MessageKind::InputError, problem->line1, problem->line2);
-        return std::nullopt;
-    }
-    return std::get<ConfigRecord>(parsed);
+    else if (saved.failed())
+        reportSaveFailure(person, saved);
+    return !saved.failed();
 }
 
 void saveConfiguration(Operator& person, const WorkDirectory& directory, const ConfigRecord& record,
@@ -57,18 +74,13 @@ void saveConfiguration(Operator& person, const WorkDirectory& directory, const C
         const std::optional<QString> chosen = person.chooseFile(choice);
         if (!chosen)
             return;
-        const QString path = withExtension(*chosen);
+        const QString path = withConfigurationExtension(*chosen);
         const QString fileName = QFileInfo(path).fileName();
         if (QFileInfo::exists(path) &&
             !person.message(MessageKind::Question, QStringLiteral("Файл %1 уже есть.").arg(fileName),
                             QStringLiteral("Вы хотите заменить существующий файл?")))
             continue;
-        const SaveResult saved = replaceFile(path, {ConfigFile::bytes(record)});
-        if (saved.status == SaveStatus::NotCreated)
-            tellCannotOpen(person);
-        else if (saved.failed())
-            reportSaveFailure(person, saved);
-        else
+        if (writeConfigurationFile(person, path, record))
             person.message(MessageKind::Information, QStringLiteral("Параметры конфигурации"),
                            QStringLiteral("сохранены в файле %1").arg(fileName));
         return;

@@ -5,10 +5,23 @@
 
 #include <QDateTime>
 #include <optional>
+#include <variant>
 
 class WorkDirectory;
 
 // Configuration files chosen and written with the operator, in the CONFIG folder.
+
+// The record in the file at `path`; "Ошибка открытия файла" when it cannot be
+// opened, else what the configuration file's check says of its bytes. At most
+// one byte more than a configuration is read, whatever the file's size.
+std::variant<ConfigRecord, InputProblem> readConfigurationFile(const QString& path);
+
+// The name a configuration is saved under: ".cnf" added when `path` has no extension.
+QString withConfigurationExtension(const QString& path);
+
+// Replaces the file at `path` with the record, through the safe save; false,
+// the operator told why and the old file kept, when that fails.
+bool writeConfigurationFile(Operator& person, const QString& path, const ConfigRecord& record);
 
 // Asks for a configuration file and reads it. None when the operator cancelled,
 // or when the file could not be read or is not a configuration (the operator was told).

@@ -14,6 +14,21 @@ namespace {
 
 const QString tablesNotWritable = QStringLiteral("Запись в таблицы параметров конфигурации недопустима");
 
+bool writeUserTable(RequestLayer& layer)
+{
+    bool written = false;
+    {
+        // A controller whose user table is destroyed takes only blank credentials.
+        const ScopedBlankCredentials blank(layer.context().engine);
+        written = layer.writeFields({TableNumber::Users, 0, 10}) && layer.writeFields({TableNumber::Users, 10, 6});
+    }
+    if (!written)
+        layer.context().person.message(MessageKind::Information,
+                                       QStringLiteral("Таблица зарегистрированных пользователей не восстановлена"),
+                                       tablesNotWritable);
+    return written;
+}
+
 } // namespace
 
 ConfigurationRestore::ConfigurationRestore(const WorkDirectory& directory, ConfigurationWindows& windows,
@@ -45,7 +60,7 @@ bool ConfigurationRestore::run(RequestLayer& layer, TableStateSet& states)
     } else if (!correct(layer, *record, users)) {
         return false;
     }
-    return write(layer, states);
+    return writeChosenTables(layer, states, pcClock_);
 }
 
 bool ConfigurationRestore::correct(RequestLayer& layer, ConfigRecord& record, bool withUsers)
@@ -68,7 +83,8 @@ bool ConfigurationRestore::correct(RequestLayer& layer, ConfigRecord& record, bo
     }
 }
 
-bool ConfigurationRestore::write(RequestLayer& layer, TableStateSet& states)
+bool writeChosenTables(RequestLayer& layer, TableStateSet& states, const PcClock& pcClock,
+                       PcTimeConfirmation confirmation)
 {
     layer.context().person.setPanel(StatusPanel::Transient, {});
     if (states.isToWrite(TableNumber::Users)) {
@@ -77,26 +93,11 @@ bool ConfigurationRestore::write(RequestLayer& layer, TableStateSet& states)
         states.setToWrite(TableNumber::Users, false);
     }
     if (states.isToWrite(TableNumber::DateTime)) {
-        if (!writePcTime(layer, pcClock_()))
+        if (!writePcTime(layer, pcClock(), confirmation))
             return false;
         states.setToWrite(TableNumber::DateTime, false);
     }
     return writeConfigurationTables(layer, states);
-}
-
-bool ConfigurationRestore::writeUserTable(RequestLayer& layer)
-{
-    bool written = false;
-    {
-        // A controller whose user table is destroyed takes only blank credentials.
-        const ScopedBlankCredentials blank(layer.context().engine);
-        written = layer.writeFields({TableNumber::Users, 0, 10}) && layer.writeFields({TableNumber::Users, 10, 6});
-    }
-    if (!written)
-        layer.context().person.message(MessageKind::Information,
-                                       QStringLiteral("Таблица зарегистрированных пользователей не восстановлена"),
-                                       tablesNotWritable);
-    return written;
 }
 
 bool readSystemParametersForClock(RequestLayer& layer, const TableStateSet& states)

@@ -2,6 +2,7 @@
 
 #include "app/configuration_windows.h"
 #include "app/pc_clock.h"
+#include "exchange/clock_commands.h"
 
 class RequestLayer;
 class TableStateSet;
@@ -25,13 +26,19 @@ private:
     // The editor opened again until the record passes its checks and is in the
     // image, or the operator gives up.
     bool correct(RequestLayer& layer, ConfigRecord& record, bool withUsers);
-    bool write(RequestLayer& layer, TableStateSet& states);
-    bool writeUserTable(RequestLayer& layer);
 
     const WorkDirectory& directory_;
     ConfigurationWindows& windows_;
     PcClock pcClock_;
 };
+
+// Writes the tables chosen in `states` from the image: the user table first, on
+// its own and with blank credentials ("Таблица зарегистрированных пользователей
+// не восстановлена" when that fails); then the clock, set from the PC's; then the
+// rest in the order the controller demands. Stops at the first failure, the
+// flags of the tables not written still set.
+bool writeChosenTables(RequestLayer& layer, TableStateSet& states, const PcClock& pcClock,
+                       PcTimeConfirmation confirmation = PcTimeConfirmation::Ask);
 
 // Before the clock is set from the PC's: the switch rules of table 6 give its
 // time type, so table 6 must be whole ("Запись даты и времени невозможна"

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/configuration_restore.h"
+#include "app/served_controller.h"
 #include "base/table_numbers.h"
 #include "exchange/clock_commands.h"
 #include "exchange/request_layer.h"
@@ -64,16 +65,8 @@ ConnectionStart::Identified ConnectionStart::identify(RequestLayer& layer)
     if (!layer.readFields({TableNumber::Identification, 0, Identification::Size}))
         return Identified::Refused;
     const Identification identification(state_.image.table(TableNumber::Identification));
-    if (identification.typeCode() != Identification::ServedTypeCode) {
-        person_.message(MessageKind::Information,
-                        QStringLiteral("Код типа подключенного контроллера  %1").arg(identification.typeCode()),
-                        QStringLiteral("Программа обслуживает контроллеры ККГ_04"));
-        return Identified::Refused;
-    }
-    const int version = identification.softwareVersion();
-    if (version != Identification::ServedSoftwareVersion && version != Identification::UnconfiguredSoftwareVersion) {
-        person_.message(MessageKind::Information, QStringLiteral("Версия ПО подключенного контроллера %1").arg(version),
-                        QStringLiteral("Программа обслуживает контроллеры ККГ только с версией ПО 4"));
+    if (const InputCheck refusal = servedControllerCheck(identification)) {
+        person_.message(MessageKind::Information, refusal->line1, refusal->line2);
         return Identified::Refused;
     }
     LinkRecord& link = state_.settings.gqcIni.currentLink();

@@ -126,6 +126,8 @@ int runCommand(const CliOptions& options, RequestLayer& layer, QTextStream& out,
     case CliOptions::Command::Reset:
         // The operator was told why it failed.
         return resetNonVolatileData(layer.context()) ? 0 : 1;
+    default:
+        // The configuration commands have a runner of their own.
+        return 2;
     }
-    return 2;
 }

@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 
+#include "app/configuration_files.h"
 #include "base/windows1251.h"
 #include "cli/tcp_endpoint.h"
 #include "settings/link_record.h"
@@ -7,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <limits>
 
 namespace {
@@ -34,9 +36,22 @@ const char* const Description =
     "  clock                       the controller's and the PC's date, time, day and time type,\n"
     "                              and the correction\n"
     "  sync-clock --yes            sends that correction to the controller\n"
+    "  save-config FILE [--yes]    reads the configuration into the configuration file FILE (\".cnf\"\n"
+    "                              added when it has no extension); an existing file only with --yes\n"
+    "  config-info FILE            the configuration in FILE as the table dialogs show it, passwords\n"
+    "                              and codes only as set or not; needs no link\n"
+    "  write-config FILE --yes     writes every configuration table of FILE into the controller in\n"
+    "                              its order; the user table and the clock (from the PC) only when\n"
+    "                              the controller has them destroyed\n"
+    "  config-diff A B             one line per field that differs; A and B are configuration files\n"
+    "                              or the word controller (a file of that name: ./controller);\n"
+    "                              against the controller the flow computers' passwords, which it\n"
+    "                              never gives back, are not compared\n"
     "\n"
     "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
-    "Exit status: 0 done, 1 a failed connection or exchange (the reason on stderr), 2 a usage error.";
+    "Exit status: 0 done, 1 a failed connection or exchange or a refused configuration file (the\n"
+    "reason on stderr), 2 a usage error. config-diff: 0 alike, 1 different, 2 a usage error,\n"
+    "3 a file refused or a failed connection or exchange.";
 
 // One option of the command line; a number option also says where its value
 // goes and its range.
@@ -75,7 +90,7 @@ const OptionRow Options[] = {
      &CliOptions::sendPauseMs, 0, MaxSendPauseMs},
     {"user", "CODE", "The operator's user code for writes, at most 4 characters."},
     {"password", "TEXT", "The operator's password for writes, at most 12 characters."},
-    {"yes", nullptr, "Confirms what cannot be undone: reset, sync-clock."},
+    {"yes", nullptr, "Confirms what cannot be undone: reset, sync-clock, write-config, save-config over a file."},
 };
 
 std::optional<int> number(const QString& text, int minimum, int maximum)
@@ -170,6 +185,33 @@ std::optional<QString> parseCommand(const QStringList& words, CliOptions& option
         options.command = CliOptions::Command::SyncClock;
         return std::nullopt;
     }
+    if (command == QLatin1String("save-config") && words.size() == 2) {
+        const QString file = withConfigurationExtension(words[1]);
+        if (QFileInfo::exists(file) && !options.confirmed)
+            return QStringLiteral("save-config: %1 exists: give --yes to replace it").arg(file);
+        options.command = CliOptions::Command::SaveConfig;
+        options.file = file;
+        return std::nullopt;
+    }
+    if (command == QLatin1String("config-info") && words.size() == 2) {
+        options.command = CliOptions::Command::ConfigInfo;
+        options.file = words[1];
+        return std::nullopt;
+    }
+    if (command == QLatin1String("write-config") && words.size() == 2) {
+        if (!options.confirmed)
+            return QStringLiteral("write-config writes every configuration table into the controller: give --yes to "
+                                  "confirm");
+        options.command = CliOptions::Command::WriteConfig;
+        options.file = words[1];
+        return std::nullopt;
+    }
+    if (command == QLatin1String("config-diff") && words.size() == 3) {
+        options.command = CliOptions::Command::ConfigDiff;
+        options.file = words[1];
+        options.otherFile = words[2];
+        return std::nullopt;
+    }
     if (command == QLatin1String("reset") && words.size() == 1) {
         if (!options.confirmed)
             return QStringLiteral("reset clears all non-volatile data of the controller: give --yes to confirm");
@@ -243,7 +285,7 @@ std::optional<QString> takeOptions(const QCommandLineParser& parser, CliOptions&
             return QStringLiteral("--password: at most %1 characters").arg(PasswordLength);
     }
     options.confirmed = parser.isSet(QStringLiteral("yes"));
-    return takeLink(parser, options);
+    return std::nullopt;
 }
 
 CliUsageError usageError(const QString& error)
@@ -252,6 +294,24 @@ CliUsageError usageError(const QString& error)
 }
 
 } // namespace
+
+bool needsLink(const CliOptions& options)
+{
+    switch (options.command) {
+    case CliOptions::Command::ConfigInfo:
+        return false;
+    case CliOptions::Command::ConfigDiff:
+        return options.file == ControllerSide || options.otherFile == ControllerSide;
+    default:
+        return true;
+    }
+}
+
+int failureStatus(const CliOptions& options)
+{
+    constexpr int Trouble = 3;
+    return options.command == CliOptions::Command::ConfigDiff ? Trouble : 1;
+}
 
 QString usageErrorText(const QString& error)
 {
@@ -285,6 +345,10 @@ CliRequest parseCliOptions(const QStringList& arguments)
     if (const std::optional<QString> error = takeOptions(parser, options))
         return usageError(*error);
     if (const std::optional<QString> error = parseCommand(parser.positionalArguments(), options))
+        return usageError(*error);
+    if (!needsLink(options))
+        return options;
+    if (const std::optional<QString> error = takeLink(parser, options))
         return usageError(*error);
     return options;
 }

@@ -9,7 +9,19 @@
 // What gqc_cli was asked to do. Link options left out take the defaults of the
 // link's section of gqc.ini.
 struct CliOptions {
-    enum class Command { Identify, Read, Write, ReadConfig, Reset, Clock, SyncClock };
+    enum class Command {
+        Identify,
+        Read,
+        Write,
+        ReadConfig,
+        Reset,
+        Clock,
+        SyncClock,
+        SaveConfig,
+        ConfigInfo,
+        WriteConfig,
+        ConfigDiff,
+    };
 
     QString workdir; // empty: the program's usual working directory
     QString trace;   // --trace FILE: every frame sent and received is appended to FILE
@@ -42,7 +54,22 @@ struct CliOptions {
     int first = 0;
     int count = 0;     // read
     QByteArray values; // write
+    // save-config, config-info and write-config: the configuration file, ".cnf"
+    // added for save-config; config-diff: its two sides, a file or the controller.
+    QString file;
+    QString otherFile;
 };
+
+// The word that stands for the connected controller as a side of config-diff.
+inline const QString ControllerSide = QStringLiteral("controller");
+
+// Only the commands that talk to the controller open a link; config-info and
+// config-diff of two files do not.
+bool needsLink(const CliOptions& options);
+
+// The exit status of a failed connection or exchange: 1, but 3 for config-diff,
+// whose 1 means that the two sides differ.
+int failureStatus(const CliOptions& options);
 
 // Text for stdout instead of a command (--help, --version); exit status 0.
 struct CliInformation {

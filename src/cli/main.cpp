@@ -1,6 +1,7 @@
 #include "app/engine_credentials.h"
 #include "app/program_version.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_config_commands.h"
 #include "cli/cli_link.h"
 #include "cli/cli_options.h"
 #include "cli/console_operator.h"
@@ -76,13 +77,18 @@ int main(int argc, char* argv[])
     hgcbox engine(0);
     engine.setOperator(&person);
     putCredentials(options, engine);
-    const int connected = connectEngine(options, settings.gqcIni, settings.gqcIni.comPorts, engine, person, errors);
-    if (connected != 0)
-        return connected;
-    ParamImage image;
-    std::uint8_t moistureMeter = 0;
-    RequestLayer layer({engine, person, image, settings, moistureMeter});
-    const int result = runCommand(options, layer, out, errors);
-    disconnectEngine(options, engine, person);
-    return result;
+    const OverLink overLink = [&](const std::function<int(RequestLayer&)>& command) {
+        const int connected = connectEngine(options, settings.gqcIni, settings.gqcIni.comPorts, engine, person, errors);
+        if (connected != 0)
+            return connected == 1 ? failureStatus(options) : connected;
+        ParamImage image;
+        std::uint8_t moistureMeter = 0;
+        RequestLayer layer({engine, person, image, settings, moistureMeter});
+        const int result = command(layer);
+        disconnectEngine(options, engine, person);
+        return result;
+    };
+    if (isConfigurationCommand(options.command))
+        return runConfigurationCommand(options, overLink, out, errors);
+    return overLink([&](RequestLayer& layer) { return runCommand(options, layer, out, errors); });
 }

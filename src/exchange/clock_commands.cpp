@@ -9,10 +9,11 @@ namespace {
 constexpr std::uint8_t clockCorrection = 12;
 } // namespace
 
-bool writePcTime(RequestLayer& layer, const QDateTime& pcNow)
+bool writePcTime(RequestLayer& layer, const QDateTime& pcNow, PcTimeConfirmation confirmation)
 {
     RequestContext& context = layer.context();
-    if (!context.person.message(MessageKind::Question, QStringLiteral("В контроллер будет записано время ЭВМ."),
+    if (confirmation == PcTimeConfirmation::Ask &&
+        !context.person.message(MessageKind::Question, QStringLiteral("В контроллер будет записано время ЭВМ."),
                                 QStringLiteral("Вы уверены, что часы ЭВМ показывают правильное время?")))
         return false;
     const QByteArray table = pcDateTable(pcNow, context.image.copyOf({TableNumber::SystemParameters, 0, 10}));

@@ -1,4 +1,5 @@
 #include "base/windows1251.h"
+#include "cli/cli_fixtures.h"
 #include "link/modem_dialler.h"
 #include "link/serial_transport.h"
 #include "sim/sim_server.h"
@@ -46,37 +47,6 @@ QByteArray tableServer(const QByteArray& request)
     }
     return TestFrames::errorReply(address, 1, 9);
 }
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString errors;
-};
-
-class GqcCli : public ::testing::Test {
-protected:
-    QProcess* start(const QStringList& arguments)
-    {
-        process.setProgram(QStringLiteral(GQC_CLI_PATH));
-        process.setArguments(QStringList{QStringLiteral("--workdir"), workdir.path()} + arguments);
-        process.start();
-        return &process;
-    }
-    CliRun finish()
-    {
-        EXPECT_TRUE(process.waitForFinished(20000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
-    CliRun run(const QStringList& arguments)
-    {
-        start(arguments);
-        return finish();
-    }
-
-    TempWorkdir workdir;
-    QProcess process;
-};
 
 const QString IdentifyLines = QStringLiteral("Код типа контроллера: 73\n"
                                              "Версия аппаратного обеспечения: 2\n"
@@ -236,25 +206,6 @@ TEST_F(GqcCli, UnavailablePortIsAFailedExchange)
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.errors, QStringLiteral("Коммуникационный порт /dev/gqc-no-such-port недоступен\n"));
 }
-
-// The simulated controller on a pseudo-terminal: a serial line for gqc_cli.
-class GqcCliWithSimulator : public GqcCli {
-protected:
-    void SetUp() override
-    {
-        SimServerOptions options;
-        options.pty = true;
-        server = std::make_unique<SimServer>(options);
-        QString error;
-        ASSERT_TRUE(server->start(&error)) << error.toStdString();
-    }
-    CliRun runOnSimulator(const QStringList& arguments)
-    {
-        return run(QStringList{QStringLiteral("--serial"), server->ptyPath()} + arguments);
-    }
-
-    std::unique_ptr<SimServer> server;
-};
 
 TEST_F(GqcCliWithSimulator, ReadConfigPrintsEveryConfigurationTableButThePasswords)
 {
