@@ -149,8 +149,9 @@ ConfigRecord ConfigRecord::fromImage(const ParamImage& image)
         const std::span<const std::uint8_t> from = image.table(place.table);
         std::copy(from.begin(), from.end(), record.table(place.table).begin());
     }
+    // Table 9 is taken as the controller holds it, its count included.
     const int count = image.table(TableNumber::FlowComputerPort)[0];
-    record.setFlowComputers(FlowComputers::fromImage(image, count));
+    record.putFlowComputers(FlowComputers::fromImage(image, count));
     return record;
 }
 
@@ -191,6 +192,12 @@ std::vector<FlowComputer> ConfigRecord::flowComputers() const
 
 void ConfigRecord::setFlowComputers(const std::vector<FlowComputer>& computers)
 {
+    putFlowComputers(computers);
+    FlowComputers::intoPortTable(static_cast<int>(computers.size()), table(TableNumber::FlowComputerPort));
+}
+
+void ConfigRecord::putFlowComputers(const std::vector<FlowComputer>& computers)
+{
     const std::size_t count = std::min<std::size_t>(computers.size(), FlowComputers::Most);
     for (std::size_t i = 0; i < count; ++i) {
         auto* at = bytes_.data() + FlowComputersOffset + FlowComputerRecordLength * i;
@@ -201,7 +208,6 @@ void ConfigRecord::setFlowComputers(const std::vector<FlowComputer>& computers)
         at[ByteOrderByte] = computer.byteOrder;
         std::ranges::copy(computer.password, at + PasswordByte);
     }
-    FlowComputers::intoPortTable(static_cast<int>(count), table(TableNumber::FlowComputerPort));
 }
 
 QString ConfigRecord::name() const

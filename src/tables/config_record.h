@@ -59,6 +59,9 @@ public:
 private:
     static constexpr int OriginOffset = 0;
 
+    // The records from the first one on; table 9 is left as it is.
+    void putFlowComputers(const std::vector<FlowComputer>& computers);
+
     Bytes bytes_{};
 };
 

@@ -82,6 +82,7 @@ TEST(ConfigRecord, ReadFromAControllerItHasBlankPasswordsInAllSixteenRecords)
         image.table(18)[i] = static_cast<std::uint8_t>(10 + i);
         image.table(13)[16 * i] = 'P'; // a password typed earlier must not leak into the file
     }
+    image.table(9)[6] = 5; // the gas temperature from a flow computer the count leaves out
     image.table(29)[0] = 192;
     const ConfigRecord record = ConfigRecord::fromImage(image);
     EXPECT_TRUE(record.readFromController());
@@ -92,6 +93,7 @@ TEST(ConfigRecord, ReadFromAControllerItHasBlankPasswordsInAllSixteenRecords)
         EXPECT_EQ(bytesAt(record, FlowComputersAt + 20 * i + 4, 16), QByteArray(16, ' ')) << i;
     EXPECT_EQ(record.bytes()[FlowComputersAt + 20 * 2], 12) << "the third flow computer's address";
     EXPECT_EQ(record.bytes()[FlowComputersAt + 20 * 3], 0) << "only the counted ones are taken";
+    EXPECT_EQ(record.table(9)[6], 5) << "table 9 as the controller holds it";
 }
 
 TEST(ConfigRecord, TheNameTakesTwentyBlankPaddedBytes)
