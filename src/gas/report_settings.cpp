@@ -4,15 +4,23 @@
 
 ReportSettings ReportSettings::load(const QString& path)
 {
-    ReportSettings settings;
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray read = file.read(size);
-        settings.bytes_.replace(0, read.size(), read);
-    }
-    if (settings.decimals(0) == 0)
-        for (int slot = 0; slot < gasParameterCount; ++slot)
+    return fromBytes(file.open(QIODevice::ReadOnly) ? file.read(size) : QByteArray());
+}
+
+ReportSettings ReportSettings::fromBytes(const QByteArray& bytes)
+{
+    ReportSettings settings;
+    const QByteArray known = bytes.left(size);
+    settings.bytes_.replace(0, known.size(), known);
+    for (int choice = 0; choice < choiceCount; ++choice)
+        if (settings.byte(choice) > 1)
+            settings.bytes_[choice] = 0;
+    for (int slot = 0; slot < gasParameterCount; ++slot) {
+        const std::uint8_t count = settings.decimals(slot);
+        if (count < fewestDecimals || count > mostDecimals)
             settings.bytes_[firstDecimals + slot] = static_cast<char>(defaultDecimals);
+    }
     return settings;
 }
 

@@ -13,9 +13,13 @@ public:
     static constexpr int size = 25;
     static constexpr int gasParameterCount = 20;
 
-    // Zeros where the file is missing or short; then, when the first digit count
-    // is 0, every count becomes 4.
+    // The first 25 bytes of the file; zeros where it is missing or short. Then
+    // corrected as fromBytes() does.
     static ReportSettings load(const QString& path);
+    // The settings of `bytes` (zeros past their end) with every choice other than
+    // 0 or 1 made 0 and every digit count outside 2 to 5 made 4, so that no
+    // printout meets a report kind or a count it has no form for.
+    static ReportSettings fromBytes(const QByteArray& bytes);
     // Replaces the file with the 25 bytes; on failure the old file stays.
     SaveResult save(const QString& path) const;
 
@@ -29,7 +33,10 @@ public:
     const QByteArray& bytes() const { return bytes_; }
 
 private:
+    static constexpr int choiceCount = 5;
     static constexpr int firstDecimals = 5;
+    static constexpr std::uint8_t fewestDecimals = 2;
+    static constexpr std::uint8_t mostDecimals = 5;
     static constexpr std::uint8_t defaultDecimals = 4;
 
     ReportSettings() : bytes_(size, '\0') {}
