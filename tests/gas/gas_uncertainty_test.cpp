@@ -43,14 +43,3 @@ TEST(PropertyUncertainty, AFailedComputationGivesZero)
     record[11] = 0.0f;
     EXPECT_EQ(propertyUncertainty(record, 13, fractions, slotMap, HeatUnit::Kilocalorie), 0.0);
 }
-
-TEST(PropertyUncertainty, TheWobbeIndexInKilocaloriesIsGivenInMegajoules)
-{
-    const GasParams mj = methaneAndNitrogen();
-    GasParams kcal = mj;
-    kcal[11] = static_cast<float>(mj[11] / 0.0041827);
-    kcal[13] = static_cast<float>(mj[13] / 0.0041827);
-    const ComponentUncertainties fractions = componentUncertainty(mj, slotMap);
-    EXPECT_NEAR(propertyUncertainty(kcal, 13, fractions, slotMap, HeatUnit::Kilocalorie),
-                propertyUncertainty(mj, 13, fractions, slotMap, HeatUnit::Megajoule), 1e-6);
-}

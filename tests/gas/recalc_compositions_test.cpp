@@ -14,7 +14,6 @@ struct Composition {
     GasParams controller;
     RecalcChoice choice;
     GasParams shown;
-    std::array<double, 12> fractionUncertainties;
     std::array<double, 5> propertyUncertainties; // slots 11, 12, 13, 18, 19
 };
 
@@ -27,9 +26,6 @@ const Composition compositions[] = {
      {0.0500000007f, 0.899999976f, 0.150000006f, 0.200000003f, 0.00999999978f, 0.0500000007f, 0.0399999991f,
       1.20000005f, 93.5f, 0.600000024f, 3.20000005f, 38.1954231f, 0.720546067f, 49.3827019f, 0.997799993f,
       99.9199982f, 12.5f, 0.0199999996f, 34.4641151f, 0.59823662f},
-     {5.7750368619151643e-05, 0.00028310962113481343, 0.00010567480538605032, 0.00012379062507539089,
-      2.3829846748777213e-05, 5.7750368619151643e-05, 5.1080394723292374e-05, 0.000331643087416916,
-      0.0036397171975008375, 0.00022651890414291217, 0.00056879234955262506, 3.488893776146109e-05},
      {0.04741437679044911, 0.00067896243893048893, 0.065571653294823312, 0.043281340564960351,
       0.00056392016765020208}},
     {"rich gas, volume fractions, kcal, recomputed, corrected",
@@ -39,9 +35,6 @@ const Composition compositions[] = {
      {0.276994765f, 4.94009161f, 1.17067218f, 1.75094438f, 0.0474718995f, 0.382990211f, 0.332303286f,
       2.51098704f, 78.4681091f, 1.09930849f, 8.96992779f, 10649.627f, 0.886467993f, 12413.5859f, 0.996100008f,
       100.0f, 8.25f, 0.0501996502f, 9661.79004f, 0.735994041f},
-     {0.00014807461538545537, 0.00072222997002033816, 0.00032716035305143277, 0.00040824516226531474,
-      5.612565083982465e-05, 0.00017695974160280304, 0.00016366857611249639, 0.00049777801805685694,
-      0.0033052362544534193, 0.00031603634101961593, 0.0010026634304124147, 5.7877083034951753e-05},
      {0.083033334728641911, 0.0016143938788755711, 0.10772479099730668, 0.076956388413256457,
       0.0013408536534996397}},
     {"lean gas, molar fractions, kcal, the controller's properties, corrected",
@@ -51,9 +44,6 @@ const Composition compositions[] = {
      {0.0f, 0.100000001f, 0.00999999978f, 0.00999999978f, 0.0f, 0.0f, 0.0f, 8.0f, 88.4800034f, 2.5f,
       0.800000012f, 8104.8125f, 0.707499981f, 10662.9678f, 0.998000026f, 100.0f, -3.5f, 0.100000001f,
       7291.93994f, 0.587400019f},
-     {0, 8.4551488630887038e-05, 2.3829846748777213e-05, 2.3829846748777213e-05, 0, 0, 0,
-      0.00094150091747610091, 0.0035309053541218668, 0.00049657889699087482, 0.00026535101373316759,
-      8.4551488630887038e-05},
      {0.052186365465903883, 0.00077013167257168743, 0.072825970484598504, 0.047060552405048701,
       0.00063964183732086947}},
 };
@@ -77,9 +67,6 @@ TEST(RecalcCompositions, UncertaintiesOfTheShownValuesMatchTheIndependentCalcula
     for (const Composition& c : compositions) {
         const HeatUnit unit = c.choice.kilocalories ? HeatUnit::Kilocalorie : HeatUnit::Megajoule;
         const ComponentUncertainties fractions = componentUncertainty(c.shown, ComponentSlotMap());
-        for (int k = 0; k < ComponentCount; ++k)
-            EXPECT_NEAR(fractions[k], c.fractionUncertainties[k], 1e-12 * c.fractionUncertainties[k])
-                << c.name << ", component " << k;
         for (std::size_t i = 0; i < propertySlots.size(); ++i) {
             const double expected = c.propertyUncertainties[i];
             EXPECT_NEAR(propertyUncertainty(c.shown, propertySlots[i], fractions, ComponentSlotMap(), unit), expected,

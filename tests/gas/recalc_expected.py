@@ -34,15 +34,15 @@ METHANE = 8
 
 # (name, controller record of 20 values, volume?, kcal?, GOST?, corrected?)
 CASES = [
-    ("PipelineGas",
+    ("pipeline gas",
      [0.05, 0.9, 0.15, 0.2, 0.01, 0.05, 0.04, 1.2, 93.5, 0.6, 3.2,
       38.52, 0.7211, 49.95, 0.9978, 99.92, 12.5, 0.02, 34.74, 0.5987],
      False, False, True, False),
-    ("RichGas",
+    ("rich gas",
      [0.3, 5.0, 1.2, 1.8, 0.05, 0.4, 0.35, 2.5, 78.0, 1.1, 9.0,
       45.1, 0.8602, 53.4, 0.9961, 99.75, 8.25, 0.05, 41.0, 0.7142],
      True, True, True, True),
-    ("LeanGas",
+    ("lean gas",
      [0.0, 0.1, 0.01, 0.01, 0.0, 0.0, 0.0, 8.0, 88.5, 2.5, 0.8,
       33.9, 0.7075, 44.6, 0.9980, 100.02, -3.5, 0.1, 30.5, 0.5874],
      False, True, False, True),
@@ -91,13 +91,12 @@ def uncertainties(rec, kcal):
     to_mj = 0.0041827 if kcal else 1.0
     r = math.sqrt((ud / (2 * rec[19])) ** 2 + (heat(2) / (rec[11] * to_mj)) ** 2)
     return {11: heat(2), 18: heat(3), 19: ud, 12: um * 101.325 / (8.3145 * 293.15),
-            13: rec[13] * r * to_mj}, ux
+            13: rec[13] * r * to_mj}
 
 
 for name, record, volume, kcal, gost, corrected in CASES:
     out = recalc([f32(v) for v in record], volume, kcal, gost, corrected)
-    props, ux = uncertainties(out, kcal)
+    props = uncertainties(out, kcal)
     print(name)
     print("  record: {" + ", ".join("%.9gf" % v for v in out) + "}")
-    print("  U(x):   {" + ", ".join("%.17g" % v for v in ux) + "}")
     print("  U(11, 12, 13, 18, 19): {" + ", ".join("%.17g" % props[s] for s in (11, 12, 13, 18, 19)) + "}")
