@@ -42,15 +42,18 @@ TEST(RecalcGasRecord, CorrectionGivesMethaneWhatTheOthersLeaveOf100)
     record[7] = 2.0f;
     record[10] = 0.5f;
     record[8] = 90.0f;
-    record[15] = 93.5f;
+    record[15] = 91.0f; // the controller's own sum
+    const GasParams uncorrected = recalcGasRecord(record, recalcSettings({}), slotMap);
+    EXPECT_FLOAT_EQ(uncorrected[8], 90.0f);
+    EXPECT_FLOAT_EQ(uncorrected[15], 93.5f) << "the sum of the fractions shown";
+
     const GasParams out = recalcGasRecord(record, recalcSettings({.corrected = true}), slotMap);
     EXPECT_FLOAT_EQ(out[8], 96.5f);
     EXPECT_FLOAT_EQ(out[15], 100.0f);
     EXPECT_FLOAT_EQ(out[7], 2.0f);
-
-    const GasParams uncorrected = recalcGasRecord(record, recalcSettings({}), slotMap);
-    EXPECT_FLOAT_EQ(uncorrected[8], 90.0f);
-    EXPECT_FLOAT_EQ(uncorrected[15], 93.5f) << "the sum of the fractions shown";
+    record[8] = 0.0f;
+    EXPECT_FLOAT_EQ(recalcGasRecord(record, recalcSettings({.corrected = true}), slotMap)[8], 96.5f)
+        << "whatever methane the controller found";
 }
 
 TEST(RecalcGasRecord, CorrectionLeavesAnAnalysisWithoutComponentsAlone)
