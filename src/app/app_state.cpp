@@ -35,6 +35,14 @@ void AppState::saveState()
             reportSaveFailure(*person_, result);
 }
 
+void AppState::takeReportSettings(const ReportSettings& accepted)
+{
+    reportSettings = accepted;
+    const SaveResult saved = reportSettings.save(directory.reportSettingsFile());
+    if (person_)
+        reportSaveFailure(*person_, saved);
+}
+
 void AppState::closeDown()
 {
     engine.closeLink();

@@ -2,6 +2,7 @@
 
 #include "archives/archive_reading_choices.h"
 #include "exchange/request_context.h"
+#include "gas/component_slot_map.h"
 #include "gas/report_settings.h"
 #include "link/hgcbox.h"
 #include "settings/settings_block.h"
@@ -35,6 +36,9 @@ public:
     // file that could not be written is reported to the operator (when one is
     // set) and keeps its old content; unsaved settings are tried again next time.
     void saveState();
+    // The presentation settings the operator accepted, kept and written to
+    // "repconf.ini"; a file that could not be written is reported.
+    void takeReportSettings(const ReportSettings& accepted);
     // At close: the link is closed, saveState(), then the temporary data files are deleted.
     void closeDown();
 
@@ -42,6 +46,9 @@ public:
     SettingsBlock settings;
     ArchiveReadingChoices archiveChoices;
     ReportSettings reportSettings;
+    // Where the components and properties sit in the chromatograph's records:
+    // follows the chromatograph type of the connected controller.
+    ComponentSlotMap slotMap;
     hgcbox engine{0};
     ParamImage image;
     bool connected = false;

@@ -31,6 +31,7 @@ bool ConnectionStart::run()
         showLinkPanels(state_.settings, person_);
         person_.setPanel(StatusPanel::Address, {});
         disconnect();
+        state_.slotMap = ComponentSlotMap();
     }
     if (!windows_.chooseLink()) {
         windows_.connectionChanged();
@@ -138,7 +139,11 @@ bool ConnectionStart::readBasicData()
     read = read && systemRead;
     if (systemRead) {
         TableEffects::takeSystemParameters(layer.context());
-        read = layer.readFields({TableNumber::ChromatographPort, instrumentTypeField, 1}) && read;
+        if (layer.readFields({TableNumber::ChromatographPort, instrumentTypeField, 1}))
+            state_.slotMap = state_.slotMap.forChromatographType(
+                state_.image.table(TableNumber::ChromatographPort)[instrumentTypeField]);
+        else
+            read = false;
         read = layer.readFields({TableNumber::MoistureMeterPort, instrumentTypeField, 1}) && read;
     }
     if (!read)

@@ -42,7 +42,8 @@ public:
 
     // The whole procedure; true when a controller is connected at its end.
     bool run();
-    // Reads the controller's name, system parameters and instrument types.
+    // Reads the controller's name, system parameters and instrument types; the
+    // chromatograph's type chooses where its records hold what.
     bool readBasicData();
     // Closes the link (hanging up a modem first) and forgets the connection.
     void disconnect();

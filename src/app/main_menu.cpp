@@ -10,7 +10,8 @@ const QSet<QString> needConnection = {
     "NWmt_MeanData",  "NWmt_Read5min",   "NWmt_ReadHour",   "NWmt_ReadDay",    "NAudInd",        "NAudPer",
     "NAlaInd",        "NAlaPer",         "Nrdcnf"};
 const QSet<QString> moistureMeterItems = {"NConnWMT", "NWmt_Data"};
-const QSet<QString> neverShown = {"NChrom_MeanData", "NWmt_MeanData", "NRep", "NFormate"};
+// "Формат представления данных" stays in reach: it is the only way to the presentation settings.
+const QSet<QString> neverShown = {"NChrom_MeanData", "NWmt_MeanData", "NRep"};
 
 } // namespace
 
@@ -41,6 +42,8 @@ const std::vector<MenuEntry>& mainMenuEntries()
         {"NDistr", "Период записи средних за час значений параметров газа в ВРГ", "NGasPar"},
         {"NAccess", "Доступ пользователей к таблицам параметров", "NWorkPar"},
         {"NContrDt", "Дата и время", ""},
+        {"NReports", "Отчеты", ""},
+        {"NFormate", "Формат представления данных", "NReports"},
         {"NConfig", "Конфигурация", ""},
         {"NNewCnf", "Создание нового файла конфигурации", "NConfig"},
         {"NViewCnf", "Просмотр/Корректировка файла конфигурации", "NConfig"},

@@ -12,6 +12,7 @@
 #include "forms/tformchangeaccess.h"
 #include "forms/tformconnect.h"
 #include "forms/tformdt.h"
+#include "forms/tformrepconf.h"
 #include "forms/tformshortuspass.h"
 #include "forms/tformtableinfo.h"
 
@@ -102,6 +103,11 @@ void TFormMain::connectCommands()
         controllerCommands().systemParameters();
         // The moisture-meter items follow byte 8 as the controller now holds it.
         menu_->rebuild(state_.connected, state_.moistureMeter != 0);
+    });
+    on("NFormate", [this] {
+        ReportSettings settings = state_.reportSettings;
+        if (TFormRepConf(settings, *person_, this).exec() == QDialog::Accepted)
+            state_.takeReportSettings(settings);
     });
     on("NNewCnf", [this] { configurationCommands().createNew(); });
     on("NViewCnf", [this] { configurationCommands().viewFile(); });

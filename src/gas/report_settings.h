@@ -12,6 +12,9 @@ class ReportSettings {
 public:
     static constexpr int size = 25;
     static constexpr int gasParameterCount = 20;
+    // Bytes 0 to 4 are the choices, then one decimal count per gas-parameter slot.
+    static constexpr int choiceCount = 5;
+    static constexpr int firstDecimals = 5;
 
     // The first 25 bytes of the file; zeros where it is missing or short. Then
     // corrected as fromBytes() does.
@@ -33,8 +36,6 @@ public:
     const QByteArray& bytes() const { return bytes_; }
 
 private:
-    static constexpr int choiceCount = 5;
-    static constexpr int firstDecimals = 5;
     static constexpr std::uint8_t fewestDecimals = 2;
     static constexpr std::uint8_t mostDecimals = 5;
     static constexpr std::uint8_t defaultDecimals = 4;

@@ -143,6 +143,7 @@ TEST_F(ConnectionProcedure, AControllerInGoodOrderIsConnectedAfterTheFourBasicRe
     EXPECT_EQ(person.panel(StatusPanel::Address), "ГРС Северная");
     EXPECT_EQ(state->moistureMeter, 1);
     EXPECT_TRUE(person.messages().isEmpty());
+    EXPECT_EQ(state->slotMap.slot(18), ComponentSlotMap::NoSlot) << "the simulator's chromatograph is of type 2";
 }
 
 TEST_F(ConnectionProcedure, ATelephoneLinkAsksForTheUserDialsAndIdentifiesThroughTheModem)

@@ -82,6 +82,24 @@ TEST_F(StateSaves, APlainFileInPlaceOfTheSettingsFolderIsReportedForEachFile)
     EXPECT_EQ(dir.read("INI"), "not a folder");
 }
 
+TEST_F(StateSaves, AcceptedPresentationSettingsAreWrittenAndAFailedWriteKeepsTheOldFile)
+{
+    const QByteArray old = QByteArray(5, '\0') + QByteArray(20, 3);
+    dir.write("INI/repconf.ini", old);
+    const std::unique_ptr<AppState> state = startAndChange();
+    const ReportSettings accepted = ReportSettings::fromBytes(QByteArray(5, 1) + QByteArray(20, 5));
+    {
+        const FailingSaves full({SaveFault::Step::Write, 1, "repconf.ini"});
+        state->takeReportSettings(accepted);
+    }
+    EXPECT_EQ(dir.read("INI/repconf.ini"), old);
+    EXPECT_EQ(shown(person), QStringList{writeError(dir, "INI/repconf.ini")});
+    EXPECT_EQ(state->reportSettings.bytes(), accepted.bytes()) << "the settings hold for this run";
+
+    state->takeReportSettings(accepted);
+    EXPECT_EQ(dir.read("INI/repconf.ini"), accepted.bytes());
+}
+
 TEST_F(StateSaves, AReadOnlySettingsFileKeepsItsBytes)
 {
     if (geteuid() == 0)
