@@ -2,6 +2,7 @@
 
 #include "base/byte_view.h"
 #include "base/table_numbers.h"
+#include "forms/table_dialog_parts.h"
 #include "forms/tformaccess.h"
 #include "forms/tformconeth.h"
 #include "forms/tformconmodbus.h"
@@ -19,7 +20,6 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -121,18 +121,9 @@ TFormConfig::TFormConfig(ConfigRecord& record, ConfigEditing editing, Operator& 
         }));
     users->setEnabled(!editing.restoring || editing.usersEditable);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* accept = new QPushButton(
-        editing.restoring ? acceptCaption(TableEditing::Controller) : acceptCaption(TableEditing::Configuration), this);
-    accept->setObjectName(QStringLiteral("accept"));
-    auto* cancel = new QPushButton(QStringLiteral("Отменить"), this);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    connect(accept, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(accept);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    // Restoring, the accepted configuration goes straight into the controller.
+    const TableEditing destination = editing.restoring ? TableEditing::Controller : TableEditing::Configuration;
+    layout->addLayout(acceptCancelRow(*this, destination, [this] { accept(); }));
 }
 
 void TFormConfig::reject()
