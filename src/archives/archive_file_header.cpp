@@ -1,0 +1,104 @@
+#include "archives/archive_file_header.h"
+
+#include "archives/stamp_bytes.h"
+
+#include <QtEndian>
+
+namespace {
+constexpr int SignatureOffset = 0;
+constexpr int SignatureLength = 3;
+constexpr int DeviceOffset = 3;
+constexpr int NameOffset = 4;
+constexpr int NameLength = 20;
+constexpr int AddressOffset = 24;
+constexpr int PcTimeOffset = 25;
+// Each period end has six bytes, the stamp padded with zeros.
+constexpr int PeriodStartOffset = 31;
+constexpr int PeriodEndOffset = 37;
+constexpr int PeriodStampLength = 5;
+constexpr int CountOffset = 43;
+constexpr int ChromatographTypeOffset = 47;
+} // namespace
+
+ArchiveFileHeader ArchiveFileHeader::build(const Reading& reading)
+{
+    const ArchiveKindInfo& info = archiveKindInfo(reading.kind);
+    ArchiveFileHeader header;
+    header.bytes_.replace(SignatureOffset, SignatureLength, info.signature);
+    header.bytes_[DeviceOffset] = static_cast<char>(info.device);
+    const QByteArrayView name =
+        reading.controllerName.first(std::min<qsizetype>(reading.controllerName.size(), NameLength));
+    header.bytes_.replace(NameOffset, name.size(), name);
+    header.bytes_[AddressOffset] = static_cast<char>(reading.address);
+    header.bytes_.replace(PcTimeOffset, FullStampLength, stampBytes(reading.pcTime, FullStampLength));
+    header.bytes_.replace(PeriodStartOffset, info.stampLength, stampBytes(reading.periodStart, info.stampLength));
+    header.bytes_.replace(PeriodEndOffset, info.stampLength, stampBytes(reading.periodEnd, info.stampLength));
+    header.setCount(reading.count);
+    header.bytes_[ChromatographTypeOffset] = static_cast<char>(reading.chromatographType);
+    return header;
+}
+
+ArchiveFileHeader ArchiveFileHeader::fromBytes(QByteArrayView bytes)
+{
+    ArchiveFileHeader header;
+    const QByteArrayView present = bytes.first(std::min<qsizetype>(bytes.size(), Size));
+    header.bytes_.replace(0, present.size(), present);
+    return header;
+}
+
+bool ArchiveFileHeader::belongsTo(ArchiveKind kind) const
+{
+    const ArchiveKindInfo& info = archiveKindInfo(kind);
+    return signature() == info.signature && device() == static_cast<std::uint8_t>(info.device) &&
+           chromatographType() == ServedChromatographType;
+}
+
+QByteArray ArchiveFileHeader::signature() const
+{
+    return bytes_.sliced(SignatureOffset, SignatureLength);
+}
+
+std::uint8_t ArchiveFileHeader::device() const
+{
+    return static_cast<std::uint8_t>(bytes_[DeviceOffset]);
+}
+
+QByteArray ArchiveFileHeader::controllerName() const
+{
+    return bytes_.sliced(NameOffset, NameLength);
+}
+
+std::uint8_t ArchiveFileHeader::address() const
+{
+    return static_cast<std::uint8_t>(bytes_[AddressOffset]);
+}
+
+DateStamp ArchiveFileHeader::pcTime() const
+{
+    return stampAt(bytes_, PcTimeOffset, FullStampLength);
+}
+
+DateStamp ArchiveFileHeader::periodStart() const
+{
+    return stampAt(bytes_, PeriodStartOffset, PeriodStampLength);
+}
+
+DateStamp ArchiveFileHeader::periodEnd() const
+{
+    return stampAt(bytes_, PeriodEndOffset, PeriodStampLength);
+}
+
+std::uint32_t ArchiveFileHeader::count() const
+{
+    return qFromLittleEndian<std::uint32_t>(bytes_.constData() + CountOffset);
+}
+
+void ArchiveFileHeader::setCount(std::uint32_t count)
+{
+    qToLittleEndian(count, bytes_.data() + CountOffset);
+}
+
+std::uint8_t ArchiveFileHeader::chromatographType() const
+{
+    return static_cast<std::uint8_t>(bytes_[ChromatographTypeOffset]);
+}

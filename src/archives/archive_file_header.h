@@ -1,0 +1,55 @@
+#pragma once
+
+#include "archives/archive_kind.h"
+#include "tables/date_stamp.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <cstdint>
+
+// The 58 bytes at the start of every archive data file: which archive, whose
+// controller, when it was read and for which period, and how many records follow.
+class ArchiveFileHeader {
+public:
+    static constexpr int Size = 58;
+    // Files of other chromatographs are not this program's to show.
+    static constexpr std::uint8_t ServedChromatographType = 2;
+
+    // What a reading knows when it ends.
+    struct Reading {
+        ArchiveKind kind;
+        QByteArrayView controllerName; // the 20 bytes of table 5 as the image holds them
+        std::uint8_t address;          // the engine's controller address
+        DateStamp pcTime;              // of the reading
+        DateStamp periodStart;         // as requested, cut to the archive's unit
+        DateStamp periodEnd;
+        std::uint32_t count;
+        std::uint8_t chromatographType; // byte 6 of table 14
+    };
+
+    static ArchiveFileHeader build(const Reading& reading);
+    // The first Size bytes of a file; a shorter file reads as zeros beyond its end.
+    static ArchiveFileHeader fromBytes(QByteArrayView bytes);
+
+    // Signature, device and chromatograph type are those of `kind`'s files.
+    bool belongsTo(ArchiveKind kind) const;
+
+    QByteArray signature() const;
+    std::uint8_t device() const;
+    QByteArray controllerName() const;
+    std::uint8_t address() const;
+    DateStamp pcTime() const;
+    // Cut to the minute; an hourly period has minute 0, a daily one hour 0 too.
+    DateStamp periodStart() const;
+    DateStamp periodEnd() const;
+    std::uint32_t count() const;
+    void setCount(std::uint32_t count);
+    std::uint8_t chromatographType() const;
+
+    const QByteArray& bytes() const { return bytes_; }
+
+private:
+    ArchiveFileHeader() : bytes_(Size, '\0') {}
+
+    QByteArray bytes_;
+};
