@@ -13,6 +13,7 @@ set(GQC_FUZZ_TARGETS
   report_settings
   modem_reply
   config_file
+  archive_file
 )
 
 add_library(gqc_fuzz_support STATIC

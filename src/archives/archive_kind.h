@@ -15,6 +15,9 @@ enum class ArchiveKind { ChromFiveMinute, ChromHourly, ChromDaily, WmtFiveMinute
 // Which instrument an archive belongs to, as the request and the file header carry it.
 enum class ArchiveDevice : std::uint8_t { Chromatograph = 0, MoistureMeter = 1 };
 
+// Which of the four record layouts an archive holds.
+enum class RecordLayout { ChromMoment, ChromInterval, WmtMoment, WmtInterval };
+
 // Everything that differs between the archives; every routine over archives
 // takes its numbers from here.
 struct ArchiveKindInfo {
@@ -23,6 +26,7 @@ struct ArchiveKindInfo {
     std::uint8_t functionCode;               // of the period request
     std::array<std::uint8_t, 3> requestHead; // request data before the two stamps
     int stampLength;                         // bytes of each period stamp: 5 minute, 4 hour, 3 day
+    RecordLayout layout;
     int recordSize;
     int fullAnswerRecords; // the most one answer frame holds
     const char* signature; // file header bytes 0–2
