@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 std::variant<ArchiveFile, InputProblem> readArchiveFile(ArchiveKind kind, const QString& path)
 {

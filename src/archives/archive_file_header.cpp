@@ -3,6 +3,7 @@
 #include "archives/stamp_bytes.h"
 
 #include <QtEndian>
+#include <algorithm>
 
 namespace {
 constexpr int SignatureOffset = 0;

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <array>
 #include <cstdint>
+#include <utility>
 
 // The bytes of one archive record exactly as the controller wrote them, the
 // common ground of the four record layouts. Every record ends with its CRC-16.
