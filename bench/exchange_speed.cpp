@@ -9,12 +9,17 @@
 // (preambles included) at the rate. The same read is timed as a whole
 // `gqc_cli read-config` run too, process start and port opening included.
 //
+// Archive: one day of hourly chromatograph records read as the reading command
+// reads them, block by block, over the same paced line at 9600 bit/s, against
+// the same sum for its requests.
+//
 // TCP: gqc_sim on loopback with a fixed turnaround and no pacing, the engine
 // with no pause before its sends; the read is compared with the sum of the
 // turnarounds.
 //
 // Usage: exchange_speed [RUNS]   (median of RUNS, default 5)
 
+#include "archives/archive_reading.h"
 #include "exchange/configuration_transfer.h"
 #include "exchange/request_layer.h"
 #include "link/engine_loading.h"
@@ -42,7 +47,9 @@ namespace {
 constexpr int BitsPerByte = 10;
 constexpr double TransmitterLeadS = 0.002; // the RS-485 lead before every request on a direct line
 constexpr int Preambles = 3;
-constexpr int ReadRequestLength = 10; // a read request frame, checksum included
+constexpr int ReadRequestLength = 10;    // a read request frame, checksum included
+constexpr int ArchiveRequestLength = 17; // an hourly archive request frame, checksum included
+constexpr int ArchiveRate = 9600;
 constexpr int TcpTurnaroundMs = 5;
 constexpr int SimStartMs = 10'000;
 const int Rates[] = {9600, 38400, 115200};
@@ -125,36 +132,68 @@ std::optional<Run> readConfiguration(hgcbox& engine, CountingTransport& line)
     return Run{static_cast<double>(clock.nsecsElapsed()) / 1e9, line.requests, line.arrived};
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-int turnaroundMsAt(int rate)
-{
-    return static_cast<int>(std::ceil((Preambles + ReadRequestLength) * BitsPerByte * 1000.0 / rate));
-}
-
-// Where the pseudo-terminal's link and gqc_cli's working directory go.
+// Where the pseudo-terminal's link, gqc_cli's working directory and the temporary archive file go.
 const QTemporaryDir& scratch()
 {
     static const QTemporaryDir directory;
     return directory;
 }
 
-// gqc_sim on a pseudo-terminal, paced at `rate`.
+// One day of hourly chromatograph records; the simulator's clock is on the day after.
+std::optional<Run> readHourlyDay(hgcbox& engine, CountingTransport& line)
+{
+    PumpingOperator person;
+    engine.setOperator(&person);
+    ParamImage image;
+    SettingsBlock settings;
+    std::uint8_t moistureMeter = 0;
+    const Period day{{26, 3, 14, 0, 0, 0}, {26, 3, 14, 23, 0, 0}};
+    QElapsedTimer clock;
+    clock.start();
+    const std::optional<ArchiveFile> file = readArchivePeriod(
+        RequestContext{engine, person, image, settings, moistureMeter},
+        {ArchiveKind::ChromHourly, day, scratch().filePath(QStringLiteral("datafile.hdm")),
+         [] { return QDateTime::currentDateTime(); }});
+    if (!file || file->records.count() != 24)
+        return std::nullopt;
+    return Run{static_cast<double>(clock.nsecsElapsed()) / 1e9, line.requests, line.arrived};
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The wire time of a request frame of `length` bytes and its preambles: the
+// simulator's turnaround stands in for it.
+int turnaroundMsAt(int rate, int length = ReadRequestLength)
+{
+    return static_cast<int>(std::ceil((Preambles + length) * BitsPerByte * 1000.0 / rate));
+}
+
+// What the line and the protocol cannot avoid for a run at `rate`.
+double lineSeconds(const Run& run, int rate, int requestLength)
+{
+    return run.requests * (TransmitterLeadS + turnaroundMsAt(rate, requestLength) / 1000.0) +
+           static_cast<double>(run.arrived) * BitsPerByte / rate;
+}
+
+// gqc_sim on a pseudo-terminal, paced at `rate`; its clock stands at noon the day after the archive's day.
 QStringList simArguments(int rate, int turnaroundMs)
 {
     return {QStringLiteral("--pty"),      scratch().filePath(QStringLiteral("controller")),
             QStringLiteral("--baud"),     QString::number(rate),
             QStringLiteral("--pace"),     QStringLiteral("--turnaround-ms"),
-            QString::number(turnaroundMs)};
+            QString::number(turnaroundMs), QStringLiteral("--clock"),
+            QStringLiteral("2026-03-15 12:00:00")};
 }
 
-std::optional<Run> serialRun(int rate)
+using Job = std::optional<Run> (*)(hgcbox&, CountingTransport&);
+
+std::optional<Run> serialRun(int rate, Job job = readConfiguration, int requestLength = ReadRequestLength)
 {
-    const SimProcess sim(simArguments(rate, turnaroundMsAt(rate)));
+    const SimProcess sim(simArguments(rate, turnaroundMsAt(rate, requestLength)));
     SerialLineSettings lineSettings;
     lineSettings.bitRate = rate;
     std::unique_ptr<SerialTransport> port = SerialTransport::open(sim.endpoint(), lineSettings);
@@ -173,7 +212,7 @@ std::optional<Run> serialRun(int rate)
     settings.interByteMs = 100;
     engine.setSettings(settings);
     engine.setTransport(std::move(counting));
-    return readConfiguration(engine, line);
+    return job(engine, line);
 }
 
 std::optional<double> cliSeconds(int rate)
@@ -242,8 +281,7 @@ int main(int argc, char* argv[])
             measured.push_back(last->seconds);
             cli.push_back(*whole);
         }
-        const double expected = last->requests * (TransmitterLeadS + turnaroundMsAt(rate) / 1000.0) +
-                                static_cast<double>(last->arrived) * BitsPerByte / rate;
+        const double expected = lineSeconds(*last, rate, ReadRequestLength);
         const double taken = median(measured);
         out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7\n")
                    .arg(rate, -8)
@@ -254,6 +292,21 @@ int main(int argc, char* argv[])
                    .arg(fixed((taken - expected) * 1000 / last->requests, 2), -20)
                    .arg(fixed(median(cli), 3));
     }
+
+    std::vector<double> archive;
+    std::optional<Run> day;
+    for (int i = 0; i < runs; ++i) {
+        day = serialRun(ArchiveRate, readHourlyDay, ArchiveRequestLength);
+        if (!day) {
+            out << "archive: the reading failed\n";
+            return 1;
+        }
+        archive.push_back(day->seconds);
+    }
+    const double dayLine = lineSeconds(*day, ArchiveRate, ArchiveRequestLength);
+    out << "a day of hourly records at " << ArchiveRate << " bit/s: " << day->requests << " requests in "
+        << fixed(median(archive), 3) << " s; line+protocol " << fixed(dayLine, 3) << " s; ratio "
+        << fixed(median(archive) / dayLine, 3) << " (goal 1.05)\n";
 
     std::vector<double> measured;
     std::optional<Run> last;

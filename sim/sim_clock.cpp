@@ -7,13 +7,20 @@ SimClock::SimClock(const QDateTime& start)
 
 QDateTime SimClock::now() const
 {
-    return base_.addMSecs(sinceBase_.elapsed());
+    return running_ ? base_.addMSecs(sinceBase_.elapsed()) : base_;
 }
 
 void SimClock::set(const QDateTime& moment)
 {
     base_ = wallTime(moment);
     sinceBase_.start();
+    running_ = true;
+}
+
+void SimClock::hold(const QDateTime& moment)
+{
+    base_ = wallTime(moment);
+    running_ = false;
 }
 
 void SimClock::shift(int seconds)

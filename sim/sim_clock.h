@@ -11,6 +11,8 @@ public:
 
     QDateTime now() const;
     void set(const QDateTime& moment);
+    // Stops the clock at the moment: it stands there until set again (a test's fixed point in time).
+    void hold(const QDateTime& moment);
     void shift(int seconds);
 
     // A moment read from text or from the host's clock, as the controller holds it.
@@ -19,4 +21,5 @@ public:
 private:
     QDateTime base_;
     QElapsedTimer sinceBase_;
+    bool running_ = true;
 };

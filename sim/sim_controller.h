@@ -38,6 +38,7 @@ public:
     void setFaults(const QList<SimFault>& faults);
     void setDestroyed(const QList<int>& tables) { state_.setDestroyed(tables); }
     void setClock(const QDateTime& moment) { clock_.set(moment); }
+    void holdClock(const QDateTime& moment) { clock_.hold(moment); }
     QDateTime clock() const { return clock_.now(); }
     QList<QByteArray> requests() const { return log_.frames(); }
     void clearRequests() { log_.clear(); }

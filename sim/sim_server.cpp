@@ -58,6 +58,11 @@ void SimServer::setClock(const QDateTime& moment)
     inSimThread([&] { endpoints_->controller().setClock(moment); });
 }
 
+void SimServer::holdClock(const QDateTime& moment)
+{
+    inSimThread([&] { endpoints_->controller().holdClock(moment); });
+}
+
 QDateTime SimServer::clock()
 {
     return readController<QDateTime>([](SimController& controller) { return controller.clock(); });

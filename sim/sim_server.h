@@ -30,6 +30,8 @@ public:
     void setFaults(const QList<SimFault>& faults);
     void setDestroyed(const QList<int>& tables);
     void setClock(const QDateTime& moment);
+    // The controller's clock stands at the moment until set again.
+    void holdClock(const QDateTime& moment);
     QDateTime clock();
     QList<QByteArray> requests();
     void clearRequests();

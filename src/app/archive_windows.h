@@ -16,4 +16,6 @@ public:
                                                const DateStamp& now) = 0;
     // The archive's viewer, modal, on the header and the records as read.
     virtual void showArchive(const ArchiveFile& file) = 0;
+    // Panel 2 holds a transient text: the message timer clears it a while later.
+    virtual void startMessageTimer() = 0;
 };

@@ -1,12 +1,12 @@
 #include "app/connection_start.h"
 
 #include "app/app_state.h"
+#include "app/basic_data.h"
 #include "app/configuration_restore.h"
 #include "app/served_controller.h"
 #include "base/table_numbers.h"
 #include "exchange/clock_commands.h"
 #include "exchange/request_layer.h"
-#include "exchange/table_effects.h"
 #include "settings/link_panels.h"
 #include "tables/controller_name.h"
 #include "tables/destroyed_tables.h"
@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr std::uint8_t instrumentTypeField = 6;
 constexpr std::uint8_t anyController = 255;
 
 } // namespace
@@ -129,28 +128,8 @@ bool ConnectionStart::repair(RequestLayer& layer, TableStateSet& states)
 
 bool ConnectionStart::readBasicData()
 {
-    const BusyCursor busy(person_);
     RequestLayer layer(state_.requestContext(person_));
-    std::ranges::fill(state_.image.table(TableNumber::ControllerName), ' ');
-    bool read = layer.readFields({TableNumber::ControllerName, 0, 1});
-    if (read)
-        TableEffects::nameArrived(layer.context());
-    const bool systemRead = layer.readFields({TableNumber::SystemParameters, 0, 10});
-    read = read && systemRead;
-    if (systemRead) {
-        TableEffects::takeSystemParameters(layer.context());
-        if (layer.readFields({TableNumber::ChromatographPort, instrumentTypeField, 1}))
-            state_.slotMap = state_.slotMap.forChromatographType(
-                state_.image.table(TableNumber::ChromatographPort)[instrumentTypeField]);
-        else
-            read = false;
-        read = layer.readFields({TableNumber::MoistureMeterPort, instrumentTypeField, 1}) && read;
-    }
-    if (!read)
-        person_.message(MessageKind::ExchangeResult, QStringLiteral("Не прочитаны даннын, для организации"),
-                        QStringLiteral("дальнейшего обмена с устройством"));
-    TableEffects::showControllerName(layer.context());
-    return read;
+    return ::readBasicData(layer, state_.slotMap);
 }
 
 void ConnectionStart::disconnect()

@@ -21,5 +21,6 @@ ArchiveAnswer parseArchiveAnswer(ArchiveKind kind, QByteArrayView frame)
     const qsizetype taken = std::min({announced, present, static_cast<qsizetype>(info.fullAnswerRecords)});
     answer.records.append(frame.sliced(FirstRecordByte, taken * info.recordSize));
     answer.full = taken == info.fullAnswerRecords;
+    answer.countHeld = taken == announced;
     return answer;
 }

@@ -10,6 +10,9 @@ struct ArchiveAnswer {
     // The answer held as many records as one frame can; only then may more
     // follow in the period.
     bool full = false;
+    // The answer holds every record it announces, and no more than one frame can:
+    // an answer that does not is a failed request.
+    bool countHeld = false;
 };
 
 // The records of the answer frame `frame` (from its first byte; its length

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tables/archive_period.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -26,6 +28,7 @@ struct ArchiveKindInfo {
     std::uint8_t functionCode;               // of the period request
     std::array<std::uint8_t, 3> requestHead; // request data before the two stamps
     int stampLength;                         // bytes of each period stamp: 5 minute, 4 hour, 3 day
+    PeriodMode periodMode;                   // the unit of its records and of its period dialog
     RecordLayout layout;
     int recordSize;
     int fullAnswerRecords; // the most one answer frame holds
@@ -34,6 +37,7 @@ struct ArchiveKindInfo {
     QString (WorkDirectory::*folder)() const;
     const char* extension;
     const char* notThisArchive; // second line of the refusal of a foreign file
+    const char* readingLine;    // first line of what a reading reports
 };
 
 const ArchiveKindInfo& archiveKindInfo(ArchiveKind kind);

@@ -2,12 +2,15 @@
 
 #include "app/configuration_files.h"
 #include "base/windows1251.h"
+#include "cli/cli_archive_commands.h"
 #include "cli/tcp_endpoint.h"
 #include "settings/link_record.h"
 #include "tables/table_catalogue.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
+#include <QTime>
 #include <QFileInfo>
 #include <limits>
 
@@ -47,6 +50,12 @@ const char* const Description =
     "                              or the word controller (a file of that name: ./controller);\n"
     "                              against the controller the flow computers' passwords, which it\n"
     "                              never gives back, are not compared\n"
+    "  read-archive KIND --from STAMP --to STAMP -o FILE [--csv CSV] [--yes|--no]\n"
+    "                              reads an archive for the period into the archive data file FILE;\n"
+    "                              KIND chrom-5min, chrom-hour, chrom-day, wmt-5min, wmt-hour or\n"
+    "                              wmt-day; STAMP YYYY-MM-DD or YYYY-MM-DDTHH:MM, the parts finer\n"
+    "                              than the archive's unit ignored; --yes goes on past records out\n"
+    "                              of the period and moves a start the archive has dropped\n"
     "\n"
     "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
     "Exit status: 0 done, 1 a failed connection or exchange or a refused configuration file (the\n"
@@ -90,7 +99,14 @@ const OptionRow Options[] = {
      &CliOptions::sendPauseMs, 0, MaxSendPauseMs},
     {"user", "CODE", "The operator's user code for writes, at most 4 characters."},
     {"password", "TEXT", "The operator's password for writes, at most 12 characters."},
-    {"yes", nullptr, "Confirms what cannot be undone: reset, sync-clock, write-config, save-config over a file."},
+    {"yes", nullptr,
+     "Confirms what cannot be undone: reset, sync-clock, write-config, save-config over a file; answers "
+     "read-archive's questions Yes."},
+    {"no", nullptr, "Answers read-archive's questions No (the default)."},
+    {"from", "STAMP", "read-archive: the start of the period."},
+    {"to", "STAMP", "read-archive: the end of the period."},
+    {"o", "FILE", "read-archive: the archive data file to write."},
+    {"csv", "CSV", "The records as the viewer shows them, as \";\"-separated lines."},
 };
 
 std::optional<int> number(const QString& text, int minimum, int maximum)
@@ -134,8 +150,44 @@ std::optional<QString> outsideTable(int table, int first, int count, const char*
         .arg(first + count - 1);
 }
 
+// A moment of the command line: a date, or a date and a time to the minute.
+std::optional<DateStamp> stampOption(const QString& text)
+{
+    constexpr int CenturyBase = 2000;
+    constexpr int LastYear = CenturyBase + 255;
+    const QStringList parts = text.split(QLatin1Char('T'));
+    const QDate date = QDate::fromString(parts[0], QStringLiteral("yyyy-MM-dd"));
+    const QTime time = parts.size() == 2 ? QTime::fromString(parts[1], QStringLiteral("HH:mm")) : QTime(0, 0);
+    if (parts.size() > 2 || !date.isValid() || !time.isValid() || date.year() < CenturyBase || date.year() > LastYear)
+        return std::nullopt;
+    return DateStamp{date.year() - CenturyBase, date.month(), date.day(), time.hour(), time.minute(), 0};
+}
+
+std::optional<QString> parseReadArchive(const QStringList& words, const QCommandLineParser& parser,
+                                        CliOptions& options)
+{
+    const std::optional<ArchiveKind> kind = archiveKindNamed(words.value(1));
+    if (!kind)
+        return QStringLiteral("read-archive: KIND is chrom-5min, chrom-hour, chrom-day, wmt-5min, wmt-hour or wmt-day");
+    const std::optional<DateStamp> from = stampOption(parser.value(QStringLiteral("from")));
+    const std::optional<DateStamp> to = stampOption(parser.value(QStringLiteral("to")));
+    if (!from || !to)
+        return QStringLiteral("read-archive: --from and --to are YYYY-MM-DD or YYYY-MM-DDTHH:MM");
+    if (parser.value(QStringLiteral("o")).isEmpty())
+        return QStringLiteral("read-archive: -o FILE names the archive data file to write");
+    if (parser.isSet(QStringLiteral("yes")) && parser.isSet(QStringLiteral("no")))
+        return QStringLiteral("read-archive: give --yes or --no, not both");
+    options.command = CliOptions::Command::ReadArchive;
+    options.archiveKind = *kind;
+    options.periodFrom = *from;
+    options.periodTo = *to;
+    options.file = parser.value(QStringLiteral("o"));
+    options.csvFile = parser.value(QStringLiteral("csv"));
+    return std::nullopt;
+}
+
 // Reads COMMAND and its arguments.
-std::optional<QString> parseCommand(const QStringList& words, CliOptions& options)
+std::optional<QString> parseCommand(const QStringList& words, const QCommandLineParser& parser, CliOptions& options)
 {
     const QString command = words.value(0);
     const auto field = [&](int index, int minimum) { return number(words.value(index), minimum, 255); };
@@ -212,6 +264,8 @@ std::optional<QString> parseCommand(const QStringList& words, CliOptions& option
         options.otherFile = words[2];
         return std::nullopt;
     }
+    if (command == QLatin1String("read-archive") && words.size() == 2)
+        return parseReadArchive(words, parser, options);
     if (command == QLatin1String("reset") && words.size() == 1) {
         if (!options.confirmed)
             return QStringLiteral("reset clears all non-volatile data of the controller: give --yes to confirm");
@@ -344,7 +398,7 @@ CliRequest parseCliOptions(const QStringList& arguments)
     CliOptions options;
     if (const std::optional<QString> error = takeOptions(parser, options))
         return usageError(*error);
-    if (const std::optional<QString> error = parseCommand(parser.positionalArguments(), options))
+    if (const std::optional<QString> error = parseCommand(parser.positionalArguments(), parser, options))
         return usageError(*error);
     if (!needsLink(options))
         return options;

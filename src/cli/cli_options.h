@@ -1,5 +1,8 @@
 #pragma once
 
+#include "archives/archive_kind.h"
+#include "tables/date_stamp.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -21,6 +24,7 @@ struct CliOptions {
         ConfigInfo,
         WriteConfig,
         ConfigDiff,
+        ReadArchive,
     };
 
     QString workdir; // empty: the program's usual working directory
@@ -58,6 +62,12 @@ struct CliOptions {
     // added for save-config; config-diff: its two sides, a file or the controller.
     QString file;
     QString otherFile;
+    // read-archive: the archive and the period (the parts finer than the
+    // archive's unit are ignored); `file` is the archive data file to write.
+    ArchiveKind archiveKind = ArchiveKind::ChromFiveMinute;
+    DateStamp periodFrom;
+    DateStamp periodTo;
+    QString csvFile; // --csv: the records as the viewer shows them, too
 };
 
 // The word that stands for the connected controller as a side of config-diff.

@@ -19,7 +19,7 @@ QString progressCaption(WaitMode mode)
 
 } // namespace
 
-bool ConsoleOperator::message(MessageKind, const QString& line1, const QString& line2)
+bool ConsoleOperator::message(MessageKind kind, const QString& line1, const QString& line2)
 {
     // A message ends the progress line rather than being written into it.
     if (!progressCaption_.isEmpty())
@@ -28,7 +28,7 @@ bool ConsoleOperator::message(MessageKind, const QString& line1, const QString& 
     if (!line2.isEmpty())
         errors_ << ' ' << line2;
     errors_ << Qt::endl;
-    return false;
+    return readingQuestionsYes_ && (kind == MessageKind::Question || kind == MessageKind::ArchiveDatesChangedQuestion);
 }
 
 void ConsoleOperator::beginProgress(WaitMode mode, int maximum)

@@ -1,5 +1,6 @@
 #include "app/engine_credentials.h"
 #include "app/program_version.h"
+#include "cli/cli_archive_commands.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_config_commands.h"
 #include "cli/cli_link.h"
@@ -90,5 +91,10 @@ int main(int argc, char* argv[])
     };
     if (isConfigurationCommand(options.command))
         return runConfigurationCommand(options, overLink, out, errors);
+    if (options.command == CliOptions::Command::ReadArchive) {
+        person.answerReadingQuestions(options.confirmed);
+        return overLink(
+            [&](RequestLayer& layer) { return readArchiveCommand(options, layer, directory, out, errors); });
+    }
     return overLink([&](RequestLayer& layer) { return runCommand(options, layer, out, errors); });
 }

@@ -23,5 +23,5 @@ void WorkDirectory::ensureFolders() const
 
 QStringList WorkDirectory::temporaryFiles() const
 {
-    return {root_ + "/datafile.aud", root_ + "/datafile.ala", root_ + "/datafile.clb", root_ + "/datafile.hdm"};
+    return {root_ + "/datafile.aud", root_ + "/datafile.ala", root_ + "/datafile.clb", temporaryArchiveFile()};
 }

@@ -36,6 +36,7 @@ public:
 
     // Data read from the controller land here first; they are deleted at exit.
     QStringList temporaryFiles() const;
+    QString temporaryArchiveFile() const { return root_ + "/datafile.hdm"; }
 
 private:
     QString folder(const char* name) const { return root_ + '/' + QLatin1String(name); }

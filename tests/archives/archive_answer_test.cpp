@@ -67,6 +67,7 @@ TEST(ArchiveAnswer, ACountBeyondTheRecordsInTheFrameTakesOnlyThoseThere)
                            answerFrame(ArchiveKind::ChromFiveMinute, 2, chromRecord(5) + chromRecord(10).first(40)));
     EXPECT_EQ(answer.records.count(), 1);
     EXPECT_FALSE(answer.full);
+    EXPECT_FALSE(answer.countHeld);
     EXPECT_EQ(answer.records.bytes(), chromRecord(5));
 }
 
@@ -81,6 +82,7 @@ TEST(ArchiveAnswer, ACountOfMoreThanAFrameHoldsTakesTheWholeRecordsOfAFullAnswer
     const ArchiveAnswer answer = parseArchiveAnswer(ArchiveKind::WmtDaily, frame);
     EXPECT_EQ(answer.records.bytes(), eight);
     EXPECT_TRUE(answer.full);
+    EXPECT_FALSE(answer.countHeld);
 }
 
 TEST(ArchiveAnswer, TheLengthByteBoundsTheRecordsNotTheBufferBehindIt)
