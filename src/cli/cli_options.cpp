@@ -47,6 +47,10 @@ const char* const Description =
     "                              or the word controller (a file of that name: ./controller);\n"
     "                              against the controller the flow computers' passwords, which it\n"
     "                              never gives back, are not compared\n"
+    "  view FILE --csv OUT         the archive data file FILE as its viewer shows it, into the CSV\n"
+    "                              file OUT (\";\"-separated, UTF-8, a header line of the column\n"
+    "                              captions, then one line per record); the presentation settings\n"
+    "                              of INI/repconf.ini; needs no link\n"
     "\n"
     "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
     "Exit status: 0 done, 1 a failed connection or exchange or a refused configuration file (the\n"
@@ -90,6 +94,7 @@ const OptionRow Options[] = {
      &CliOptions::sendPauseMs, 0, MaxSendPauseMs},
     {"user", "CODE", "The operator's user code for writes, at most 4 characters."},
     {"password", "TEXT", "The operator's password for writes, at most 12 characters."},
+    {"csv", "OUT", "view: the CSV file the records are written to."},
     {"yes", nullptr, "Confirms what cannot be undone: reset, sync-clock, write-config, save-config over a file."},
 };
 
@@ -212,6 +217,13 @@ std::optional<QString> parseCommand(const QStringList& words, CliOptions& option
         options.otherFile = words[2];
         return std::nullopt;
     }
+    if (command == QLatin1String("view") && words.size() == 2) {
+        if (options.csv.isEmpty())
+            return QStringLiteral("view: give --csv OUT, the file to write");
+        options.command = CliOptions::Command::View;
+        options.file = words[1];
+        return std::nullopt;
+    }
     if (command == QLatin1String("reset") && words.size() == 1) {
         if (!options.confirmed)
             return QStringLiteral("reset clears all non-volatile data of the controller: give --yes to confirm");
@@ -284,6 +296,7 @@ std::optional<QString> takeOptions(const QCommandLineParser& parser, CliOptions&
         if (!options.password)
             return QStringLiteral("--password: at most %1 characters").arg(PasswordLength);
     }
+    options.csv = parser.value(QStringLiteral("csv"));
     options.confirmed = parser.isSet(QStringLiteral("yes"));
     return std::nullopt;
 }
@@ -299,6 +312,7 @@ bool needsLink(const CliOptions& options)
 {
     switch (options.command) {
     case CliOptions::Command::ConfigInfo:
+    case CliOptions::Command::View:
         return false;
     case CliOptions::Command::ConfigDiff:
         return options.file == ControllerSide || options.otherFile == ControllerSide;

@@ -21,6 +21,7 @@ struct CliOptions {
         ConfigInfo,
         WriteConfig,
         ConfigDiff,
+        View,
     };
 
     QString workdir; // empty: the program's usual working directory
@@ -58,13 +59,14 @@ struct CliOptions {
     // added for save-config; config-diff: its two sides, a file or the controller.
     QString file;
     QString otherFile;
+    QString csv; // view: the CSV file written
 };
 
 // The word that stands for the connected controller as a side of config-diff.
 inline const QString ControllerSide = QStringLiteral("controller");
 
-// Only the commands that talk to the controller open a link; config-info and
-// config-diff of two files do not.
+// Only the commands that talk to the controller open a link; config-info,
+// view and config-diff of two files do not.
 bool needsLink(const CliOptions& options);
 
 // The exit status of a failed connection or exchange: 1, but 3 for config-diff,
