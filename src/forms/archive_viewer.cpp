@@ -98,10 +98,12 @@ ArchiveViewer::ArchiveViewer(const ArchiveFile& file, const ArchiveViewerContext
     buttons->addWidget(closeButton);
     layout->addLayout(buttons);
 
-    auto* serviceToggle = new QAction(this);
-    serviceToggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(serviceToggle, &QAction::triggered, this, &ArchiveViewer::toggleServiceView);
-    addAction(serviceToggle);
+    if (!table_->serviceColumns().isEmpty()) {
+        auto* serviceToggle = new QAction(this);
+        serviceToggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+        connect(serviceToggle, &QAction::triggered, this, &ArchiveViewer::toggleServiceView);
+        addAction(serviceToggle);
+    }
 }
 
 void ArchiveViewer::selectRow(int row)
