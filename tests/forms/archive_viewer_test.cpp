@@ -1,14 +1,20 @@
+#include "app/app_state.h"
 #include "archives/archive_file_builder.h"
 #include "archives/record_bytes.h"
 #include "dialog_widgets.h"
 #include "forms/archive_viewers.h"
+#include "forms/tformarhivhd_wmt.h"
 #include "forms/tformarhivhdm_chr.h"
 #include "forms/tformarhmom_chr.h"
+#include "forms/main_menu_bar.h"
 #include "forms/tformchromerror.h"
+#include "forms/tformmain.h"
 #include "settings/work_directory.h"
 #include "support/scripted_operator.h"
 #include "support/temp_workdir.h"
 
+#include <QAction>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QTableView>
 #include <QTest>
@@ -113,4 +119,32 @@ TEST_F(ArchiveViewerWindow, AnHourlyViewerOpensModalOnItsLastRowSelected)
     showArchiveViewer(file, context(), nullptr);
     EXPECT_EQ(selectedRow, 23);
     EXPECT_EQ(lastStart, "   23:00:00");
+}
+
+TEST_F(ArchiveViewerWindow, TheMenuOpensAFileIntoItsViewerWithoutAConnection)
+{
+    const ArchiveFile file =
+        archiveFile(ArchiveKind::WmtDaily, {RecordBytes::wmtDaily, RecordBytes::wmtDaily, RecordBytes::wmtDaily});
+    dir.write("DAYDATA/days.dwm", file.header.bytes() + file.records.bytes());
+    AppState state(directory, QSize(1280, 1024), QDateTime::currentDateTime());
+    TFormMain window(state);
+    window.show();
+
+    QString title;
+    QString filter;
+    int rows = -1;
+    whenOpen<QFileDialog>([&](QFileDialog& dialog) {
+        title = dialog.windowTitle();
+        filter = dialog.selectedNameFilter();
+        whenOpen<TFormArhivHD_Wmt>([&](TFormArhivHD_Wmt& viewer) {
+            rows = viewer.valueView().model()->rowCount();
+            clickButton(viewer, "Выход");
+        });
+        dialog.selectFile(dir.file("DAYDATA/days.dwm"));
+        static_cast<QDialog&>(dialog).accept(); // as "Open" does
+    });
+    window.menu().action("NWmt_ViewDay")->trigger();
+    EXPECT_EQ(title, "Выберите файл с данными");
+    EXPECT_EQ(filter, "Суточные данные влагомера (*.dwm)");
+    EXPECT_EQ(rows, 3);
 }
