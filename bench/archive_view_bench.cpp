@@ -37,8 +37,8 @@ QByteArray analysis(int index)
                               12.5f,         0.02f,        34.74f, 0.5987f};
     const int minutes = (index % FiveMinutesPerDay) * 5;
     QByteArray record;
-    for (const int byte : {26, 1 + index / (FiveMinutesPerDay * 31), 1 + index / FiveMinutesPerDay % 28,
-                           minutes / 60, minutes % 60, 0, index % 100 == 0 ? 0x80 : 0, 0, 0, 0, 0})
+    for (const int byte : {26, 1 + index / (FiveMinutesPerDay * 31), 1 + index / FiveMinutesPerDay % 28, minutes / 60,
+                           minutes % 60, 0, index % 100 == 0 ? 0x80 : 0, 0, 0, 0, 0})
         record.append(static_cast<char>(byte));
     for (const float value : values) {
         char le[4];

@@ -25,9 +25,12 @@ void saveArchive(Operator& person, const WorkDirectory& directory, const Archive
 
 void viewArchiveFile(Operator& person, const WorkDirectory& directory, ArchiveKind kind, ArchiveWindows& windows)
 {
-    const std::optional<QString> path =
-        person.chooseFile({FileChoice::Mode::Open, QStringLiteral("Выберите файл с данными"),
-                           (directory.*archiveKindInfo(kind).folder)(), dataFileFilters(), {}, archiveFileFilter(kind)});
+    const std::optional<QString> path = person.chooseFile({FileChoice::Mode::Open,
+                                                           QStringLiteral("Выберите файл с данными"),
+                                                           (directory.*archiveKindInfo(kind).folder)(),
+                                                           dataFileFilters(),
+                                                           {},
+                                                           archiveFileFilter(kind)});
     if (!path)
         return;
     const auto read = readArchiveFile(kind, *path);

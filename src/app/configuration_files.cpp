@@ -55,8 +55,12 @@ bool writeConfigurationFile(Operator& person, const QString& path, const ConfigR
 void saveConfiguration(Operator& person, const WorkDirectory& directory, const ConfigRecord& record,
                        const QDateTime& now)
 {
-    const FileChoice choice{FileChoice::Mode::Save, QStringLiteral("Выбор файла для записи параметров конфигурации"),
-                            directory.config(), Filter, ConfigFile::proposedName(record, now), {}};
+    const FileChoice choice{FileChoice::Mode::Save,
+                            QStringLiteral("Выбор файла для записи параметров конфигурации"),
+                            directory.config(),
+                            Filter,
+                            ConfigFile::proposedName(record, now),
+                            {}};
     const std::optional<QString> path = chooseFileToSave(person, choice, withConfigurationExtension);
     if (path && writeConfigurationFile(person, *path, record))
         person.message(MessageKind::Information, QStringLiteral("Параметры конфигурации"),

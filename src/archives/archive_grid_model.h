@@ -20,11 +20,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    // The text of a cell, as data() gives it.
-    QString text(int row, int column) const;
-
 private:
     const QList<QStringList>& captions() const;
+    QString text(int row, int column) const;
 
     const ArchiveTable& table_;
     Side side_;

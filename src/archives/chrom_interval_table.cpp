@@ -39,8 +39,8 @@ ChromIntervalTable::ChromIntervalTable(QString caption, const ArchiveFile& file,
     rows_.reserve(static_cast<std::size_t>(rowCount()));
     for (int index = 0; index < rowCount(); ++index) {
         const auto record = file.records.at<ChromIntervalRecord>(index);
-        Row row{record.start(), record.end(), daily_ && !record.dailyFlag(), record.status(), record.intact(),
-                false, {}};
+        Row row{
+            record.start(), record.end(), daily_ && !record.dailyFlag(), record.status(), record.intact(), false, {}};
         if (row.intact) {
             row.shown = recalcGasRecord(record.gasParams(), settings, columns_.slotMap());
             row.showsValues = hasData(row.status, row.shown);
@@ -93,8 +93,8 @@ std::optional<RecordStatus> ChromIntervalTable::recordStatus(int index) const
         return std::nullopt;
     const DateStamp& s = row.start;
     const QString caption = QString::asprintf(" %s данные с %02d.%02d.%02d %02d:%02d:%02d по %02d:%02d:%02d",
-                                              daily_ ? "Суточные" : "Часовые", s.day, s.month, s.year, s.hour,
-                                              s.minute, s.second, row.end.hour, row.end.minute, row.end.second);
+                                              daily_ ? "Суточные" : "Часовые", s.day, s.month, s.year, s.hour, s.minute,
+                                              s.second, row.end.hour, row.end.minute, row.end.second);
     return RecordStatus{ChromStatusMode::Interval, row.status, 0,
                         caption + (row.unflaggedDay ? QStringLiteral("*") : QString())};
 }

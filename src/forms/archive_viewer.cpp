@@ -127,7 +127,7 @@ int ArchiveViewer::tablesWidth() const
     return statusView_->width() + columnsWidth(*valueView_) + valueView_->verticalScrollBar()->sizeHint().width();
 }
 
-int ArchiveViewer::frameWidth() const
+int ArchiveViewer::aroundTablesWidth() const
 {
     const QMargins margins = layout()->contentsMargins();
     return margins.left() + margins.right();
@@ -137,8 +137,8 @@ void ArchiveViewer::fitMoistureWindow()
 {
     const int aroundTables = sizeHint().height() - valueView_->sizeHint().height();
     const int rowHeight = valueView_->verticalHeader()->defaultSectionSize();
-    const int fitting = (screen()->availableGeometry().height() - ScreenHeightMargin - aroundTables - tableHeight(0)) /
-                        rowHeight;
+    const int fitting =
+        (screen()->availableGeometry().height() - ScreenHeightMargin - aroundTables - tableHeight(0)) / rowHeight;
     resize(MoistureWindowWidth, aroundTables + tableHeight(std::clamp(table_->rowCount(), 0, fitting)));
 }
 

@@ -43,8 +43,8 @@ protected:
     int tableHeight(int rows) const;
     // The width both tables need for all their columns.
     int tablesWidth() const;
-    // The width of the frame around the tables: everything but the tables.
-    int frameWidth() const;
+    // The width the window needs besides the tables.
+    int aroundTablesWidth() const;
     // The moisture-meter viewers' size: 720 pixels wide, as high as the rows
     // need but within the screen less 60 pixels, in whole rows.
     void fitMoistureWindow();

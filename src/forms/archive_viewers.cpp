@@ -7,8 +7,7 @@
 
 namespace {
 
-std::unique_ptr<ArchiveViewer> viewerOf(const ArchiveFile& file, const ArchiveViewerContext& context,
-                                        QWidget* parent)
+std::unique_ptr<ArchiveViewer> viewerOf(const ArchiveFile& file, const ArchiveViewerContext& context, QWidget* parent)
 {
     switch (archiveKindInfo(file.records.kind()).layout) {
     case RecordLayout::ChromMoment:

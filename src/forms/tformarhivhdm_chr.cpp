@@ -20,7 +20,7 @@ TFormArhivHDM_Chr::TFormArhivHDM_Chr(const ArchiveFile& file, const ArchiveViewe
     }
     statusView().setFixedHeight(height);
     valueView().setFixedHeight(height);
-    resize(std::min(tablesWidth() + frameWidth(), screen()->availableGeometry().width() - ScreenWidthMargin),
+    resize(std::min(tablesWidth() + aroundTablesWidth(), screen()->availableGeometry().width() - ScreenWidthMargin),
            sizeHint().height());
     selectRow(rows - 1);
 }

@@ -13,7 +13,7 @@ TFormArhMom_Chr::TFormArhMom_Chr(const ArchiveFile& file, const ArchiveViewerCon
     : ArchiveViewer(file, context, parent)
 {
     const QRect screenArea = screen()->availableGeometry();
-    int width = tablesWidth() + frameWidth();
+    int width = tablesWidth() + aroundTablesWidth();
     // Whole columns go out of sight, the last first, until the window fits the screen.
     for (int column = valueView().model()->columnCount() - 1;
          column > 0 && width > screenArea.width() - ScreenWidthMargin; --column)

@@ -123,9 +123,8 @@ void TFormMain::connectCommands()
         {"NWmt_ViewHour", ArchiveKind::WmtHourly},         {"NWmt_ViewDay", ArchiveKind::WmtDaily}};
     for (const auto& view : archiveViews) {
         const ArchiveKind kind = view.second;
-        on(view.first, [this, kind] {
-            viewArchiveFile(*person_, state_.directory, kind, static_cast<ArchiveWindows&>(*this));
-        });
+        on(view.first,
+           [this, kind] { viewArchiveFile(*person_, state_.directory, kind, static_cast<ArchiveWindows&>(*this)); });
     }
     on("NVersion", [this] {
         person_->message(MessageKind::Information, QStringLiteral("gqc_Monitor"),

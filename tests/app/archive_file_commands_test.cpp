@@ -37,9 +37,10 @@ protected:
     }
     QString moments(const QString& name) const { return dir.path() + "/MOMDATA/" + name; }
 
-    const ArchiveFile file = archiveFile(
-        ArchiveKind::ChromFiveMinute, {RecordBytes::chromMoment(bytes({26, 3, 15, 10, 5, 0}), 0),
-                                       RecordBytes::damaged(RecordBytes::chromMoment(bytes({26, 3, 15, 10, 10, 0}), 0))});
+    const ArchiveFile file =
+        archiveFile(ArchiveKind::ChromFiveMinute,
+                    {RecordBytes::chromMoment(bytes({26, 3, 15, 10, 5, 0}), 0),
+                     RecordBytes::damaged(RecordBytes::chromMoment(bytes({26, 3, 15, 10, 10, 0}), 0))});
     TempWorkdir dir;
     WorkDirectory directory{dir.path()};
     ScriptedOperator person;

@@ -67,9 +67,8 @@ TEST(ChromStatusTexts, TheStatusWordListsItsSetBitsLowByteFirst)
 TEST(ChromStatusTexts, AMeanNamesTheSubstituteValuesOfItsStatusByte)
 {
     const ChromStatusTexts texts = chromStatusTexts(ChromStatusMode::Interval, 0x4A, 0);
-    EXPECT_EQ(texts.controller->lines,
-              (QStringList{"Нет данных - контроллер был выключен",
-                           "Использовалась ЗПЗ - был нештатный режим работы хроматографа",
-                           "Использовалась ЗПЗ - хроматограф не обновил данные"}));
+    EXPECT_EQ(texts.controller->lines, (QStringList{"Нет данных - контроллер был выключен",
+                                                    "Использовалась ЗПЗ - был нештатный режим работы хроматографа",
+                                                    "Использовалась ЗПЗ - хроматограф не обновил данные"}));
     EXPECT_FALSE(texts.chromatograph.has_value());
 }

@@ -13,9 +13,9 @@ const QByteArray Start = bytes({26, 3, 15, 10, 0, 0});
 // Molar fractions, MJ, properties as the controller computed them, no correction, 4 decimals.
 const ReportSettings AsSent = ReportSettings::fromBytes({});
 
-constexpr int Methane = 8;        // column of slot 8
-constexpr int Density = 13;       // column of slot 12
-constexpr int SuperiorHeat = 12;  // column of slot 11
+constexpr int Methane = 8;         // column of slot 8
+constexpr int Density = 13;        // column of slot 12
+constexpr int SuperiorHeat = 12;   // column of slot 11
 constexpr int SumOfFractions = 18; // column of slot 15
 
 std::unique_ptr<ArchiveTable> table(ArchiveKind kind, const QList<QByteArray>& records, std::uint8_t type = 2,
@@ -50,9 +50,9 @@ GasParams withValue(int slot, float value, GasParams values = RecordBytes::gasVa
 
 TEST(ChromMomentTable, ARecordShowsItsStampStatesAndValuesRightAlignedInEight)
 {
-    const auto shown = table(ArchiveKind::ChromFiveMinute,
-                             {RecordBytes::chromMoment(Stamp, 0, 0, withValue(11, 100.5f)),
-                              RecordBytes::chromMoment(Stamp, 0x11, 0x8001, RecordBytes::gasValues())});
+    const auto shown =
+        table(ArchiveKind::ChromFiveMinute, {RecordBytes::chromMoment(Stamp, 0, 0, withValue(11, 100.5f)),
+                                             RecordBytes::chromMoment(Stamp, 0x11, 0x8001, RecordBytes::gasValues())});
     EXPECT_EQ(statusRow(*shown, 0), (QStringList{"  15.03.26", "  10:05:17", "Норма", " Норма"}));
     EXPECT_EQ(statusRow(*shown, 1), (QStringList{"  15.03.26", "  10:05:17", "  0x11", " 0x8001"}));
     EXPECT_EQ(shown->valueText(0, Methane), "  8.5000");
@@ -128,8 +128,8 @@ TEST(ChromMomentTable, TheStatusDialogOfARecordHasItsStampInTheCaption)
 
 TEST(ChromIntervalTable, AMeanShowsItsTimesAndItsValuesMarkedByTheStatus)
 {
-    const auto shown = table(ArchiveKind::ChromHourly, {RecordBytes::chromInterval(Start, 11, 0),
-                                                        RecordBytes::chromInterval(Start, 11, 0x08)});
+    const auto shown = table(ArchiveKind::ChromHourly,
+                             {RecordBytes::chromInterval(Start, 11, 0), RecordBytes::chromInterval(Start, 11, 0x08)});
     EXPECT_EQ(statusRow(*shown, 0), (QStringList{"   15.03.26", "   10:00:00", "   11:00:00", "    Норма"}));
     EXPECT_EQ(statusRow(*shown, 1), (QStringList{"   15.03.26", "   10:00:00", "   11:00:00", "     0x08"}));
     EXPECT_EQ(shown->valueText(0, Methane), " 8.5000 ");

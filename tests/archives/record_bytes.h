@@ -110,7 +110,7 @@ inline QByteArray wmtMeasurement(const QByteArray& stamp, std::uint8_t flags, st
 
 // A moisture-meter mean: start, end hour byte, minute, second, status, values, checksum.
 inline QByteArray wmtMean(const QByteArray& start, std::uint8_t endHourByte, std::uint8_t status,
-                                   const WmtParams& values)
+                          const WmtParams& values)
 {
     return withCrc(start + bytes({endHourByte, 0x00, 0x00, status}) + floatBytes(values));
 }

@@ -63,8 +63,8 @@ TEST(WmtMomentTable, OffAndNoLinkHideTheStatusWordAndTheValues)
 {
     const auto shown = table(ArchiveKind::WmtFiveMinute,
                              {RecordBytes::wmtMoment, RecordBytes::wmtMeasurement(Stamp, 0x04, 0x1234, Values)});
-    EXPECT_EQ(row(*shown, 0), (QStringList{"  15.03.26", "  10:05:17", "  0x02", "", "  Выкл.", "  Выкл.", "  Выкл.",
-                                           "  Выкл."}));
+    EXPECT_EQ(row(*shown, 0),
+              (QStringList{"  15.03.26", "  10:05:17", "  0x02", "", "  Выкл.", "  Выкл.", "  Выкл.", "  Выкл."}));
     EXPECT_EQ(row(*shown, 1).mid(2),
               (QStringList{"  0x04", " Нет связи", "       0", "       0", "       0", "       0"}));
     EXPECT_TRUE(shown->means().none());
@@ -73,10 +73,11 @@ TEST(WmtMomentTable, OffAndNoLinkHideTheStatusWordAndTheValues)
 TEST(WmtMomentTable, ANanShowsAsNanAndStaysOutOfItsMean)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    const auto shown = table(ArchiveKind::WmtFiveMinute,
-                             {RecordBytes::wmtMeasurement(Stamp, 0, 0, {nan, 1.0f, 2.0f, 3.0f}),
-                              RecordBytes::wmtMeasurement(Stamp, 0, 0, {-10.0f, 3.0f, 2.0f, 3.0f}),
-                              RecordBytes::damaged(RecordBytes::wmtMeasurement(Stamp, 0, 0, {50.0f, 50.0f, 50.0f, 50.0f}))});
+    const auto shown =
+        table(ArchiveKind::WmtFiveMinute,
+              {RecordBytes::wmtMeasurement(Stamp, 0, 0, {nan, 1.0f, 2.0f, 3.0f}),
+               RecordBytes::wmtMeasurement(Stamp, 0, 0, {-10.0f, 3.0f, 2.0f, 3.0f}),
+               RecordBytes::damaged(RecordBytes::wmtMeasurement(Stamp, 0, 0, {50.0f, 50.0f, 50.0f, 50.0f}))});
     EXPECT_EQ(shown->valueText(0, 0), "  NAN");
     EXPECT_DOUBLE_EQ(shown->means().mean(0), -10.0);
     EXPECT_DOUBLE_EQ(shown->means().mean(1), 2.0);
@@ -85,11 +86,13 @@ TEST(WmtMomentTable, ANanShowsAsNanAndStaysOutOfItsMean)
 
 TEST(WmtIntervalTable, AMeanShowsItsTimesStatusAndTheDailyStar)
 {
-    const auto daily = table(ArchiveKind::WmtDaily, {RecordBytes::wmtDaily, RecordBytes::wmtMean(Start, 0x0B, 0, Values)});
+    const auto daily =
+        table(ArchiveKind::WmtDaily, {RecordBytes::wmtDaily, RecordBytes::wmtMean(Start, 0x0B, 0, Values)});
     EXPECT_EQ(row(*daily, 0), (QStringList{"  15.03.26", "  10:00:00", "  10:00:00", "  0x04", "       0", "       0",
                                            "       0", "       0"}));
     EXPECT_EQ(row(*daily, 1), (QStringList{"  15.03.26", "  10:00:00", "  11:00:00*", "  Норма", "  -12.50", "  -8.25",
                                            "  55.00", "  -20.75"}));
     const auto hourly = table(ArchiveKind::WmtHourly, {RecordBytes::wmtMean(Start, 0x0B, 0x02, Values)});
-    EXPECT_EQ(row(*hourly, 0).mid(2), (QStringList{"  11:00:00", "  0x02", "  Выкл.", "  Выкл.", "  Выкл.", "  Выкл."}));
+    EXPECT_EQ(row(*hourly, 0).mid(2),
+              (QStringList{"  11:00:00", "  0x02", "  Выкл.", "  Выкл.", "  Выкл.", "  Выкл."}));
 }

@@ -19,10 +19,10 @@ TEST_F(GqcCli, ViewWritesTheViewersCellsAsCsvWithTheCaptionsFirst)
 {
     // Heats in kcal, from "repconf.ini" of the working directory.
     workdir.write(QStringLiteral("INI/repconf.ini"), QByteArray::fromHex("0001") + QByteArray(23, '\0'));
-    const ArchiveFile file = archiveFile(ArchiveKind::ChromHourly,
-                                         {RecordBytes::chromInterval(bytes({26, 3, 15, 10, 0, 0}), 11, 0x08),
-                                          RecordBytes::damaged(RecordBytes::chromInterval(bytes({26, 3, 15, 11, 0, 0}),
-                                                                                          12, 0))});
+    const ArchiveFile file =
+        archiveFile(ArchiveKind::ChromHourly,
+                    {RecordBytes::chromInterval(bytes({26, 3, 15, 10, 0, 0}), 11, 0x08),
+                     RecordBytes::damaged(RecordBytes::chromInterval(bytes({26, 3, 15, 11, 0, 0}), 12, 0))});
     workdir.write(QStringLiteral("hours.dat"), fileBytes(file));
 
     const CliRun result = run({QStringLiteral("view"), workdir.file(QStringLiteral("hours.dat")),

@@ -3,10 +3,10 @@
 #include "archives/record_bytes.h"
 #include "dialog_widgets.h"
 #include "forms/archive_viewers.h"
+#include "forms/main_menu_bar.h"
 #include "forms/tformarhivhd_wmt.h"
 #include "forms/tformarhivhdm_chr.h"
 #include "forms/tformarhmom_chr.h"
-#include "forms/main_menu_bar.h"
 #include "forms/tformchromerror.h"
 #include "forms/tformmain.h"
 #include "settings/work_directory.h"
@@ -54,9 +54,9 @@ QString cell(QTableView& view, int row, int column)
 
 TEST_F(ArchiveViewerWindow, AFiveMinuteViewerShowsTheCellsTogglesTheServiceViewAndSaves)
 {
-    const ArchiveFile file = archiveFile(ArchiveKind::ChromFiveMinute,
-                                         {RecordBytes::chromMoment(bytes({26, 3, 15, 10, 5, 0}), 0x82),
-                                          RecordBytes::chromMoment(bytes({26, 3, 15, 10, 10, 0}), 0)});
+    const ArchiveFile file =
+        archiveFile(ArchiveKind::ChromFiveMinute, {RecordBytes::chromMoment(bytes({26, 3, 15, 10, 5, 0}), 0x82),
+                                                   RecordBytes::chromMoment(bytes({26, 3, 15, 10, 10, 0}), 0)});
     TFormArhMom_Chr viewer(file, context());
     showActive(viewer);
     EXPECT_EQ(viewer.windowTitle(),
