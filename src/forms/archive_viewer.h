@@ -35,6 +35,7 @@ public:
     bool serviceView() const { return serviceView_; }
 
 protected:
+    // `file` is saved as it is, so it must outlive the window (a modal viewer's caller keeps it).
     ArchiveViewer(const ArchiveFile& file, const ArchiveViewerContext& context, QWidget* parent);
 
     // Selects the row and brings it into view in both tables.
