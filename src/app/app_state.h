@@ -8,6 +8,7 @@
 #include "settings/settings_block.h"
 #include "settings/work_directory.h"
 #include "tables/param_image.h"
+#include "tables/period_memory.h"
 
 #include <QDateTime>
 #include <QSize>
@@ -45,6 +46,8 @@ public:
     const WorkDirectory directory;
     SettingsBlock settings;
     ArchiveReadingChoices archiveChoices;
+    // The periods the period dialog remembers for the rest of the run.
+    PeriodMemory periodMemory;
     ReportSettings reportSettings;
     // Where the components and properties sit in the chromatograph's records:
     // follows the chromatograph type of the connected controller.

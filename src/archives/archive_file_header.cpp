@@ -54,6 +54,16 @@ bool ArchiveFileHeader::belongsTo(ArchiveKind kind) const
            chromatographType() == ServedChromatographType;
 }
 
+std::optional<ArchiveKind> ArchiveFileHeader::archiveKind() const
+{
+    for (const ArchiveKind kind : archiveKinds()) {
+        const ArchiveKindInfo& info = archiveKindInfo(kind);
+        if (signature() == info.signature && device() == static_cast<std::uint8_t>(info.device))
+            return kind;
+    }
+    return std::nullopt;
+}
+
 QByteArray ArchiveFileHeader::signature() const
 {
     return bytes_.sliced(SignatureOffset, SignatureLength);

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <cstdint>
+#include <optional>
 
 // The 58 bytes at the start of every archive data file: which archive, whose
 // controller, when it was read and for which period, and how many records follow.
@@ -33,6 +34,8 @@ public:
 
     // Signature, device and chromatograph type are those of `kind`'s files.
     bool belongsTo(ArchiveKind kind) const;
+    // The archive whose signature and device the header carries, whatever its chromatograph type.
+    std::optional<ArchiveKind> archiveKind() const;
 
     QByteArray signature() const;
     std::uint8_t device() const;

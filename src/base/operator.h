@@ -39,6 +39,7 @@ struct FileChoice {
     QString directory;
     QString filter;       // Qt filter syntax, e.g. "Конфигурация (*.cnf)"
     QString proposedName; // file name offered in a save dialog
+    QString chosenFilter; // the entry of `filter` selected at first; empty: the first
 };
 
 // Everything the core may ask of a person. The window implements it with real

@@ -3,8 +3,10 @@
 #include "app/basic_data.h"
 #include "app/served_controller.h"
 #include "archives/archive_bounds_query.h"
+#include "archives/archive_csv.h"
 #include "archives/archive_reading.h"
 #include "archives/archive_stamps.h"
+#include "archives/archive_table.h"
 #include "archives/moment_period_guard.h"
 #include "base/table_numbers.h"
 #include "settings/work_directory.h"
@@ -95,5 +97,13 @@ int readArchiveCommand(const CliOptions& options, RequestLayer& layer, const Wor
         return 1;
     }
     out << file->records.count() << " records written to " << options.file << '\n';
+    if (options.csv.isEmpty())
+        return 0;
+    const auto table = ArchiveTable::of(*file, ReportSettings::load(directory.reportSettingsFile()));
+    const SaveResult csvSaved = replaceFile(options.csv, {archiveCsv(*table)});
+    if (csvSaved.failed()) {
+        errors << "Ошибка записи файла " << options.csv << ": " << csvSaved.reason << '\n';
+        return 1;
+    }
     return 0;
 }

@@ -16,7 +16,8 @@ std::optional<ArchiveKind> archiveKindNamed(const QString& name);
 // read-archive: the controller identified and its basic data read as the
 // program does, the archive's bounds read and the period checked against them
 // as the period dialog checks it, a 5-minute period guarded against the ring,
-// the records read and saved as the archive data file the viewer would save.
+// the records read and saved as the archive data file the viewer would save
+// (and, with --csv, as view writes them).
 // Returns the exit status (0 saved, 1 nothing saved, the reason on `errors`).
 int readArchiveCommand(const CliOptions& options, RequestLayer& layer, const WorkDirectory& directory,
                        QTextStream& out, QTextStream& errors);

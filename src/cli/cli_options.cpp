@@ -50,12 +50,17 @@ const char* const Description =
     "                              or the word controller (a file of that name: ./controller);\n"
     "                              against the controller the flow computers' passwords, which it\n"
     "                              never gives back, are not compared\n"
-    "  read-archive KIND --from STAMP --to STAMP -o FILE [--csv CSV] [--yes|--no]\n"
+    "  read-archive KIND --from STAMP --to STAMP -o FILE [--csv OUT] [--yes|--no]\n"
     "                              reads an archive for the period into the archive data file FILE;\n"
     "                              KIND chrom-5min, chrom-hour, chrom-day, wmt-5min, wmt-hour or\n"
     "                              wmt-day; STAMP YYYY-MM-DD or YYYY-MM-DDTHH:MM, the parts finer\n"
     "                              than the archive's unit ignored; --yes goes on past records out\n"
-    "                              of the period and moves a start the archive has dropped\n"
+    "                              of the period and moves a start the archive has dropped; --csv\n"
+    "                              OUT writes the records as view does\n"
+    "  view FILE --csv OUT         the archive data file FILE as its viewer shows it, into the CSV\n"
+    "                              file OUT (\";\"-separated, UTF-8, a header line of the column\n"
+    "                              captions, then one line per record); the presentation settings\n"
+    "                              of INI/repconf.ini; needs no link\n"
     "\n"
     "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
     "Exit status: 0 done, 1 a failed connection or exchange or a refused configuration file (the\n"
@@ -106,7 +111,7 @@ const OptionRow Options[] = {
     {"from", "STAMP", "read-archive: the start of the period."},
     {"to", "STAMP", "read-archive: the end of the period."},
     {"o", "FILE", "read-archive: the archive data file to write."},
-    {"csv", "CSV", "The records as the viewer shows them, as \";\"-separated lines."},
+    {"csv", "OUT", "view and read-archive: the CSV file the records are written to, as the viewer shows them."},
 };
 
 std::optional<int> number(const QString& text, int minimum, int maximum)
@@ -182,7 +187,7 @@ std::optional<QString> parseReadArchive(const QStringList& words, const QCommand
     options.periodFrom = *from;
     options.periodTo = *to;
     options.file = parser.value(QStringLiteral("o"));
-    options.csvFile = parser.value(QStringLiteral("csv"));
+    
     return std::nullopt;
 }
 
@@ -266,6 +271,13 @@ std::optional<QString> parseCommand(const QStringList& words, const QCommandLine
     }
     if (command == QLatin1String("read-archive") && words.size() == 2)
         return parseReadArchive(words, parser, options);
+    if (command == QLatin1String("view") && words.size() == 2) {
+        if (options.csv.isEmpty())
+            return QStringLiteral("view: give --csv OUT, the file to write");
+        options.command = CliOptions::Command::View;
+        options.file = words[1];
+        return std::nullopt;
+    }
     if (command == QLatin1String("reset") && words.size() == 1) {
         if (!options.confirmed)
             return QStringLiteral("reset clears all non-volatile data of the controller: give --yes to confirm");
@@ -338,6 +350,7 @@ std::optional<QString> takeOptions(const QCommandLineParser& parser, CliOptions&
         if (!options.password)
             return QStringLiteral("--password: at most %1 characters").arg(PasswordLength);
     }
+    options.csv = parser.value(QStringLiteral("csv"));
     options.confirmed = parser.isSet(QStringLiteral("yes"));
     return std::nullopt;
 }
@@ -353,6 +366,7 @@ bool needsLink(const CliOptions& options)
 {
     switch (options.command) {
     case CliOptions::Command::ConfigInfo:
+    case CliOptions::Command::View:
         return false;
     case CliOptions::Command::ConfigDiff:
         return options.file == ControllerSide || options.otherFile == ControllerSide;

@@ -25,6 +25,7 @@ struct CliOptions {
         WriteConfig,
         ConfigDiff,
         ReadArchive,
+        View,
     };
 
     QString workdir; // empty: the program's usual working directory
@@ -67,14 +68,14 @@ struct CliOptions {
     ArchiveKind archiveKind = ArchiveKind::ChromFiveMinute;
     DateStamp periodFrom;
     DateStamp periodTo;
-    QString csvFile; // --csv: the records as the viewer shows them, too
+    QString csv; // view: the CSV file written; read-archive: written too when given
 };
 
 // The word that stands for the connected controller as a side of config-diff.
 inline const QString ControllerSide = QStringLiteral("controller");
 
-// Only the commands that talk to the controller open a link; config-info and
-// config-diff of two files do not.
+// Only the commands that talk to the controller open a link; config-info,
+// view and config-diff of two files do not.
 bool needsLink(const CliOptions& options);
 
 // The exit status of a failed connection or exchange: 1, but 3 for config-diff,

@@ -5,6 +5,7 @@
 #include "cli/cli_config_commands.h"
 #include "cli/cli_link.h"
 #include "cli/cli_options.h"
+#include "cli/cli_view_command.h"
 #include "cli/console_operator.h"
 #include "exchange/request_layer.h"
 #include "link/frame_trace_file.h"
@@ -71,6 +72,8 @@ int main(int argc, char* argv[])
     }
 
     const WorkDirectory directory = workDirectory(options);
+    if (options.command == CliOptions::Command::View)
+        return runViewCommand(options, directory, out, errors);
     SettingsBlock settings;
     settings.loadSettings(directory.settingsFile(), QSize());
 

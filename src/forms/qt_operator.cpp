@@ -164,12 +164,13 @@ bool QtOperator::takeEscape()
 
 std::optional<QString> QtOperator::chooseFile(const FileChoice& choice)
 {
-    const QString path = choice.mode == FileChoice::Mode::Open
-                             ? QFileDialog::getOpenFileName(&window_, choice.title, choice.directory, choice.filter)
-                             // The procedure asks itself, once the extension is added, before it replaces a file.
-                             : QFileDialog::getSaveFileName(&window_, choice.title,
-                                                            choice.directory + '/' + choice.proposedName,
-                                                            choice.filter, nullptr, QFileDialog::DontConfirmOverwrite);
+    QString filter = choice.chosenFilter;
+    const QString path =
+        choice.mode == FileChoice::Mode::Open
+            ? QFileDialog::getOpenFileName(&window_, choice.title, choice.directory, choice.filter, &filter)
+            // The procedure asks itself, once the extension is added, before it replaces a file.
+            : QFileDialog::getSaveFileName(&window_, choice.title, choice.directory + '/' + choice.proposedName,
+                                           choice.filter, &filter, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return std::nullopt;
     return path;

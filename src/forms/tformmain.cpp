@@ -1,9 +1,12 @@
 #include "forms/tformmain.h"
 
 #include "app/app_state.h"
+#include "app/archive_commands.h"
+#include "app/archive_file_commands.h"
 #include "app/engine_credentials.h"
 #include "app/modem_connection.h"
 #include "base/byte_view.h"
+#include "forms/archive_viewers.h"
 #include "forms/main_menu_bar.h"
 #include "forms/main_status_bars.h"
 #include "forms/modem_panel.h"
@@ -13,6 +16,7 @@
 #include "forms/tformconnect.h"
 #include "forms/tformdt.h"
 #include "forms/tformrepconf.h"
+#include "forms/tformshortdate.h"
 #include "forms/tformshortuspass.h"
 #include "forms/tformtableinfo.h"
 
@@ -115,6 +119,21 @@ void TFormMain::connectCommands()
         configurationCommands().saveFromController();
         menu_->rebuild(state_.connected, state_.moistureMeter != 0);
     });
+    const std::pair<const char*, ArchiveKind> archiveViews[] = {
+        {"NChrom_View5min", ArchiveKind::ChromFiveMinute}, {"NChrom_ViewHour", ArchiveKind::ChromHourly},
+        {"NChrom_ViewDay", ArchiveKind::ChromDaily},       {"NWmt_View5min", ArchiveKind::WmtFiveMinute},
+        {"NWmt_ViewHour", ArchiveKind::WmtHourly},         {"NWmt_ViewDay", ArchiveKind::WmtDaily}};
+    for (const ArchiveKind kind : archiveKinds())
+        on(archiveKindInfo(kind).menuItem, [this, kind] {
+            ArchiveCommands(state_.requestContext(*person_), *this, state_.directory, pcLocalTime,
+                            waitWhilePumping(*person_))
+                .read(kind);
+        });
+    for (const auto& view : archiveViews) {
+        const ArchiveKind kind = view.second;
+        on(view.first,
+           [this, kind] { viewArchiveFile(*person_, state_.directory, kind, static_cast<ArchiveWindows&>(*this)); });
+    }
     on("NVersion", [this] {
         person_->message(MessageKind::Information, QStringLiteral("gqc_Monitor"),
                          QStringLiteral("Версия %1").arg(QCoreApplication::applicationVersion()));
@@ -234,6 +253,19 @@ std::optional<int> TFormMain::changeUser(std::span<std::uint8_t> userTable)
 void TFormMain::startMessageTimer()
 {
     messageTimer_.start();
+}
+
+std::optional<Period> TFormMain::choosePeriod(PeriodMode mode, const ArchiveBounds& bounds, const DateStamp& now)
+{
+    TFormShortDate dialog(mode, bounds, now, state_.periodMemory, *person_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.period();
+}
+
+void TFormMain::showArchive(const ArchiveFile& file)
+{
+    showArchiveViewer(file, {state_.reportSettings, state_.directory, *person_, pcLocalTime}, this);
 }
 
 void TFormMain::placeModemPanel()

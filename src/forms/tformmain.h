@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/archive_windows.h"
 #include "app/configuration_commands.h"
 #include "app/connection_start.h"
 #include "app/controller_commands.h"
@@ -20,7 +21,10 @@ class QtOperator;
 // modem panel, and the timers that start a connection and clear transient texts.
 // It is the window side of the connection procedure and of the commands on a
 // connected controller.
-class TFormMain : public QMainWindow, private ConnectionWindows, private ControllerCommandWindows {
+class TFormMain : public QMainWindow,
+                  private ConnectionWindows,
+                  private ControllerCommandWindows,
+                  private ArchiveWindows {
     Q_OBJECT
 public:
     explicit TFormMain(AppState& state, QWidget* parent = nullptr);
@@ -79,6 +83,9 @@ private:
     bool editSetPoints(GasSetPoint setPoint, std::span<std::uint8_t> table) override;
     bool editHourlyMeanPeriod(std::span<std::uint8_t> table) override;
     void startMessageTimer() override;
+
+    std::optional<Period> choosePeriod(PeriodMode mode, const ArchiveBounds& bounds, const DateStamp& now) override;
+    void showArchive(const ArchiveFile& file) override;
 
     AppState& state_;
     MainStatusBars* bars_ = nullptr;

@@ -1,5 +1,6 @@
 #include "gas/gas_value_text.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -12,7 +13,11 @@ QString gasValueText(double value, int decimals)
 {
     if (!std::isfinite(value))
         return QStringLiteral("NAN");
-    const double significant = QString::number(value, 'g', SignificantDigits).toDouble();
+    // Read back with from_chars: the same nearest double as QString::toDouble,
+    // without its locale checks, which cost a viewer more than all else.
+    const QByteArray rounded = QString::number(value, 'g', SignificantDigits).toLatin1();
+    double significant = 0;
+    std::from_chars(rounded.constData(), rounded.constData() + rounded.size(), significant);
     return QString::number(significant, 'f', decimals);
 }
 

@@ -1,4 +1,5 @@
 #include "app/archive_commands.h"
+#include "scripted_archive_windows.h"
 #include "archives/chrom_interval_record.h"
 #include "settings/work_directory.h"
 #include "support/simulated_link.h"
@@ -11,28 +12,6 @@
 namespace {
 
 const QDateTime PcNow(QDate(2026, 3, 15), QTime(11, 0, 0));
-
-// The period dialog answers as told and remembers what it was shown; the viewer keeps what it showed.
-class ScriptedArchiveWindows : public ArchiveWindows {
-public:
-    std::optional<Period> period; // none: the operator cancels
-    int periodDialogs = 0;
-    PeriodMode shownMode = PeriodMode::Hourly;
-    ArchiveBounds shownBounds;
-    DateStamp shownNow;
-    QList<ArchiveFile> shown;
-
-    std::optional<Period> choosePeriod(PeriodMode mode, const ArchiveBounds& bounds, const DateStamp& now) override
-    {
-        ++periodDialogs;
-        shownMode = mode;
-        shownBounds = bounds;
-        shownNow = now;
-        return period;
-    }
-    void showArchive(const ArchiveFile& file) override { shown << file; }
-    void startMessageTimer() override {}
-};
 
 class ArchiveReadingOnSimulator : public ::testing::Test {
 protected:

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "archives/wmt_params.h"
 #include "crc/crc16.h"
+#include "gas/gas_params.h"
 
 #include <QByteArray>
 #include <QtEndian>
@@ -37,15 +39,29 @@ inline float gasValue(int slot)
     return static_cast<float>(slot) + 0.5f;
 }
 
+// Single-precision values, little-endian, back to back.
+template <class Values> QByteArray floatBytes(const Values& values)
+{
+    QByteArray bytes;
+    for (const float value : values) {
+        char le[4];
+        qToLittleEndian(std::bit_cast<std::uint32_t>(value), le);
+        bytes.append(le, 4);
+    }
+    return bytes;
+}
+
+inline GasParams gasValues()
+{
+    GasParams values;
+    for (int slot = 0; slot < 20; ++slot)
+        values[static_cast<std::size_t>(slot)] = gasValue(slot);
+    return values;
+}
+
 inline QByteArray gasValueBytes()
 {
-    QByteArray values;
-    for (int slot = 0; slot < 20; ++slot) {
-        char le[4];
-        qToLittleEndian(std::bit_cast<std::uint32_t>(gasValue(slot)), le);
-        values.append(le, 4);
-    }
-    return values;
+    return floatBytes(gasValues());
 }
 
 inline QByteArray withCrc(QByteArray record)
@@ -65,6 +81,45 @@ inline QByteArray chromMoment(const QByteArray& stamp, std::uint8_t flags)
 inline QByteArray chromInterval(const QByteArray& start, std::uint8_t endHourByte, std::uint8_t status)
 {
     return withCrc(start + bytes({endHourByte, 0x00, 0x00, status}) + gasValueBytes());
+}
+
+// A chromatograph analysis with the flags, status word and values given.
+inline QByteArray chromMoment(const QByteArray& stamp, std::uint8_t flags, std::uint16_t status,
+                              const GasParams& values)
+{
+    return withCrc(stamp +
+                   bytes({flags, static_cast<std::uint8_t>(status), static_cast<std::uint8_t>(status >> 8), 0, 0}) +
+                   floatBytes(values));
+}
+
+// A chromatograph mean with the values given.
+inline QByteArray chromInterval(const QByteArray& start, std::uint8_t endHourByte, std::uint8_t status,
+                                const GasParams& values)
+{
+    return withCrc(start + bytes({endHourByte, 0x00, 0x00, status}) + floatBytes(values));
+}
+
+// A moisture-meter measurement: stamp, flags, two device bytes, status word, values, checksum.
+inline QByteArray wmtMeasurement(const QByteArray& stamp, std::uint8_t flags, std::uint16_t status,
+                                 const WmtParams& values)
+{
+    return withCrc(stamp +
+                   bytes({flags, 0, 0, static_cast<std::uint8_t>(status), static_cast<std::uint8_t>(status >> 8)}) +
+                   floatBytes(values));
+}
+
+// A moisture-meter mean: start, end hour byte, minute, second, status, values, checksum.
+inline QByteArray wmtMean(const QByteArray& start, std::uint8_t endHourByte, std::uint8_t status,
+                          const WmtParams& values)
+{
+    return withCrc(start + bytes({endHourByte, 0x00, 0x00, status}) + floatBytes(values));
+}
+
+// The record with one stamp bit flipped: its checksum no longer fits.
+inline QByteArray damaged(QByteArray record)
+{
+    record[0] = static_cast<char>(record[0] ^ 0x01);
+    return record;
 }
 
 } // namespace RecordBytes

@@ -17,7 +17,7 @@ TEST_F(GqcCliReadArchive, WritesTheArchiveDataFileTheViewerWouldSave)
 {
     const QString file = workdir.file("hours.hch");
     const CliRun result = runOnSimulator({"read-archive", "chrom-hour", "--from", "2026-03-15T06:40", "--to",
-                                          "2026-03-15T08:00", "-o", file});
+                                          "2026-03-15T08:00", "-o", file, "--csv", workdir.file("hours.csv")});
 
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_EQ(result.out, "3 records written to " + file + "\n");
@@ -30,6 +30,9 @@ TEST_F(GqcCliReadArchive, WritesTheArchiveDataFileTheViewerWouldSave)
     EXPECT_EQ(archive.records.at<ChromIntervalRecord>(2).start().hour, 8);
     EXPECT_TRUE(archive.records.at<ChromIntervalRecord>(2).intact());
     EXPECT_EQ(workdir.read("datafile.hdm"), archive.records.bytes());
+    const QList<QByteArray> csv = workdir.read("hours.csv").split('\n');
+    ASSERT_EQ(csv.size(), 5) << "the caption line, three records and the end of the last line";
+    EXPECT_TRUE(csv[3].startsWith("   15.03.26;   08:00:00;")) << csv[3].toStdString();
 }
 
 TEST_F(GqcCliReadArchive, APeriodOutsideTheArchiveIsRefusedWithTheDialogsWords)

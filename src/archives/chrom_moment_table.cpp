@@ -1,0 +1,109 @@
+#include "archives/chrom_moment_table.h"
+
+#include "archives/archive_captions.h"
+#include "archives/archive_cell_texts.h"
+#include "archives/chrom_moment_record.h"
+#include "gas/gas_record_recalc.h"
+
+namespace {
+
+enum Column { Date, Time, Flags, StatusWord };
+
+const QString Indent = QStringLiteral("  ");
+
+bool switchedOff(std::uint8_t flags)
+{
+    return (flags & ChromMomentRecord::SwitchedOff) != 0;
+}
+
+bool noLink(std::uint8_t flags)
+{
+    return (flags & ChromMomentRecord::NoHmuLink) != 0;
+}
+
+bool calibrating(std::uint8_t flags)
+{
+    return (flags & ChromMomentRecord::AutomaticCalibration) != 0;
+}
+
+bool showsValues(std::uint8_t flags)
+{
+    return !switchedOff(flags) && !noLink(flags) && !calibrating(flags);
+}
+
+} // namespace
+
+ChromMomentTable::ChromMomentTable(QString caption, const ArchiveFile& file, const ReportSettings& settings)
+    : ArchiveTable(std::move(caption), file.records.count(), GasParamsSize),
+      columns_(settings, ComponentSlotMap().forChromatographType(file.header.chromatographType()))
+{
+    methodLabel_ = calculationMethodLabel(settings);
+    statusCaptions_ = {{QStringLiteral("Дата")},
+                       {QStringLiteral("Время")},
+                       {QStringLiteral("Статус"), QStringLiteral("контроллера")},
+                       {QStringLiteral("Статус"), QStringLiteral("хроматографа")}};
+    valueCaptions_ = columns_.captions();
+    serviceColumns_ = {Flags, StatusWord};
+
+    rows_.reserve(static_cast<std::size_t>(rowCount()));
+    for (int index = 0; index < rowCount(); ++index) {
+        const auto record = file.records.at<ChromMomentRecord>(index);
+        Row row{record.stamp(), record.flags(), record.chromatographStatus(), record.intact(), {}};
+        if (row.intact) {
+            row.shown = recalcGasRecord(record.gasParams(), settings, columns_.slotMap());
+            if (showsValues(row.flags))
+                means_.add(row.shown);
+        }
+        rows_.push_back(row);
+    }
+}
+
+QString ChromMomentTable::statusText(int index, int column) const
+{
+    const Row& row = rows_[static_cast<std::size_t>(index)];
+    if (!row.intact)
+        return column == Date ? CellText::DamagedFirst : column == Time ? CellText::DamagedSecond : QString();
+    switch (column) {
+    case Date:
+        return CellText::date(row.stamp, Indent);
+    case Time:
+        return CellText::time(row.stamp.hour, row.stamp.minute, row.stamp.second, Indent);
+    case Flags:
+        return row.flags == 0 ? QStringLiteral("Норма") : QString::asprintf("  0x%02X", row.flags);
+    default:
+        break;
+    }
+    if (switchedOff(row.flags))
+        return {};
+    if (noLink(row.flags))
+        return QStringLiteral(" Нет связи");
+    return row.statusWord == 0 ? QStringLiteral(" Норма") : QString::asprintf(" 0x%04X", row.statusWord);
+}
+
+QString ChromMomentTable::valueText(int index, int column) const
+{
+    const Row& row = rows_[static_cast<std::size_t>(index)];
+    if (!row.intact)
+        return {};
+    // Calibration fills every column, delivered or not.
+    if (!switchedOff(row.flags) && !noLink(row.flags) && calibrating(row.flags))
+        return QStringLiteral(" Калибр.");
+    if (!columns_.present(column))
+        return {};
+    if (switchedOff(row.flags))
+        return QStringLiteral(" Выкл.");
+    if (noLink(row.flags))
+        return QStringLiteral("       0");
+    return columns_.valueText(row.shown, column);
+}
+
+std::optional<RecordStatus> ChromMomentTable::recordStatus(int index) const
+{
+    const Row& row = rows_[static_cast<std::size_t>(index)];
+    if (!row.intact)
+        return std::nullopt;
+    const DateStamp& s = row.stamp;
+    return RecordStatus{ChromStatusMode::Moment, row.flags, row.statusWord,
+                        QString::asprintf(" Мгновенные 5-минутные данные (%02d.%02d.%02d  %02d:%02d:%02d)", s.day,
+                                          s.month, s.year, s.hour, s.minute, s.second)};
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "archives/archive_table.h"
+#include "archives/gas_columns.h"
+#include "tables/date_stamp.h"
+
+#include <vector>
+
+// The chromatograph 5-minute viewer's table: date, time, the record flags and
+// the chromatograph's status word, then the twenty values. The record flags are
+// tested in order: off, no link with the HMU, calibration, else the values.
+class ChromMomentTable : public ArchiveTable {
+public:
+    ChromMomentTable(QString caption, const ArchiveFile& file, const ReportSettings& settings);
+
+    QString statusText(int row, int column) const override;
+    QString valueText(int row, int column) const override;
+    std::optional<RecordStatus> recordStatus(int row) const override;
+
+private:
+    struct Row {
+        DateStamp stamp;
+        std::uint8_t flags;
+        std::uint16_t statusWord;
+        bool intact;
+        GasParams shown; // recalculated; only of an intact record
+    };
+
+    GasColumns columns_;
+    std::vector<Row> rows_;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "gas/component_slot_map.h"
+#include "gas/gas_params.h"
+#include "gas/report_settings.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The twenty value columns of the chromatograph viewers, in their display order:
+// the components, oxygen among them, then the properties, the sum of the
+// fractions and the gas temperature last. A column whose parameter this
+// chromatograph does not deliver stays empty.
+class GasColumns {
+public:
+    static constexpr int Count = GasParamsSize;
+
+    GasColumns(const ReportSettings& settings, const ComponentSlotMap& slotMap);
+
+    // Three caption lines and the unit of every column, by the fractions and
+    // the heat unit chosen.
+    QList<QStringList> captions() const;
+    // The chromatograph delivers the column's parameter.
+    bool present(int column) const { return slotMap_.slot(column) != ComponentSlotMap::NoSlot; }
+    const ComponentSlotMap& slotMap() const { return slotMap_; }
+    // The column's value with its slot's decimals, `mark` after it, right-aligned in 8.
+    QString valueText(const GasParams& values, int column, const QString& mark = {}) const;
+
+private:
+    ReportSettings settings_;
+    ComponentSlotMap slotMap_;
+};

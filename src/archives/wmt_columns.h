@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The caption lines of the four moisture-meter value columns, the unit last.
+QList<QStringList> wmtColumnCaptions();

@@ -1,0 +1,54 @@
+#include "cli/cli_view_command.h"
+
+#include "archives/archive_csv.h"
+#include "archives/archive_file.h"
+#include "archives/archive_table.h"
+#include "settings/work_directory.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The archive the file says it holds: by its header, or by its extension when the header names none.
+std::optional<ArchiveKind> fileArchive(const QString& path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        if (const auto kind = ArchiveFileHeader::fromBytes(file.read(ArchiveFileHeader::Size)).archiveKind())
+            return kind;
+    const QString extension = QLatin1Char('.') + QFileInfo(path).suffix();
+    for (const ArchiveKind kind : archiveKinds())
+        if (extension.compare(QLatin1String(archiveKindInfo(kind).extension), Qt::CaseInsensitive) == 0)
+            return kind;
+    return std::nullopt;
+}
+
+} // namespace
+
+int runViewCommand(const CliOptions& options, const WorkDirectory& directory, QTextStream& out, QTextStream& errors)
+{
+    const std::optional<ArchiveKind> kind = fileArchive(options.file);
+    if (!kind) {
+        errors << "view: " << options.file << " is no archive data file (.mch .hch .dch .mwm .hwm .dwm)\n";
+        return 1;
+    }
+    const auto read = readArchiveFile(*kind, options.file);
+    if (const auto* problem = std::get_if<InputProblem>(&read)) {
+        errors << problem->line1 << '\n';
+        if (!problem->line2.isEmpty())
+            errors << problem->line2 << '\n';
+        return 1;
+    }
+    const auto table =
+        ArchiveTable::of(std::get<ArchiveFile>(read), ReportSettings::load(directory.reportSettingsFile()));
+    const SaveResult saved = replaceFile(options.csv, {archiveCsv(*table)});
+    if (saved.failed()) {
+        errors << "view: " << options.csv << ": " << saved.reason << '\n';
+        return 1;
+    }
+    out << table->caption() << '\n';
+    if (!table->methodLabel().isEmpty())
+        out << table->methodLabel().trimmed() << '\n';
+    return 0;
+}

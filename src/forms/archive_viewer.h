@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/pc_clock.h"
+#include "archives/archive_file.h"
+#include "archives/archive_grid_model.h"
+#include "archives/archive_table.h"
+
+#include <QDialog>
+#include <memory>
+
+class Operator;
+class QTableView;
+class WorkDirectory;
+
+// What a viewer needs besides the archive: how to present gas values, where to
+// save, whom to ask, and the PC's date for the proposed file name.
+struct ArchiveViewerContext {
+    const ReportSettings& settings;
+    const WorkDirectory& directory;
+    Operator& person;
+    PcClock pcClock;
+};
+
+// The frame the four archive viewers share: the left table of stamps and states
+// and the table of values beside it, scrolling together; "Сохранить в файле"
+// and "Выход". Ctrl+S shows or hides the status columns (the service view);
+// in the service view a double click on a chromatograph record opens its status
+// dialog.
+class ArchiveViewer : public QDialog {
+    Q_OBJECT
+public:
+    QTableView& statusView() { return *statusView_; }
+    QTableView& valueView() { return *valueView_; }
+    const ArchiveTable& table() const { return *table_; }
+    bool serviceView() const { return serviceView_; }
+
+protected:
+    // `file` is saved as it is, so it must outlive the window (a modal viewer's caller keeps it).
+    ArchiveViewer(const ArchiveFile& file, const ArchiveViewerContext& context, QWidget* parent);
+
+    // Selects the row and brings it into view in both tables.
+    void selectRow(int row);
+    // The height of the tables' header and of `rows` rows.
+    int tableHeight(int rows) const;
+    // The width both tables need for all their columns.
+    int tablesWidth() const;
+    // The width the window needs besides the tables.
+    int aroundTablesWidth() const;
+    // The moisture-meter viewers' size: 720 pixels wide, as high as the rows
+    // need but within the screen less 60 pixels, in whole rows.
+    void fitMoistureWindow();
+
+private:
+    void toggleServiceView();
+    void showRecordStatus(int row);
+    void save();
+
+    const ArchiveFile& file_;
+    ArchiveViewerContext context_;
+    std::unique_ptr<ArchiveTable> table_;
+    ArchiveGridModel* statusModel_ = nullptr;
+    ArchiveGridModel* valueModel_ = nullptr;
+    QTableView* statusView_ = nullptr;
+    QTableView* valueView_ = nullptr;
+    bool serviceView_ = false;
+};
