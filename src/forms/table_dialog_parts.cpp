@@ -26,6 +26,16 @@ QHBoxLayout* acceptCancelRow(QDialog& dialog, TableEditing editing, const std::f
     return row;
 }
 
+QHBoxLayout* closeRow(QDialog& dialog)
+{
+    auto* row = new QHBoxLayout;
+    auto* close = new QPushButton(QStringLiteral("Выход"), &dialog);
+    QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+    row->addStretch();
+    row->addWidget(close);
+    return row;
+}
+
 QComboBox* addChoiceRow(QFormLayout& form, const QString& label, const QStringList& items, int selected,
                         const QString& name)
 {

@@ -21,6 +21,8 @@ class QWidget;
 
 // The accepting button (named by where the edits go) and "Отменить", at the right.
 QHBoxLayout* acceptCancelRow(QDialog& dialog, TableEditing editing, const std::function<void()>& accepted);
+// "Выход" at the right, closing a dialog that only shows.
+QHBoxLayout* closeRow(QDialog& dialog);
 
 // A list row of a form: `selected` is an item index, -1 for none.
 QComboBox* addChoiceRow(QFormLayout& form, const QString& label, const QStringList& items, int selected,

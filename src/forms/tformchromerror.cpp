@@ -1,9 +1,9 @@
 #include "forms/tformchromerror.h"
 
+#include "forms/table_dialog_parts.h"
+
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,10 +43,5 @@ TFormChromError::TFormChromError(ChromStatusMode mode, std::uint8_t flags, std::
         layout->addWidget(panelBox(*texts.controller, QStringLiteral("controllerPanel"), this));
     if (texts.chromatograph)
         layout->addWidget(panelBox(*texts.chromatograph, QStringLiteral("chromatographPanel"), this));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("Выход"), this);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    layout->addLayout(closeRow(*this));
 }

@@ -1,11 +1,10 @@
 #include "forms/tformident.h"
 
+#include "forms/table_dialog_parts.h"
 #include "tables/identification_items.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,10 +33,5 @@ TFormIdent::TFormIdent(QByteArrayView identification, bool newConfiguration, QWi
     }
     layout->addLayout(grid);
     layout->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("Выход"), this);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    layout->addLayout(closeRow(*this));
 }
