@@ -14,7 +14,12 @@ QString proposedArchiveFileName(ArchiveKind kind, const ArchiveFileHeader& heade
            QLatin1String(info.extension);
 }
 
+QString withExtension(const QString& path, QLatin1String extension)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + extension : path;
+}
+
 QString withArchiveExtension(ArchiveKind kind, const QString& path)
 {
-    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1String(archiveKindInfo(kind).extension) : path;
+    return withExtension(path, QLatin1String(archiveKindInfo(kind).extension));
 }

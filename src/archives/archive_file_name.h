@@ -13,5 +13,7 @@ class WorkDirectory;
 QString proposedArchiveFileName(ArchiveKind kind, const ArchiveFileHeader& header, const QDate& pcDate,
                                 const WorkDirectory& directory);
 
-// The name a file is saved under: the archive's extension added when `path` has none.
+// The name a file is saved under: `extension` (with its dot) added when `path` has none.
+QString withExtension(const QString& path, QLatin1String extension);
+// The same with the archive's extension.
 QString withArchiveExtension(ArchiveKind kind, const QString& path);

@@ -57,10 +57,13 @@ const char* const Description =
     "                              than the archive's unit ignored; --yes goes on past records out\n"
     "                              of the period and moves a start the archive has dropped; --csv\n"
     "                              OUT writes the records as view does\n"
-    "  view FILE --csv OUT         the archive data file FILE as its viewer shows it, into the CSV\n"
+    "  view FILE (--csv OUT | --xlsx OUT)\n"
+    "                              the archive data file FILE as its viewer shows it, into the CSV\n"
     "                              file OUT (\";\"-separated, UTF-8, a header line of the column\n"
     "                              captions, then one line per record); the presentation settings\n"
-    "                              of INI/repconf.ini; needs no link\n"
+    "                              of INI/repconf.ini; needs no link; --xlsx OUT (chromatograph\n"
+    "                              archives) the workbook of the viewer's \"Сохранить в формате\n"
+    "                              Excel\"; both may be given\n"
     "\n"
     "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
     "Exit status: 0 done, 1 a failed connection or exchange or a refused configuration file (the\n"
@@ -112,6 +115,7 @@ const OptionRow Options[] = {
     {"to", "STAMP", "read-archive: the end of the period."},
     {"o", "FILE", "read-archive: the archive data file to write."},
     {"csv", "OUT", "view and read-archive: the CSV file the records are written to, as the viewer shows them."},
+    {"xlsx", "OUT", "view: the workbook the chromatograph records are written to, as the viewer exports them."},
 };
 
 std::optional<int> number(const QString& text, int minimum, int maximum)
@@ -272,8 +276,8 @@ std::optional<QString> parseCommand(const QStringList& words, const QCommandLine
     if (command == QLatin1String("read-archive") && words.size() == 2)
         return parseReadArchive(words, parser, options);
     if (command == QLatin1String("view") && words.size() == 2) {
-        if (options.csv.isEmpty())
-            return QStringLiteral("view: give --csv OUT, the file to write");
+        if (options.csv.isEmpty() && options.xlsx.isEmpty())
+            return QStringLiteral("view: give --csv OUT or --xlsx OUT, the file to write");
         options.command = CliOptions::Command::View;
         options.file = words[1];
         return std::nullopt;
@@ -351,6 +355,7 @@ std::optional<QString> takeOptions(const QCommandLineParser& parser, CliOptions&
             return QStringLiteral("--password: at most %1 characters").arg(PasswordLength);
     }
     options.csv = parser.value(QStringLiteral("csv"));
+    options.xlsx = parser.value(QStringLiteral("xlsx"));
     options.confirmed = parser.isSet(QStringLiteral("yes"));
     return std::nullopt;
 }

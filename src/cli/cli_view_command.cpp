@@ -3,6 +3,7 @@
 #include "archives/archive_csv.h"
 #include "archives/archive_file.h"
 #include "archives/archive_table.h"
+#include "reports/archive_workbook.h"
 #include "settings/work_directory.h"
 
 #include <QFile>
@@ -24,6 +25,14 @@ std::optional<ArchiveKind> fileArchive(const QString& path)
     return std::nullopt;
 }
 
+// False, with the reason on `errors`, when the file could not be written.
+bool savedOrSaid(const SaveResult& saved, QTextStream& errors)
+{
+    if (saved.failed())
+        errors << "view: " << saved.path << ": " << saved.reason << '\n';
+    return !saved.failed();
+}
+
 } // namespace
 
 int runViewCommand(const CliOptions& options, const WorkDirectory& directory, QTextStream& out, QTextStream& errors)
@@ -31,6 +40,11 @@ int runViewCommand(const CliOptions& options, const WorkDirectory& directory, QT
     const std::optional<ArchiveKind> kind = fileArchive(options.file);
     if (!kind) {
         errors << "view: " << options.file << " is no archive data file (.mch .hch .dch .mwm .hwm .dwm)\n";
+        return 1;
+    }
+    if (!options.xlsx.isEmpty() && archiveKindInfo(*kind).device != ArchiveDevice::Chromatograph) {
+        errors << "view: --xlsx is for chromatograph archives (.mch .hch .dch); " << options.file
+               << " holds moisture-meter data\n";
         return 1;
     }
     const auto read = readArchiveFile(*kind, options.file);
@@ -42,11 +56,10 @@ int runViewCommand(const CliOptions& options, const WorkDirectory& directory, QT
     }
     const auto table =
         ArchiveTable::of(std::get<ArchiveFile>(read), ReportSettings::load(directory.reportSettingsFile()));
-    const SaveResult saved = replaceFile(options.csv, {archiveCsv(*table)});
-    if (saved.failed()) {
-        errors << "view: " << options.csv << ": " << saved.reason << '\n';
+    if (!options.csv.isEmpty() && !savedOrSaid(replaceFile(options.csv, {archiveCsv(*table)}), errors))
         return 1;
-    }
+    if (!options.xlsx.isEmpty() && !savedOrSaid(saveArchiveWorkbook(*table, options.xlsx, [](int) {}), errors))
+        return 1;
     out << table->caption() << '\n';
     if (!table->methodLabel().isEmpty())
         out << table->methodLabel().trimmed() << '\n';

@@ -6,9 +6,11 @@
 
 class WorkDirectory;
 
-// view FILE --csv OUT: the archive data file as its viewer shows it, written to
-// OUT as CSV; the window caption (and the calculation method) on `out`. The
+// view FILE --csv OUT --xlsx OUT: the archive data file as its viewer shows it,
+// written as CSV, as the workbook of the chromatograph viewers' export, or both;
+// the window caption (and the calculation method) on `out`. The
 // archive is the one the file's header names (else its extension's), the
 // presentation settings those of "repconf.ini" in `directory`. Returns the exit
-// status: 0 written, 1 a file refused or not written (the reason on `errors`).
+// status: 0 written, 1 a file refused or not written (the reason on `errors`);
+// a workbook of moisture-meter data is refused before anything is written.
 int runViewCommand(const CliOptions& options, const WorkDirectory& directory, QTextStream& out, QTextStream& errors);

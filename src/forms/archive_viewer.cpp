@@ -88,15 +88,15 @@ ArchiveViewer::ArchiveViewer(const ArchiveFile& file, const ArchiveViewerContext
     if (!table_->methodLabel().isEmpty())
         layout->addWidget(new QLabel(table_->methodLabel(), this));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons_ = new QHBoxLayout;
+    buttons_->addStretch();
     auto* saveButton = new QPushButton(QStringLiteral("Сохранить в файле"), this);
-    auto* closeButton = new QPushButton(QStringLiteral("Выход"), this);
+    closeButton_ = new QPushButton(QStringLiteral("Выход"), this);
     connect(saveButton, &QPushButton::clicked, this, &ArchiveViewer::save);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
-    buttons->addWidget(saveButton);
-    buttons->addWidget(closeButton);
-    layout->addLayout(buttons);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
+    buttons_->addWidget(saveButton);
+    buttons_->addWidget(closeButton_);
+    layout->addLayout(buttons_);
 
     if (!table_->serviceColumns().isEmpty()) {
         auto* serviceToggle = new QAction(this);
@@ -142,6 +142,13 @@ void ArchiveViewer::fitMoistureWindow()
     resize(MoistureWindowWidth, aroundTables + tableHeight(std::clamp(table_->rowCount(), 0, fitting)));
 }
 
+void ArchiveViewer::addWorkbookExport()
+{
+    auto* exportButton = new QPushButton(QStringLiteral("Сохранить в формате Excel"), this);
+    connect(exportButton, &QPushButton::clicked, this, &ArchiveViewer::exportWorkbook);
+    buttons_->insertWidget(buttons_->indexOf(closeButton_), exportButton);
+}
+
 void ArchiveViewer::toggleServiceView()
 {
     serviceView_ = !serviceView_;
@@ -163,4 +170,12 @@ void ArchiveViewer::showRecordStatus(int row)
 void ArchiveViewer::save()
 {
     saveArchive(context_.person, context_.directory, file_, context_.pcClock().date());
+}
+
+void ArchiveViewer::exportWorkbook()
+{
+    // The viewer waits for the workbook, as the main window does.
+    setEnabled(false);
+    exportArchiveWorkbook(context_.person, context_.directory, file_, *table_, context_.pcClock().date());
+    setEnabled(true);
 }

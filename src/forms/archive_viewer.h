@@ -9,6 +9,8 @@
 #include <memory>
 
 class Operator;
+class QHBoxLayout;
+class QPushButton;
 class QTableView;
 class WorkDirectory;
 
@@ -49,11 +51,14 @@ protected:
     // The moisture-meter viewers' size: 720 pixels wide, as high as the rows
     // need but within the screen less 60 pixels, in whole rows.
     void fitMoistureWindow();
+    // "Сохранить в формате Excel", before "Выход": the chromatograph viewers' export.
+    void addWorkbookExport();
 
 private:
     void toggleServiceView();
     void showRecordStatus(int row);
     void save();
+    void exportWorkbook();
 
     const ArchiveFile& file_;
     ArchiveViewerContext context_;
@@ -62,5 +67,7 @@ private:
     ArchiveGridModel* valueModel_ = nullptr;
     QTableView* statusView_ = nullptr;
     QTableView* valueView_ = nullptr;
+    QHBoxLayout* buttons_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     bool serviceView_ = false;
 };

@@ -12,6 +12,7 @@ constexpr int ScrollingTableHeight = 417;
 TFormArhivHDM_Chr::TFormArhivHDM_Chr(const ArchiveFile& file, const ArchiveViewerContext& context, QWidget* parent)
     : ArchiveViewer(file, context, parent)
 {
+    addWorkbookExport();
     const int rows = table().rowCount();
     int height = ScrollingTableHeight;
     if (rows < RowsWithoutScrolling) {

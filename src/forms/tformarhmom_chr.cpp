@@ -12,6 +12,7 @@ constexpr int ScreenHeightMargin = 60;
 TFormArhMom_Chr::TFormArhMom_Chr(const ArchiveFile& file, const ArchiveViewerContext& context, QWidget* parent)
     : ArchiveViewer(file, context, parent)
 {
+    addWorkbookExport();
     const QRect screenArea = screen()->availableGeometry();
     int width = tablesWidth() + aroundTablesWidth();
     // Whole columns go out of sight, the last first, until the window fits the screen.
