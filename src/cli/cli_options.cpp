@@ -57,7 +57,7 @@ const char* const Description =
     "                              than the archive's unit ignored; --yes goes on past records out\n"
     "                              of the period and moves a start the archive has dropped; --csv\n"
     "                              OUT writes the records as view does\n"
-    "  view FILE (--csv OUT | --xlsx OUT)\n"
+    "  view FILE [--csv OUT] [--xlsx OUT]\n"
     "                              the archive data file FILE as its viewer shows it, into the CSV\n"
     "                              file OUT (\";\"-separated, UTF-8, a header line of the column\n"
     "                              captions, then one line per record); the presentation settings\n"

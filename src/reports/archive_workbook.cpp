@@ -33,6 +33,7 @@ struct SheetFormats {
         title = font(book, TitleFontSize);
         cell = centred(book);
         box = header(book, true, true);
+        format_set_left(box, LXW_BORDER_THIN); // the date's box opens the header on the left
         captionTop = header(book, true, false);
         captionMiddle = header(book, false, false);
         captionBottom = header(book, false, true);
