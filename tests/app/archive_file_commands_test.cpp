@@ -6,6 +6,7 @@
 #include "support/failing_saves.h"
 #include "support/scripted_operator.h"
 #include "support/temp_workdir.h"
+#include "support/workbook_reader.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -130,4 +131,60 @@ TEST_F(ArchiveFiles, AHeaderCountBeyondTheFileShowsOnlyTheRecordsThere)
     viewArchiveFile(person, directory, ArchiveKind::ChromFiveMinute, windows);
     ASSERT_EQ(windows.shown.size(), 1);
     EXPECT_EQ(windows.shown[0].records.count(), 2);
+}
+
+TEST_F(ArchiveFiles, AWorkbookExportProposesTheArchiveNameWithXlsxAndCountsTheRowsWritten)
+{
+    const auto table = ArchiveTable::of(file, ReportSettings::fromBytes({}));
+    person.chooseFileName(moments("station"));
+    exportArchiveWorkbook(person, directory, file, *table, PcDate);
+    ASSERT_EQ(person.fileChoices().size(), 1);
+    const FileChoice& choice = person.fileChoices()[0];
+    EXPECT_EQ(choice.mode, FileChoice::Mode::Save);
+    EXPECT_EQ(choice.title, "Введите имя файла для сохранения данных");
+    EXPECT_EQ(choice.directory, dir.path() + "/MOMDATA");
+    EXPECT_EQ(choice.proposedName, "gqc_04-017-261209.xlsx");
+    EXPECT_EQ(choice.filter, "Книга Excel (*.xlsx);;Все файлы (*)");
+
+    EXPECT_EQ(person.progressMode(), WaitMode::MakingSpreadsheet);
+    EXPECT_EQ(person.progressMaximum(), 2 + 5) << "the records and the title and header";
+    EXPECT_EQ(person.progressPositions(), (QList<int>{5, 6, 7}));
+    EXPECT_FALSE(person.progressShown());
+    EXPECT_EQ(messages(), QStringList{"Данные сохранены в файле station.xlsx / "});
+    const WorkbookSheet sheet = readWorkbook(moments("station.xlsx"));
+    EXPECT_EQ(sheet.text("B6"), "  10:05:00");
+    EXPECT_EQ(sheet.text("A7"), "     Данные") << "a damaged record is exported as shown";
+}
+
+TEST_F(ArchiveFiles, AnAnswerNoToReplacingAWorkbookReturnsToTheDialogAndANameWithAnExtensionKeepsIt)
+{
+    const auto table = ArchiveTable::of(file, ReportSettings::fromBytes({}));
+    dir.write("MOMDATA/old.xlsx", "kept");
+    person.chooseFileName(moments("old"));
+    person.answerNo();
+    person.chooseFileName(moments("new.xls"));
+    exportArchiveWorkbook(person, directory, file, *table, PcDate);
+    EXPECT_EQ(person.fileChoices().size(), 2);
+    EXPECT_EQ(messages(), (QStringList{"Файл old.xlsx уже есть. / Вы хотите заменить существующий файл?",
+                                       "Данные сохранены в файле new.xls / "}));
+    EXPECT_EQ(dir.read("MOMDATA/old.xlsx"), "kept");
+    EXPECT_TRUE(dir.read("MOMDATA/new.xls").startsWith("PK")) << "a workbook under the name given";
+}
+
+TEST_F(ArchiveFiles, AWorkbookThatCannotBeSavedIsReportedAndTheOldFileStays)
+{
+    const auto table = ArchiveTable::of(file, ReportSettings::fromBytes({}));
+    dir.write("MOMDATA/old.xlsx", "kept");
+    const FailingSaves failing({SaveFault::Step::Write, 1, {}});
+    person.chooseFileName(moments("old.xlsx"));
+    person.answerYes();
+    exportArchiveWorkbook(person, directory, file, *table, PcDate);
+    EXPECT_EQ(dir.read("MOMDATA/old.xlsx"), "kept");
+    EXPECT_EQ(person.messages().last().kind, MessageKind::Error);
+    EXPECT_EQ(messages().last(), "Ошибка работы с файлом! / ");
+    EXPECT_FALSE(person.progressShown());
+
+    person.chooseFileName(dir.path() + "/NOFOLDER/new.xlsx");
+    exportArchiveWorkbook(person, directory, file, *table, PcDate);
+    EXPECT_EQ(messages().last(), "Ошибка работы с файлом! / ");
 }

@@ -1,6 +1,7 @@
 #include "archives/archive_file_builder.h"
 #include "archives/record_bytes.h"
 #include "cli/cli_fixtures.h"
+#include "support/workbook_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -60,5 +61,34 @@ TEST_F(GqcCli, ViewRefusesAForeignFileInTheWordsOfItsArchive)
     EXPECT_TRUE(result.errors.contains("is no archive data file")) << result.errors.toStdString();
 
     result = run({QStringLiteral("view"), workdir.file(QStringLiteral("notes.txt"))});
-    EXPECT_EQ(result.exitCode, 2) << "--csv is needed";
+    EXPECT_EQ(result.exitCode, 2) << "--csv or --xlsx is needed";
+}
+
+TEST_F(GqcCli, ViewWritesTheWorkbookOfTheExportBesideTheCsv)
+{
+    const ArchiveFile file =
+        archiveFile(ArchiveKind::ChromDaily, {RecordBytes::chromInterval(bytes({26, 3, 15, 10, 0, 0}), 0x8A, 0)});
+    workdir.write(QStringLiteral("days.dch"), fileBytes(file));
+    const CliRun result = run({QStringLiteral("view"), workdir.file(QStringLiteral("days.dch")),
+                               QStringLiteral("--xlsx"), workdir.file(QStringLiteral("days.xlsx")),
+                               QStringLiteral("--csv"), workdir.file(QStringLiteral("days.csv"))});
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    const WorkbookSheet sheet = readWorkbook(workdir.file(QStringLiteral("days.xlsx")));
+    EXPECT_EQ(sheet.text("A1"), "Суточные данные хроматографа за период с 15.03.26  по  16.03.26.     Расчет по "
+                                "ДСТУ ИСО, без корректировки доли компонентов");
+    EXPECT_EQ(sheet.text("C6"), "   10:00:00") << "the daily flag set: no mark";
+    EXPECT_EQ(sheet.text("D6"), " 0.5000 ");
+    EXPECT_TRUE(QFile::exists(workdir.file(QStringLiteral("days.csv"))));
+}
+
+TEST_F(GqcCli, ViewRefusesAWorkbookOfMoistureMeterData)
+{
+    workdir.write(QStringLiteral("wmt.mwm"), fileBytes(archiveFile(ArchiveKind::WmtFiveMinute, {RecordBytes::wmtMoment})));
+    const CliRun result = run({QStringLiteral("view"), workdir.file(QStringLiteral("wmt.mwm")),
+                               QStringLiteral("--xlsx"), workdir.file(QStringLiteral("wmt.xlsx")),
+                               QStringLiteral("--csv"), workdir.file(QStringLiteral("wmt.csv"))});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.errors.contains("--xlsx is for chromatograph archives")) << result.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(workdir.file(QStringLiteral("wmt.xlsx"))));
+    EXPECT_FALSE(QFile::exists(workdir.file(QStringLiteral("wmt.csv")))) << "refused before anything is written";
 }

@@ -5,6 +5,7 @@
 #include "forms/archive_viewers.h"
 #include "forms/main_menu_bar.h"
 #include "forms/tformarhivhd_wmt.h"
+#include "forms/tformarhmom_wmt.h"
 #include "forms/tformarhivhdm_chr.h"
 #include "forms/tformarhmom_chr.h"
 #include "forms/tformchromerror.h"
@@ -12,8 +13,10 @@
 #include "settings/work_directory.h"
 #include "support/scripted_operator.h"
 #include "support/temp_workdir.h"
+#include "support/workbook_reader.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QTableView>
@@ -48,6 +51,17 @@ void showActive(QWidget& window)
 QString cell(QTableView& view, int row, int column)
 {
     return view.model()->index(row, column).data().toString();
+}
+
+// The texts of the window's buttons from left to right.
+QStringList buttonRow(QWidget& window)
+{
+    QList<QPushButton*> buttons = window.findChildren<QPushButton*>();
+    std::ranges::sort(buttons, {}, [](const QPushButton* button) { return button->x(); });
+    QStringList texts;
+    for (const QPushButton* button : buttons)
+        texts << button->text();
+    return texts;
 }
 
 } // namespace
@@ -147,4 +161,31 @@ TEST_F(ArchiveViewerWindow, TheMenuOpensAFileIntoItsViewerWithoutAConnection)
     EXPECT_EQ(title, "Выберите файл с данными");
     EXPECT_EQ(filter, "Суточные данные влагомера (*.dwm)");
     EXPECT_EQ(rows, 3);
+}
+
+TEST_F(ArchiveViewerWindow, OnlyTheChromatographViewersExportAWorkbook)
+{
+    const ArchiveFile hours =
+        archiveFile(ArchiveKind::ChromHourly, {RecordBytes::chromInterval(bytes({26, 3, 15, 10, 0, 0}), 11, 0)});
+    TFormArhivHDM_Chr hourly(hours, context());
+    showActive(hourly);
+    const QStringList exporting{"Сохранить в файле", "Сохранить в формате Excel", "Выход"};
+    EXPECT_EQ(buttonRow(hourly), exporting);
+
+    person.chooseFileName(dir.file("HOURDATA/hours"));
+    ASSERT_TRUE(clickButton(hourly, "Сохранить в формате Excel"));
+    EXPECT_EQ(person.fileChoices().at(0).proposedName, "gqc_04-017-261209.xlsx");
+    EXPECT_EQ(readWorkbook(dir.file("HOURDATA/hours.xlsx")).text("C6"), "   11:00:00");
+    EXPECT_TRUE(hourly.isEnabled()) << "enabled again once the workbook is written";
+
+    const ArchiveFile moments =
+        archiveFile(ArchiveKind::ChromFiveMinute, {RecordBytes::chromMoment(bytes({26, 3, 15, 10, 5, 0}), 0)});
+    TFormArhMom_Chr fiveMinute(moments, context());
+    showActive(fiveMinute);
+    EXPECT_EQ(buttonRow(fiveMinute), exporting);
+
+    const ArchiveFile wmt = archiveFile(ArchiveKind::WmtFiveMinute, {RecordBytes::wmtMoment});
+    TFormArhMom_Wmt moisture(wmt, context());
+    showActive(moisture);
+    EXPECT_EQ(buttonRow(moisture), (QStringList{"Сохранить в файле", "Выход"}));
 }
