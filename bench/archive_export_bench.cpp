@@ -42,10 +42,10 @@ int main(int argc, char* argv[])
         bestNs = std::min(bestNs, timer.nsecsElapsed());
     }
     const auto megabytes = [](double kb) { return QString::number(kb / 1024, 'f', 1); };
-    QTextStream(stdout) << RecordCount << " rows written as a workbook: "
-                        << QString::number(static_cast<double>(bestNs) / 1e9, 'f', 2) << " s (best of " << runs
-                        << ", limit 3 s; " << megabytes(static_cast<double>(QFileInfo(workbookPath).size()) / 1024)
-                        << " MB file)\n"
+    QTextStream(stdout) << RecordCount
+                        << " rows written as a workbook: " << QString::number(static_cast<double>(bestNs) / 1e9, 'f', 2)
+                        << " s (best of " << runs << ", limit 3 s; "
+                        << megabytes(static_cast<double>(QFileInfo(workbookPath).size()) / 1024) << " MB file)\n"
                         << "peak memory: " << megabytes(static_cast<double>(peakMemoryKb())) << " MB ("
                         << megabytes(static_cast<double>(tableKb)) << " MB with the table opened)\n";
     return 0;

@@ -68,7 +68,7 @@ struct CliOptions {
     ArchiveKind archiveKind = ArchiveKind::ChromFiveMinute;
     DateStamp periodFrom;
     DateStamp periodTo;
-    QString csv; // view: the CSV file written; read-archive: written too when given
+    QString csv;  // view: the CSV file written; read-archive: written too when given
     QString xlsx; // view: the workbook written (chromatograph archives)
 };
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int TitleColumns = 22; // A1:V1, the width of the 5-minute table
+constexpr int TitleColumns = 22;  // A1:V1, the width of the 5-minute table
 constexpr double ColumnWidth = 9; // characters
 constexpr double TitleRowHeight = 18;
 constexpr double TitleFontSize = 12;

@@ -83,7 +83,8 @@ TEST_F(GqcCli, ViewWritesTheWorkbookOfTheExportBesideTheCsv)
 
 TEST_F(GqcCli, ViewRefusesAWorkbookOfMoistureMeterData)
 {
-    workdir.write(QStringLiteral("wmt.mwm"), fileBytes(archiveFile(ArchiveKind::WmtFiveMinute, {RecordBytes::wmtMoment})));
+    workdir.write(QStringLiteral("wmt.mwm"),
+                  fileBytes(archiveFile(ArchiveKind::WmtFiveMinute, {RecordBytes::wmtMoment})));
     const CliRun result = run({QStringLiteral("view"), workdir.file(QStringLiteral("wmt.mwm")),
                                QStringLiteral("--xlsx"), workdir.file(QStringLiteral("wmt.xlsx")),
                                QStringLiteral("--csv"), workdir.file(QStringLiteral("wmt.csv"))});

@@ -5,9 +5,9 @@
 #include "forms/archive_viewers.h"
 #include "forms/main_menu_bar.h"
 #include "forms/tformarhivhd_wmt.h"
-#include "forms/tformarhmom_wmt.h"
 #include "forms/tformarhivhdm_chr.h"
 #include "forms/tformarhmom_chr.h"
+#include "forms/tformarhmom_wmt.h"
 #include "forms/tformchromerror.h"
 #include "forms/tformmain.h"
 #include "settings/work_directory.h"
@@ -16,9 +16,9 @@
 #include "support/workbook_reader.h"
 
 #include <QAction>
-#include <QPushButton>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>

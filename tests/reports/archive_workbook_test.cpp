@@ -1,6 +1,6 @@
-#include "reports/archive_workbook.h"
 #include "archives/archive_file_builder.h"
 #include "archives/record_bytes.h"
+#include "reports/archive_workbook.h"
 #include "support/temp_workdir.h"
 #include "support/workbook_reader.h"
 
@@ -131,11 +131,10 @@ TEST_F(ArchiveWorkbook, EveryUsedColumnIsNineCharactersWide)
 TEST_F(ArchiveWorkbook, AnHourlySheetPutsStartAndEndUnderOneTimeAndTheValuesFromColumnD)
 {
     // Volume fractions and heats in kcal.
-    const WorkbookSheet sheet =
-        exported(ArchiveKind::ChromHourly,
-                 {RecordBytes::chromInterval(bytes({26, 3, 15, 10, 0, 0}), 11, 0),
-                  RecordBytes::chromInterval(bytes({26, 3, 15, 11, 0, 0}), 12, 0x08)},
-                 QByteArray::fromHex("0101") + QByteArray(23, '\0'));
+    const WorkbookSheet sheet = exported(ArchiveKind::ChromHourly,
+                                         {RecordBytes::chromInterval(bytes({26, 3, 15, 10, 0, 0}), 11, 0),
+                                          RecordBytes::chromInterval(bytes({26, 3, 15, 11, 0, 0}), 12, 0x08)},
+                                         QByteArray::fromHex("0101") + QByteArray(23, '\0'));
     ASSERT_TRUE(sheet.problem.isEmpty()) << sheet.problem.toStdString();
     EXPECT_TRUE(sheet.text("A1").startsWith("Часовые данные хроматографа за период с 15.03.26  10ч  по  16.03.26  "
                                             "11ч.     Расчет по"))

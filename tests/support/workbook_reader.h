@@ -11,7 +11,7 @@ struct WorkbookSheet {
     // Empty when the workbook could not be read; the reason then.
     QString problem;
     int rowCount = 0;
-    QStringList mergedRanges; // "A2:A5", sorted
+    QStringList mergedRanges;           // "A2:A5", sorted
     QMap<QString, double> columnWidths; // by column letter, as stored
     QMap<int, double> rowHeights;       // by row number, where set
     QJsonObject cells;                  // by reference ("B7"): value, font, size, align, fill, borders
