@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdint>
 #include <xlsxwriter.h>
 
 namespace {
@@ -15,6 +16,7 @@ constexpr lxw_row_t TitleRow = 0;
 constexpr lxw_row_t CaptionRow = 1;
 constexpr lxw_row_t UnitRow = 4;
 constexpr lxw_row_t FirstRecordRow = 5;
+constexpr int MomentStampColumns = 2; // the date and the time of an analysis; a mean has a start and an end
 const char* const FontName = "Times New Roman";
 
 // The header's grey is 12632256 as a Windows colour value, whose low byte is
@@ -101,7 +103,7 @@ public:
               QStringLiteral("%1.   %2").arg(table_.caption(), table_.methodLabel()), formats_.title);
 
         merge(CaptionRow, 0, UnitRow, 0, QStringLiteral("Дата"), formats_.box);
-        if (stampColumns_.size() == 2) {
+        if (stampColumns_.size() == MomentStampColumns) {
             merge(CaptionRow, 1, UnitRow, 1, QStringLiteral("Время"), formats_.box);
         } else {
             // An interval: its start and end under one "Время".
