@@ -4,7 +4,6 @@
 #include "support/temp_workdir.h"
 #include "support/workbook_reader.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -157,12 +156,4 @@ TEST_F(ArchiveWorkbook, AnHourlySheetPutsStartAndEndUnderOneTimeAndTheValuesFrom
     EXPECT_EQ(sheet.text("D7"), table->valueText(1, 0)) << "no status column";
     EXPECT_TRUE(sheet.text("D7").endsWith('"')) << "a mean with a status mark";
     expectRecordsAsShown(sheet, {0, 1, 2});
-}
-
-TEST_F(ArchiveWorkbook, AWorkbookWhoseFolderIsMissingIsNotSaved)
-{
-    const auto shown = ArchiveTable::of(archiveFile(ArchiveKind::ChromDaily, {}), ReportSettings::fromBytes({}));
-    const SaveResult saved = saveArchiveWorkbook(*shown, dir.file(QStringLiteral("none/new.xlsx")), [](int) {});
-    EXPECT_TRUE(saved.failed());
-    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("none/new.xlsx"))));
 }
