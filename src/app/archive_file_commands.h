@@ -2,11 +2,11 @@
 
 #include "app/archive_windows.h"
 #include "archives/archive_file.h"
-#include "archives/archive_table.h"
 #include "base/operator.h"
 
 #include <QDate>
 
+class ArchiveTable;
 class WorkDirectory;
 
 // Archive data files chosen with the operator, each archive in its own folder.

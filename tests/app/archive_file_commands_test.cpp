@@ -1,5 +1,6 @@
 #include "app/archive_file_commands.h"
 #include "archives/archive_file_builder.h"
+#include "archives/archive_table.h"
 #include "archives/record_bytes.h"
 #include "scripted_archive_windows.h"
 #include "settings/work_directory.h"
@@ -34,6 +35,8 @@ protected:
         archiveFile(ArchiveKind::ChromFiveMinute,
                     {RecordBytes::chromMoment(bytes({26, 3, 15, 10, 5, 0}), 0),
                      RecordBytes::damaged(RecordBytes::chromMoment(bytes({26, 3, 15, 10, 10, 0}), 0))});
+    // The viewer's table of `file`, for its workbook.
+    const std::unique_ptr<ArchiveTable> table = ArchiveTable::of(file, ReportSettings::fromBytes({}));
     TempWorkdir dir;
     WorkDirectory directory{dir.path()};
     ScriptedOperator person;
@@ -135,7 +138,6 @@ TEST_F(ArchiveFiles, AHeaderCountBeyondTheFileShowsOnlyTheRecordsThere)
 
 TEST_F(ArchiveFiles, AWorkbookExportProposesTheArchiveNameWithXlsxAndCountsTheRowsWritten)
 {
-    const auto table = ArchiveTable::of(file, ReportSettings::fromBytes({}));
     person.chooseFileName(moments("station"));
     exportArchiveWorkbook(person, directory, file, *table, PcDate);
     ASSERT_EQ(person.fileChoices().size(), 1);
@@ -158,7 +160,6 @@ TEST_F(ArchiveFiles, AWorkbookExportProposesTheArchiveNameWithXlsxAndCountsTheRo
 
 TEST_F(ArchiveFiles, AnAnswerNoToReplacingAWorkbookReturnsToTheDialogAndANameWithAnExtensionKeepsIt)
 {
-    const auto table = ArchiveTable::of(file, ReportSettings::fromBytes({}));
     dir.write("MOMDATA/old.xlsx", "kept");
     person.chooseFileName(moments("old"));
     person.answerNo();
@@ -173,7 +174,6 @@ TEST_F(ArchiveFiles, AnAnswerNoToReplacingAWorkbookReturnsToTheDialogAndANameWit
 
 TEST_F(ArchiveFiles, AWorkbookThatCannotBeSavedIsReportedAndTheOldFileStays)
 {
-    const auto table = ArchiveTable::of(file, ReportSettings::fromBytes({}));
     dir.write("MOMDATA/old.xlsx", "kept");
     const FailingSaves failing({SaveFault::Step::Write, 1, {}});
     person.chooseFileName(moments("old.xlsx"));
