@@ -57,10 +57,12 @@ const char* const Description =
     "                              than the archive's unit ignored; --yes goes on past records out\n"
     "                              of the period and moves a start the archive has dropped; --csv\n"
     "                              OUT writes the records as view does\n"
-    "  view FILE --csv OUT         the archive data file FILE as its viewer shows it, into the CSV\n"
+    "  view FILE [--csv OUT] [--pdf OUT]\n"
+    "                              the archive data file FILE as its viewer shows it, into the CSV\n"
     "                              file OUT (\";\"-separated, UTF-8, a header line of the column\n"
-    "                              captions, then one line per record); the presentation settings\n"
-    "                              of INI/repconf.ini; needs no link\n"
+    "                              captions, then one line per record) and/or as the viewer prints\n"
+    "                              it, into the PDF file OUT (the organisation of INI/title.ini);\n"
+    "                              the presentation settings of INI/repconf.ini; needs no link\n"
     "\n"
     "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
     "Exit status: 0 done, 1 a failed connection or exchange or a refused configuration file (the\n"
@@ -112,6 +114,7 @@ const OptionRow Options[] = {
     {"to", "STAMP", "read-archive: the end of the period."},
     {"o", "FILE", "read-archive: the archive data file to write."},
     {"csv", "OUT", "view and read-archive: the CSV file the records are written to, as the viewer shows them."},
+    {"pdf", "OUT", "view: the PDF file the records are printed to, as the viewer prints them."},
 };
 
 std::optional<int> number(const QString& text, int minimum, int maximum)
@@ -272,8 +275,8 @@ std::optional<QString> parseCommand(const QStringList& words, const QCommandLine
     if (command == QLatin1String("read-archive") && words.size() == 2)
         return parseReadArchive(words, parser, options);
     if (command == QLatin1String("view") && words.size() == 2) {
-        if (options.csv.isEmpty())
-            return QStringLiteral("view: give --csv OUT, the file to write");
+        if (options.csv.isEmpty() && options.pdf.isEmpty())
+            return QStringLiteral("view: give --csv OUT or --pdf OUT, the file to write");
         options.command = CliOptions::Command::View;
         options.file = words[1];
         return std::nullopt;
@@ -351,6 +354,7 @@ std::optional<QString> takeOptions(const QCommandLineParser& parser, CliOptions&
             return QStringLiteral("--password: at most %1 characters").arg(PasswordLength);
     }
     options.csv = parser.value(QStringLiteral("csv"));
+    options.pdf = parser.value(QStringLiteral("pdf"));
     options.confirmed = parser.isSet(QStringLiteral("yes"));
     return std::nullopt;
 }

@@ -69,6 +69,7 @@ struct CliOptions {
     DateStamp periodFrom;
     DateStamp periodTo;
     QString csv; // view: the CSV file written; read-archive: written too when given
+    QString pdf; // view: the printout written
 };
 
 // The word that stands for the connected controller as a side of config-diff.

@@ -3,6 +3,9 @@
 #include "archives/archive_csv.h"
 #include "archives/archive_file.h"
 #include "archives/archive_table.h"
+#include "reports/archive_printout.h"
+#include "reports/document_painter.h"
+#include "reports/organisation_title.h"
 #include "settings/work_directory.h"
 
 #include <QFile>
@@ -24,6 +27,15 @@ std::optional<ArchiveKind> fileArchive(const QString& path)
     return std::nullopt;
 }
 
+// Writes `bytes` to `path`; false, with the reason on `errors`, when it failed.
+bool written(const QString& path, const QByteArray& bytes, QTextStream& errors)
+{
+    const SaveResult saved = replaceFile(path, {bytes});
+    if (saved.failed())
+        errors << "view: " << path << ": " << saved.reason << '\n';
+    return !saved.failed();
+}
+
 } // namespace
 
 int runViewCommand(const CliOptions& options, const WorkDirectory& directory, QTextStream& out, QTextStream& errors)
@@ -40,12 +52,20 @@ int runViewCommand(const CliOptions& options, const WorkDirectory& directory, QT
             errors << problem->line2 << '\n';
         return 1;
     }
-    const auto table =
-        ArchiveTable::of(std::get<ArchiveFile>(read), ReportSettings::load(directory.reportSettingsFile()));
-    const SaveResult saved = replaceFile(options.csv, {archiveCsv(*table)});
-    if (saved.failed()) {
-        errors << "view: " << options.csv << ": " << saved.reason << '\n';
+    const ArchiveFile& file = std::get<ArchiveFile>(read);
+    const ReportSettings settings = ReportSettings::load(directory.reportSettingsFile());
+    const auto table = ArchiveTable::of(file, settings);
+    if (!options.csv.isEmpty() && !written(options.csv, archiveCsv(*table), errors))
         return 1;
+    if (!options.pdf.isEmpty()) {
+        const QByteArray pdf = documentPdf(archivePrintout(
+            file, *table, settings, OrganisationTitle::read(OrganisationTitle::filePath(directory))));
+        if (pdf.isEmpty()) {
+            errors << "view: " << options.pdf << ": Ошибка печати данных\n";
+            return 1;
+        }
+        if (!written(options.pdf, pdf, errors))
+            return 1;
     }
     out << table->caption() << '\n';
     if (!table->methodLabel().isEmpty())

@@ -13,7 +13,7 @@
 #include "settings/settings_block.h"
 #include "settings/work_directory.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QLoggingCategory>
 #include <QStandardPaths>
@@ -44,7 +44,10 @@ void putCredentials(const CliOptions& options, hgcbox& engine)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
+    // Printing to PDF needs the fonts of a GUI application, never a display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
     // The same working directory as the desktop program when neither names one.
     application.setApplicationName(QStringLiteral("gqc_Monitor"));
     application.setApplicationVersion(QLatin1String(ProgramVersion));
