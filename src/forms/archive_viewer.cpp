@@ -1,6 +1,8 @@
 #include "forms/archive_viewer.h"
 
 #include "app/archive_file_commands.h"
+#include "app/archive_printing.h"
+#include "forms/printout_preview.h"
 #include "forms/tformchromerror.h"
 
 #include <QAction>
@@ -93,8 +95,11 @@ ArchiveViewer::ArchiveViewer(const ArchiveFile& file, const ArchiveViewerContext
     auto* saveButton = new QPushButton(QStringLiteral("Сохранить в файле"), this);
     auto* closeButton = new QPushButton(QStringLiteral("Выход"), this);
     connect(saveButton, &QPushButton::clicked, this, &ArchiveViewer::save);
+    auto* printButton = new QPushButton(QStringLiteral("Печать"), this);
+    connect(printButton, &QPushButton::clicked, this, &ArchiveViewer::print);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(saveButton);
+    buttons->addWidget(printButton);
     buttons->addWidget(closeButton);
     layout->addLayout(buttons);
 
@@ -163,4 +168,12 @@ void ArchiveViewer::showRecordStatus(int row)
 void ArchiveViewer::save()
 {
     saveArchive(context_.person, context_.directory, file_, context_.pcClock().date());
+}
+
+void ArchiveViewer::print()
+{
+    PrintoutPreview windows(this, [this](const QByteArray& pdf) {
+        savePrintoutPdf(context_.person, context_.directory, file_, pdf, context_.pcClock().date());
+    });
+    printArchive(context_.person, context_.directory, windows, file_, *table_, context_.settings);
 }
