@@ -32,8 +32,8 @@ QByteArray hourlyMean(int index)
                               93.5f - drift, 0.6f,         3.2f,   38.52f, 0.7211f, 49.95f, 0.9978f, 99.92f,
                               12.5f,         0.02f,        34.74f, 0.5987f};
     QByteArray record;
-    for (const int byte : {26, day.month(), day.day(), hour, 0, 0, (hour + 1) % HoursPerDay, 0, 0,
-                           index % 50 == 0 ? 0x20 : 0})
+    for (const int byte :
+         {26, day.month(), day.day(), hour, 0, 0, (hour + 1) % HoursPerDay, 0, 0, index % 50 == 0 ? 0x20 : 0})
         record.append(static_cast<char>(byte));
     for (const float value : values) {
         char le[4];

@@ -58,8 +58,8 @@ int runViewCommand(const CliOptions& options, const WorkDirectory& directory, QT
     if (!options.csv.isEmpty() && !written(options.csv, archiveCsv(*table), errors))
         return 1;
     if (!options.pdf.isEmpty()) {
-        const QByteArray pdf = documentPdf(archivePrintout(
-            file, *table, settings, OrganisationTitle::read(OrganisationTitle::filePath(directory))));
+        const QByteArray pdf = documentPdf(
+            archivePrintout(file, *table, settings, OrganisationTitle::read(OrganisationTitle::filePath(directory))));
         if (pdf.isEmpty()) {
             errors << "view: " << options.pdf << ": Ошибка печати данных\n";
             return 1;

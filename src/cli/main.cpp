@@ -13,8 +13,8 @@
 #include "settings/settings_block.h"
 #include "settings/work_directory.h"
 
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QTextStream>

@@ -22,8 +22,7 @@ QLabel* centred(const QString& text, QWidget* parent)
 
 } // namespace
 
-TFormQues_Prn::TFormQues_Prn(const DocumentTitle& title, const QString& organisation, QWidget* parent)
-    : QDialog(parent)
+TFormQues_Prn::TFormQues_Prn(const DocumentTitle& title, const QString& organisation, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral(" Данные для печати"));
     setFixedSize(Width, Height);

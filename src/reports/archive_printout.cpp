@@ -11,8 +11,8 @@ namespace {
 
 constexpr ReportFont CellFont{ReportTypeface::Sans, 7.0, false};
 constexpr ReportFont MethodFont{ReportTypeface::Serif, 10.0, false};
-constexpr double RowHeight = 2.9;     // mm: 85 rows and the captions fill a page
-constexpr double CaptionLine = 3.0;   // the captions have four lines
+constexpr double RowHeight = 2.9;   // mm: 85 rows and the captions fill a page
+constexpr double CaptionLine = 3.0; // the captions have four lines
 constexpr double CaptionLines = 4;
 constexpr double MethodLine = 4.5;
 constexpr double DateWidth = 16.0;
@@ -45,7 +45,10 @@ QList<StampColumn> stampColumns(RecordLayout layout)
         return {{0, {date}, DateWidth, {}},
                 {1, {time}, TimeWidth, {}},
                 {2, controllerState, StateWidth, {}},
-                {3, {QStringLiteral("Признаки"), QStringLiteral("состояния"), QStringLiteral("влагомера")}, StateWidth, {}}};
+                {3,
+                 {QStringLiteral("Признаки"), QStringLiteral("состояния"), QStringLiteral("влагомера")},
+                 StateWidth,
+                 {}}};
     case RecordLayout::WmtInterval:
         break;
     }
@@ -60,8 +63,7 @@ class PrintoutBuilder {
 public:
     PrintoutBuilder(const ArchiveFile& file, const ArchiveTable& table, const ReportSettings& settings,
                     const QString& organisation)
-        : table_(table), settings_(settings),
-          layout_(archiveKindInfo(file.records.kind()).layout),
+        : table_(table), settings_(settings), layout_(archiveKindInfo(file.records.kind()).layout),
           chromatograph_(archiveKindInfo(file.records.kind()).device == ArchiveDevice::Chromatograph),
           slotMap_(ComponentSlotMap().forChromatographType(file.header.chromatographType())),
           head_(pageHeadBands(archivePageHead(file.header, printKindOf(file.records.kind()), organisation))),
@@ -100,8 +102,9 @@ private:
     {
         page.bands.append(captionBand(first));
         for (int row = part.first; row < part.first + part.count; ++row)
-            page.bands.append(rowBand(first, [&](int column) { return table_.statusText(row, column); },
-                                      [&](int column) { return table_.valueText(row, column); }));
+            page.bands.append(rowBand(
+                first, [&](int column) { return table_.statusText(row, column); },
+                [&](int column) { return table_.valueText(row, column); }));
         if (part.summary)
             page.bands.append(summaryBands(first));
     }
@@ -116,15 +119,16 @@ private:
             if (!stamp.group.isEmpty()) {
                 below = CaptionLine;
                 if (index == 0 || stamps_[index - 1].group != stamp.group)
-                    band.cells.append({QRectF(x, 0, groupWidth(index), CaptionLine), stamp.group, Qt::AlignCenter, true});
+                    band.cells.append(
+                        {QRectF(x, 0, groupWidth(index), CaptionLine), stamp.group, Qt::AlignCenter, true});
             }
             band.cells.append(
                 {QRectF(x, below, stamp.width, band.height - below), stamp.caption.join('\n'), Qt::AlignCenter, true});
             x += stamp.width;
         }
         for (int column = first; column < first + valueCount(first); ++column) {
-            band.cells.append({QRectF(x, 0, valueWidth(first), band.height),
-                               table_.valueCaptions()[column].join('\n'), Qt::AlignCenter, true});
+            band.cells.append({QRectF(x, 0, valueWidth(first), band.height), table_.valueCaptions()[column].join('\n'),
+                               Qt::AlignCenter, true});
             x += valueWidth(first);
         }
         return band;
@@ -158,11 +162,12 @@ private:
     {
         QList<ReportBand> bands;
         if (!table_.means().none()) {
-            ReportBand means = rowBand(first, [](int) { return QString(); }, [&](int column) { return meanText(column); });
+            ReportBand means = rowBand(
+                first, [](int) { return QString(); }, [&](int column) { return meanText(column); });
             // The stamps' cells make one, for the row's name.
             means.cells.remove(0, stamps_.size());
-            means.cells.prepend({QRectF(0, 0, stampsWidth_, RowHeight), QStringLiteral("Средние значения"),
-                                 Qt::AlignCenter, true});
+            means.cells.prepend(
+                {QRectF(0, 0, stampsWidth_, RowHeight), QStringLiteral("Средние значения"), Qt::AlignCenter, true});
             bands.append(means);
         }
         if (chromatograph_) {

@@ -12,7 +12,7 @@ struct PageHead {
     QString organisation;
     QString controller; // "Контроллер "name"  (адрес n)"
     DocumentTitle title;
-    QString madeBy;     // "Составлен программой gqc_04  ..." with the time of the reading
+    QString madeBy; // "Составлен программой gqc_04  ..." with the time of the reading
 };
 
 // The head of a printout of an archive file: the controller and the reading

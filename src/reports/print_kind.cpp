@@ -28,8 +28,8 @@ QString periodLine(PeriodUnit unit, const DateStamp& s, const DateStamp& e)
 {
     switch (unit) {
     case PeriodUnit::Hour:
-        return QString::asprintf("за период  с  %02d.%02d.%02d  %02dч  по  %02d.%02d.%02d  %02dч", s.day, s.month, s.year,
-                                 s.hour, e.day, e.month, e.year, e.hour);
+        return QString::asprintf("за период  с  %02d.%02d.%02d  %02dч  по  %02d.%02d.%02d  %02dч", s.day, s.month,
+                                 s.year, s.hour, e.day, e.month, e.year, e.hour);
     case PeriodUnit::Day:
         return QString::asprintf("за период  с  %02d.%02d.%02d  по  %02d.%02d.%02d", s.day, s.month, s.year, e.day,
                                  e.month, e.year);

@@ -1,7 +1,7 @@
 #include "app/archive_printing.h"
-#include "reports/organisation_title.h"
 #include "archives/archive_file_builder.h"
 #include "archives/record_bytes.h"
+#include "reports/organisation_title.h"
 #include "settings/work_directory.h"
 #include "support/scripted_operator.h"
 #include "support/temp_workdir.h"

@@ -67,13 +67,14 @@ TEST_F(GqcCli, ViewRefusesAForeignFileInTheWordsOfItsArchive)
 TEST_F(GqcCli, ViewPrintsTheViewersDocumentToPdfWithTheOrganisationBesideTheCsv)
 {
     workdir.write(QStringLiteral("INI/title.ini"), QByteArray("\xcf\xc0\xce \xc3\xe0\xe7") + QByteArray(33, '\0'));
-    const ArchiveFile file = archiveFile(
-        ArchiveKind::WmtHourly, {RecordBytes::wmtMean(bytes({26, 3, 15, 10, 0, 0}), 11, 0, {-12.5f, -8.25f, 55.0f, 1.0f})});
+    const ArchiveFile file =
+        archiveFile(ArchiveKind::WmtHourly,
+                    {RecordBytes::wmtMean(bytes({26, 3, 15, 10, 0, 0}), 11, 0, {-12.5f, -8.25f, 55.0f, 1.0f})});
     workdir.write(QStringLiteral("hours.hwm"), fileBytes(file));
 
-    const CliRun result =
-        run({QStringLiteral("view"), workdir.file(QStringLiteral("hours.hwm")), QStringLiteral("--pdf"),
-             workdir.file(QStringLiteral("hours.pdf")), QStringLiteral("--csv"), workdir.file(QStringLiteral("hours.csv"))});
+    const CliRun result = run({QStringLiteral("view"), workdir.file(QStringLiteral("hours.hwm")),
+                               QStringLiteral("--pdf"), workdir.file(QStringLiteral("hours.pdf")),
+                               QStringLiteral("--csv"), workdir.file(QStringLiteral("hours.csv"))});
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_FALSE(workdir.read(QStringLiteral("hours.csv")).isEmpty());
     const QStringList pages = pdfPages(workdir.read(QStringLiteral("hours.pdf")));

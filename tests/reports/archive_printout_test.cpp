@@ -104,11 +104,11 @@ TEST(ArchivePrintout, EveryPartCountsTheParts)
 TEST(ArchivePrintout, ThePageHeadNamesOrganisationControllerDocumentPeriodAndReading)
 {
     const ReportDocument document = printout(hourlyFile(3));
-    EXPECT_EQ(headTexts(document.pages[0]), (QStringList{"ПАО Газ", "Контроллер \"KKG North\"  (адрес 17)",
-                                                         "Часовые измерительные данные хроматографа",
-                                                         "контроллерa ККГ_04",
-                                                         "за период  с  15.03.26  10ч  по  16.03.26  11ч",
-                                                         "Составлен программой gqc_04  09.12.26  14:30:45"}));
+    EXPECT_EQ(
+        headTexts(document.pages[0]),
+        (QStringList{"ПАО Газ", "Контроллер \"KKG North\"  (адрес 17)", "Часовые измерительные данные хроматографа",
+                     "контроллерa ККГ_04", "за период  с  15.03.26  10ч  по  16.03.26  11ч",
+                     "Составлен программой gqc_04  09.12.26  14:30:45"}));
     const QString page = pdfPages(documentPdf(document)).first();
     EXPECT_TRUE(shows(page, "Контроллер \"KKG North\" (адрес 17)")) << page.toStdString();
     EXPECT_TRUE(shows(page, "за период с 15.03.26 10ч по 16.03.26 11ч"));
@@ -116,8 +116,8 @@ TEST(ArchivePrintout, ThePageHeadNamesOrganisationControllerDocumentPeriodAndRea
 
 TEST(ArchivePrintout, FiveMinuteDataPrintTheControllerWordAfterTwoBlanks)
 {
-    const ReportDocument chrom = printout(
-        namedFile(ArchiveKind::ChromFiveMinute, {RecordBytes::chromMoment(bytes({26, 3, 15, 10, 5, 17}), 0)}));
+    const ReportDocument chrom =
+        printout(namedFile(ArchiveKind::ChromFiveMinute, {RecordBytes::chromMoment(bytes({26, 3, 15, 10, 5, 17}), 0)}));
     EXPECT_EQ(headTexts(chrom.pages[0])[3], "контроллерa  ККГ_04");
     const QString chromPage = pdfPages(documentPdf(chrom)).first();
     EXPECT_TRUE(shows(chromPage, "Мгновенные данные хроматографа"));

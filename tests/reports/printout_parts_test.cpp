@@ -17,13 +17,13 @@ TEST(PrintoutParts, RowsTheFirstPageTakesAllLeaveTheSummaryAPartOfItsOwn)
 TEST(PrintoutParts, FullPagesFollowTheFirstUntilALastPageHasRoomForTheSummary)
 {
     EXPECT_EQ(printoutParts(145), (QList<PrintoutPart>{{0, 75, false}, {75, 70, true}}));
-    EXPECT_EQ(printoutParts(300), (QList<PrintoutPart>{{0, 75, false}, {75, 85, false}, {160, 85, false},
-                                                       {245, 55, true}}));
+    EXPECT_EQ(printoutParts(300),
+              (QList<PrintoutPart>{{0, 75, false}, {75, 85, false}, {160, 85, false}, {245, 55, true}}));
 }
 
 TEST(PrintoutParts, ALastPageOfMoreThanSeventyRowsLeavesTheSummaryAPartOfItsOwn)
 {
     EXPECT_EQ(printoutParts(146), (QList<PrintoutPart>{{0, 75, false}, {75, 71, false}, {146, 0, true}}));
-    EXPECT_EQ(printoutParts(245), (QList<PrintoutPart>{{0, 75, false}, {75, 85, false}, {160, 85, false},
-                                                       {245, 0, true}}));
+    EXPECT_EQ(printoutParts(245),
+              (QList<PrintoutPart>{{0, 75, false}, {75, 85, false}, {160, 85, false}, {245, 0, true}}));
 }

@@ -6,7 +6,8 @@
 namespace {
 
 // What `program` prints for the PDF, given as the file `arguments` end in (and `after` follows).
-QString popplerOutput(const QString& program, QStringList arguments, const QByteArray& pdf, const QStringList& after = {})
+QString popplerOutput(const QString& program, QStringList arguments, const QByteArray& pdf,
+                      const QStringList& after = {})
 {
     QTemporaryFile file;
     if (!file.open() || file.write(pdf) != pdf.size() || !file.flush())
