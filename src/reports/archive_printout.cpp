@@ -63,11 +63,11 @@ class PrintoutBuilder {
 public:
     PrintoutBuilder(const ArchiveFile& file, const ArchiveTable& table, const ReportSettings& settings,
                     const QString& organisation)
-        : table_(table), settings_(settings), layout_(archiveKindInfo(file.records.kind()).layout),
+        : table_(table), settings_(settings),
           chromatograph_(archiveKindInfo(file.records.kind()).device == ArchiveDevice::Chromatograph),
           slotMap_(ComponentSlotMap().forChromatographType(file.header.chromatographType())),
           head_(pageHeadBands(archivePageHead(file.header, printKindOf(file.records.kind()), organisation))),
-          stamps_(stampColumns(layout_))
+          stamps_(stampColumns(archiveKindInfo(file.records.kind()).layout))
     {
         for (const StampColumn& stamp : stamps_)
             stampsWidth_ += stamp.width;
@@ -195,7 +195,6 @@ private:
 
     const ArchiveTable& table_;
     const ReportSettings& settings_;
-    RecordLayout layout_;
     bool chromatograph_;
     ComponentSlotMap slotMap_;
     QList<ReportBand> head_;
