@@ -57,13 +57,14 @@ const char* const Description =
     "                              than the archive's unit ignored; --yes goes on past records out\n"
     "                              of the period and moves a start the archive has dropped; --csv\n"
     "                              OUT writes the records as view does\n"
-    "  view FILE [--csv OUT] [--xlsx OUT]\n"
+    "  view FILE [--csv OUT] [--xlsx OUT] [--pdf OUT]\n"
     "                              the archive data file FILE as its viewer shows it, into the CSV\n"
     "                              file OUT (\";\"-separated, UTF-8, a header line of the column\n"
-    "                              captions, then one line per record); the presentation settings\n"
-    "                              of INI/repconf.ini; needs no link; --xlsx OUT (chromatograph\n"
-    "                              archives) the workbook of the viewer's \"Сохранить в формате\n"
-    "                              Excel\"; both may be given\n"
+    "                              captions, then one line per record), the workbook of the\n"
+    "                              viewer's \"Сохранить в формате Excel\" (chromatograph archives)\n"
+    "                              and/or as the viewer prints it, into the PDF file OUT (the\n"
+    "                              organisation of INI/title.ini); the presentation settings of\n"
+    "                              INI/repconf.ini; needs no link\n"
     "\n"
     "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
     "Exit status: 0 done, 1 a failed connection or exchange or a refused configuration file (the\n"
@@ -116,6 +117,7 @@ const OptionRow Options[] = {
     {"o", "FILE", "read-archive: the archive data file to write."},
     {"csv", "OUT", "view and read-archive: the CSV file the records are written to, as the viewer shows them."},
     {"xlsx", "OUT", "view: the workbook the chromatograph records are written to, as the viewer exports them."},
+    {"pdf", "OUT", "view: the PDF file the records are printed to, as the viewer prints them."},
 };
 
 std::optional<int> number(const QString& text, int minimum, int maximum)
@@ -276,8 +278,8 @@ std::optional<QString> parseCommand(const QStringList& words, const QCommandLine
     if (command == QLatin1String("read-archive") && words.size() == 2)
         return parseReadArchive(words, parser, options);
     if (command == QLatin1String("view") && words.size() == 2) {
-        if (options.csv.isEmpty() && options.xlsx.isEmpty())
-            return QStringLiteral("view: give --csv OUT or --xlsx OUT, the file to write");
+        if (options.csv.isEmpty() && options.xlsx.isEmpty() && options.pdf.isEmpty())
+            return QStringLiteral("view: give --csv OUT, --xlsx OUT or --pdf OUT, the file to write");
         options.command = CliOptions::Command::View;
         options.file = words[1];
         return std::nullopt;
@@ -356,6 +358,7 @@ std::optional<QString> takeOptions(const QCommandLineParser& parser, CliOptions&
     }
     options.csv = parser.value(QStringLiteral("csv"));
     options.xlsx = parser.value(QStringLiteral("xlsx"));
+    options.pdf = parser.value(QStringLiteral("pdf"));
     options.confirmed = parser.isSet(QStringLiteral("yes"));
     return std::nullopt;
 }

@@ -70,6 +70,7 @@ struct CliOptions {
     DateStamp periodTo;
     QString csv;  // view: the CSV file written; read-archive: written too when given
     QString xlsx; // view: the workbook written (chromatograph archives)
+    QString pdf;  // view: the printout written
 };
 
 // The word that stands for the connected controller as a side of config-diff.

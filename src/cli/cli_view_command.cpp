@@ -3,7 +3,10 @@
 #include "archives/archive_csv.h"
 #include "archives/archive_file.h"
 #include "archives/archive_table.h"
+#include "reports/archive_printout.h"
 #include "reports/archive_workbook.h"
+#include "reports/document_painter.h"
+#include "reports/organisation_title.h"
 #include "settings/work_directory.h"
 
 #include <QFile>
@@ -54,12 +57,23 @@ int runViewCommand(const CliOptions& options, const WorkDirectory& directory, QT
             errors << problem->line2 << '\n';
         return 1;
     }
-    const auto table =
-        ArchiveTable::of(std::get<ArchiveFile>(read), ReportSettings::load(directory.reportSettingsFile()));
+    const ArchiveFile& file = std::get<ArchiveFile>(read);
+    const ReportSettings settings = ReportSettings::load(directory.reportSettingsFile());
+    const auto table = ArchiveTable::of(file, settings);
     if (!options.csv.isEmpty() && !savedOrSaid(replaceFile(options.csv, {archiveCsv(*table)}), errors))
         return 1;
     if (!options.xlsx.isEmpty() && !savedOrSaid(saveArchiveWorkbook(*table, options.xlsx, [](int) {}), errors))
         return 1;
+    if (!options.pdf.isEmpty()) {
+        const QByteArray pdf = documentPdf(
+            archivePrintout(file, *table, settings, OrganisationTitle::read(OrganisationTitle::filePath(directory))));
+        if (pdf.isEmpty()) {
+            errors << "view: " << options.pdf << ": Ошибка печати данных\n";
+            return 1;
+        }
+        if (!savedOrSaid(replaceFile(options.pdf, {pdf}), errors))
+            return 1;
+    }
     out << table->caption() << '\n';
     if (!table->methodLabel().isEmpty())
         out << table->methodLabel().trimmed() << '\n';

@@ -6,9 +6,10 @@
 
 class WorkDirectory;
 
-// view FILE --csv OUT --xlsx OUT: the archive data file as its viewer shows it,
-// written as CSV, as the workbook of the chromatograph viewers' export, or both;
-// the window caption (and the calculation method) on `out`. The
+// view FILE [--csv OUT] [--xlsx OUT] [--pdf OUT]: the archive data file as its
+// viewer shows it, written as CSV, as the workbook of the chromatograph viewers'
+// export, and as its viewer prints it, as PDF with the organisation of
+// "title.ini"; the window caption (and the calculation method) on `out`. The
 // archive is the one the file's header names (else its extension's), the
 // presentation settings those of "repconf.ini" in `directory`. Returns the exit
 // status: 0 written, 1 a file refused or not written (the reason on `errors`);

@@ -13,12 +13,15 @@
 #include "settings/settings_block.h"
 #include "settings/work_directory.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <algorithm>
 #include <clocale>
+#include <cstring>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -40,11 +43,27 @@ void putCredentials(const CliOptions& options, hgcbox& engine)
     loadCredentials(engine, credentials);
 }
 
+// Printing to PDF needs the fonts of a GUI application (never a display); the
+// other commands stay a console program that starts without a platform plugin
+// and its notes on stderr.
+std::unique_ptr<QCoreApplication> application(int& argc, char* argv[])
+{
+    const bool prints = std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::strcmp(argument, "--pdf") == 0 || std::strncmp(argument, "--pdf=", 6) == 0;
+    });
+    if (!prints)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> owner = application(argc, argv);
+    QCoreApplication& application = *owner;
     // The same working directory as the desktop program when neither names one.
     application.setApplicationName(QStringLiteral("gqc_Monitor"));
     application.setApplicationVersion(QLatin1String(ProgramVersion));

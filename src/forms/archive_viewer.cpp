@@ -1,6 +1,8 @@
 #include "forms/archive_viewer.h"
 
 #include "app/archive_file_commands.h"
+#include "app/archive_printing.h"
+#include "forms/printout_preview.h"
 #include "forms/tformchromerror.h"
 
 #include <QAction>
@@ -93,8 +95,11 @@ ArchiveViewer::ArchiveViewer(const ArchiveFile& file, const ArchiveViewerContext
     auto* saveButton = new QPushButton(QStringLiteral("Сохранить в файле"), this);
     closeButton_ = new QPushButton(QStringLiteral("Выход"), this);
     connect(saveButton, &QPushButton::clicked, this, &ArchiveViewer::save);
+    auto* printButton = new QPushButton(QStringLiteral("Печать"), this);
+    connect(printButton, &QPushButton::clicked, this, &ArchiveViewer::print);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
     buttons_->addWidget(saveButton);
+    buttons_->addWidget(printButton);
     buttons_->addWidget(closeButton_);
     layout->addLayout(buttons_);
 
@@ -178,4 +183,12 @@ void ArchiveViewer::exportWorkbook()
     setEnabled(false);
     exportArchiveWorkbook(context_.person, context_.directory, file_, *table_, context_.pcClock().date());
     setEnabled(true);
+}
+
+void ArchiveViewer::print()
+{
+    PrintoutPreview windows(this, [this](const QByteArray& pdf) {
+        savePrintoutPdf(context_.person, context_.directory, file_, pdf, context_.pcClock().date());
+    });
+    printArchive(context_.person, context_.directory, windows, file_, *table_, context_.settings);
 }

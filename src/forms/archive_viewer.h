@@ -24,8 +24,8 @@ struct ArchiveViewerContext {
 };
 
 // The frame the four archive viewers share: the left table of stamps and states
-// and the table of values beside it, scrolling together; "Сохранить в файле"
-// and "Выход". Ctrl+S shows or hides the status columns (the service view);
+// and the table of values beside it, scrolling together; "Сохранить в файле",
+// "Печать" and "Выход". Ctrl+S shows or hides the status columns (the service view);
 // in the service view a double click on a chromatograph record opens its status
 // dialog.
 class ArchiveViewer : public QDialog {
@@ -59,6 +59,7 @@ private:
     void showRecordStatus(int row);
     void save();
     void exportWorkbook();
+    void print();
 
     const ArchiveFile& file_;
     ArchiveViewerContext context_;

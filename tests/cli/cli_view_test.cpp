@@ -2,6 +2,7 @@
 #include "archives/record_bytes.h"
 #include "cli/cli_fixtures.h"
 #include "support/workbook_reader.h"
+#include "support/pdf_text.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +62,7 @@ TEST_F(GqcCli, ViewRefusesAForeignFileInTheWordsOfItsArchive)
     EXPECT_TRUE(result.errors.contains("is no archive data file")) << result.errors.toStdString();
 
     result = run({QStringLiteral("view"), workdir.file(QStringLiteral("notes.txt"))});
-    EXPECT_EQ(result.exitCode, 2) << "--csv or --xlsx is needed";
+    EXPECT_EQ(result.exitCode, 2) << "--csv, --xlsx or --pdf is needed";
 }
 
 TEST_F(GqcCli, ViewWritesTheWorkbookOfTheExportBesideTheCsv)
@@ -92,4 +93,25 @@ TEST_F(GqcCli, ViewRefusesAWorkbookOfMoistureMeterData)
     EXPECT_TRUE(result.errors.contains("--xlsx is for chromatograph archives")) << result.errors.toStdString();
     EXPECT_FALSE(QFile::exists(workdir.file(QStringLiteral("wmt.xlsx"))));
     EXPECT_FALSE(QFile::exists(workdir.file(QStringLiteral("wmt.csv")))) << "refused before anything is written";
+}
+
+TEST_F(GqcCli, ViewPrintsTheViewersDocumentToPdfWithTheOrganisationBesideTheCsv)
+{
+    workdir.write(QStringLiteral("INI/title.ini"), QByteArray("\xcf\xc0\xce \xc3\xe0\xe7") + QByteArray(33, '\0'));
+    const ArchiveFile file =
+        archiveFile(ArchiveKind::WmtHourly,
+                    {RecordBytes::wmtMean(bytes({26, 3, 15, 10, 0, 0}), 11, 0, {-12.5f, -8.25f, 55.0f, 1.0f})});
+    workdir.write(QStringLiteral("hours.hwm"), fileBytes(file));
+
+    const CliRun result = run({QStringLiteral("view"), workdir.file(QStringLiteral("hours.hwm")),
+                               QStringLiteral("--pdf"), workdir.file(QStringLiteral("hours.pdf")),
+                               QStringLiteral("--csv"), workdir.file(QStringLiteral("hours.csv"))});
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_FALSE(workdir.read(QStringLiteral("hours.csv")).isEmpty());
+    const QStringList pages = pdfPages(workdir.read(QStringLiteral("hours.pdf")));
+    ASSERT_EQ(pages.size(), 1);
+    const QString page = pages[0].simplified();
+    for (const char* text : {"ПАО Газ", "Часовые измерительные данные влагомера", "15.03.26 10:00:00 11:00:00",
+                             "-12.50", "Средние значения", "Стр. 1 из 1"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(text))) << text << "\n" << page.toStdString();
 }

@@ -169,7 +169,7 @@ TEST_F(ArchiveViewerWindow, OnlyTheChromatographViewersExportAWorkbook)
         archiveFile(ArchiveKind::ChromHourly, {RecordBytes::chromInterval(bytes({26, 3, 15, 10, 0, 0}), 11, 0)});
     TFormArhivHDM_Chr hourly(hours, context());
     showActive(hourly);
-    const QStringList exporting{"Сохранить в файле", "Сохранить в формате Excel", "Выход"};
+    const QStringList exporting{"Сохранить в файле", "Печать", "Сохранить в формате Excel", "Выход"};
     EXPECT_EQ(buttonRow(hourly), exporting);
 
     person.chooseFileName(dir.file("HOURDATA/hours"));
@@ -187,5 +187,5 @@ TEST_F(ArchiveViewerWindow, OnlyTheChromatographViewersExportAWorkbook)
     const ArchiveFile wmt = archiveFile(ArchiveKind::WmtFiveMinute, {RecordBytes::wmtMoment});
     TFormArhMom_Wmt moisture(wmt, context());
     showActive(moisture);
-    EXPECT_EQ(buttonRow(moisture), (QStringList{"Сохранить в файле", "Выход"}));
+    EXPECT_EQ(buttonRow(moisture), (QStringList{"Сохранить в файле", "Печать", "Выход"}));
 }
