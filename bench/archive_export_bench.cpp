@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
     archive.close();
     const auto read = readArchiveFile(ArchiveKind::ChromFiveMinute, archivePath);
     const auto table = ArchiveTable::of(std::get<ArchiveFile>(read), ReportSettings::fromBytes({}));
-    const long tableKb = peakMemoryKb();
+    const long tableKb = BenchRecords::peakMemoryKb();
 
     const QString workbookPath = dir.filePath(QStringLiteral("two-months.xlsx"));
     qint64 bestNs = std::numeric_limits<qint64>::max();
@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
                         << " rows written as a workbook: " << QString::number(static_cast<double>(bestNs) / 1e9, 'f', 2)
                         << " s (best of " << runs << ", limit 3 s; "
                         << megabytes(static_cast<double>(QFileInfo(workbookPath).size()) / 1024) << " MB file)\n"
-                        << "peak memory: " << megabytes(static_cast<double>(peakMemoryKb())) << " MB ("
+                        << "peak memory: " << megabytes(static_cast<double>(BenchRecords::peakMemoryKb())) << " MB ("
                         << megabytes(static_cast<double>(tableKb)) << " MB with the table opened)\n";
     return 0;
 }

@@ -5,7 +5,7 @@
 // Usage: archive_print_bench [OUT.pdf]   (keeps the PDF when OUT is given)
 
 #include "archives/archive_table.h"
-#include "crc/crc16.h"
+#include "bench_records.h"
 #include "reports/archive_printout.h"
 #include "reports/document_painter.h"
 
@@ -14,8 +14,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
-#include <QtEndian>
-#include <bit>
 
 namespace {
 
@@ -27,21 +25,8 @@ QByteArray hourlyMean(int index)
 {
     const QDate day = QDate(2026, 1, 1).addDays(index / HoursPerDay);
     const int hour = index % HoursPerDay;
-    const float drift = static_cast<float>(index % 97) * 0.01f;
-    const float values[20] = {0.05f,         0.9f + drift, 0.15f,  0.2f,   0.01f,   0.05f,  0.04f,   1.2f - drift / 2,
-                              93.5f - drift, 0.6f,         3.2f,   38.52f, 0.7211f, 49.95f, 0.9978f, 99.92f,
-                              12.5f,         0.02f,        34.74f, 0.5987f};
-    QByteArray record;
-    for (const int byte :
-         {26, day.month(), day.day(), hour, 0, 0, (hour + 1) % HoursPerDay, 0, 0, index % 50 == 0 ? 0x20 : 0})
-        record.append(static_cast<char>(byte));
-    for (const float value : values) {
-        char le[4];
-        qToLittleEndian(std::bit_cast<std::uint32_t>(value), le);
-        record.append(le, 4);
-    }
-    appendCrc16(record);
-    return record;
+    return BenchRecords::withGasValues(
+        {26, day.month(), day.day(), hour, 0, 0, (hour + 1) % HoursPerDay, 0, 0, index % 50 == 0 ? 0x20 : 0}, index);
 }
 
 ArchiveFile yearOfMeans()
@@ -53,17 +38,6 @@ ArchiveFile yearOfMeans()
         {ArchiveKind::ChromHourly, QByteArrayLiteral("KKG-04 North        "), 1, DateStamp{27, 1, 1, 8, 15, 0},
          DateStamp{26, 1, 1, 0, 0, 0}, DateStamp{26, 12, 31, 23, 0, 0}, RecordCount, 2});
     return {header, records};
-}
-
-long peakMemoryKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
 }
 
 } // namespace
@@ -88,7 +62,7 @@ int main(int argc, char* argv[])
     out << RecordCount << " hourly records, " << document.pages.size() << " pages, " << pdf.size() / 1024
         << " KiB of PDF\n"
         << "laid out in " << laidOut << " ms, printed in " << total << " ms (goal under 5000 ms)\n"
-        << "peak memory " << peakMemoryKb() / 1024 << " MB\n";
+        << "peak memory " << BenchRecords::peakMemoryKb() / 1024 << " MB\n";
     if (argc > 1) {
         QFile kept(QString::fromLocal8Bit(argv[1]));
         if (!kept.open(QIODevice::WriteOnly) || kept.write(pdf) != pdf.size())

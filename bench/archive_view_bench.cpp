@@ -62,7 +62,7 @@ int main(int argc, char* argv[])
     QTextStream(stdout) << RecordCount << " records opened, every cell fetched: "
                         << QString::number(static_cast<double>(bestNs) / 1e6, 'f', 1) << " ms (best of " << runs
                         << ", limit 150 ms; " << characters << " characters)\n"
-                        << "peak memory: " << QString::number(static_cast<double>(peakMemoryKb()) / 1024, 'f', 1)
+                        << "peak memory: " << QString::number(static_cast<double>(BenchRecords::peakMemoryKb()) / 1024, 'f', 1)
                         << " MB (limit 100 MB)\n";
     return 0;
 }
