@@ -88,14 +88,13 @@ ReportBand signatureBand(const ReportTexts& texts, int line)
              {QRectF(half, 0, half, SignatureLine), signature(line + ReportTexts::SignatureLines / 2), Left, false}}};
 }
 
-QString analysisTimeLine(const DateStamp& time)
+} // namespace
+
+QString analysisTimeText(const DateStamp& time)
 {
-    return QString::asprintf("по результатам однократного анализа  %02d:%02d:%02d  %d ", time.hour, time.minute,
-                             time.second, time.day) +
+    return QString::asprintf("%02d:%02d:%02d  %d ", time.hour, time.minute, time.second, time.day) +
            commonText(CommonTextBase::MonthsGenitive + time.month - 1) + QStringLiteral(" %1г").arg(2000 + time.year);
 }
-
-} // namespace
 
 ReportDocument analysisPassport(const PassportAnalysis& analysis, const QString& stationTitle,
                                 const ReportTexts& texts, const ReportSettings& settings,
@@ -107,7 +106,8 @@ ReportDocument analysisPassport(const PassportAnalysis& analysis, const QString&
         textLineBand(analysis.controller, LineFont, TextLine),
         textLineBand(stationTitle, TitleFont, TitleLine),
         textLineBand(QStringLiteral("Физико-химические показатели природного газа"), TitleFont, TitleLine),
-        textLineBand(analysisTimeLine(analysis.time), LineFont, TextLine),
+        textLineBand(QStringLiteral("по результатам однократного анализа  ") + analysisTimeText(analysis.time),
+                     LineFont, TextLine),
         textLineBand(QStringLiteral("1. Компонентный состав газа, определенный хроматографическим методом"),
                      LineFont, TextLine, Left),
     };

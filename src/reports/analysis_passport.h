@@ -16,6 +16,9 @@ struct PassportAnalysis {
     GasParams values; // as the viewer shows them, recalculated by the settings
 };
 
+// When the analysis was made: "hh:mm:ss  d month yyyyг", the month in the genitive.
+QString analysisTimeText(const DateStamp& time);
+
 // The passport of one analysis on one A4 page: the controller, the station's
 // title, the analysis time, the components and then the properties, each row
 // with its value in the slot's decimals, its unit and, by the ISO method, the
