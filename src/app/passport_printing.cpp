@@ -42,11 +42,11 @@ void printAnalysisPassport(Operator& person, const WorkDirectory& directory, Rep
         person.message(MessageKind::Error, QStringLiteral("Паспорт анализа не может быть напечатан:"), reason);
         return;
     }
-    const ReportDocument passport = analysisPassport(
-        {controllerLine(file.header), analysis.stamp, analysis.values},
-        OrganisationTitle::read(OrganisationTitle::filePath(directory)),
-        ReportTexts::read(ReportTexts::filePath(directory)), settings,
-        ComponentSlotMap().forChromatographType(file.header.chromatographType()));
+    const ReportDocument passport =
+        analysisPassport({controllerLine(file.header), analysis.stamp, analysis.values},
+                         OrganisationTitle::read(OrganisationTitle::filePath(directory)),
+                         ReportTexts::read(ReportTexts::filePath(directory)), settings,
+                         ComponentSlotMap().forChromatographType(file.header.chromatographType()));
     const QStringList lines{QStringLiteral("Физико-химические показатели природного газа"),
                             QStringLiteral("по результатам однократного анализа"), analysisTimeText(analysis.stamp)};
     for (;;) {

@@ -112,7 +112,7 @@ MomentAnalysis ChromMomentTable::analysis(int index) const
 {
     using State = MomentAnalysis::State;
     const Row& row = rows_[static_cast<std::size_t>(index)];
-    const State state = !row.intact               ? State::Damaged
+    const State state = !row.intact              ? State::Damaged
                         : switchedOff(row.flags) ? State::SwitchedOff
                         : noLink(row.flags)      ? State::NoLink
                         : calibrating(row.flags) ? State::Calibration

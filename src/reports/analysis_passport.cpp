@@ -70,8 +70,7 @@ ReportBand rowBand(const QStringList& cells, double height)
 
 ReportBand headerBand(const QString& names)
 {
-    return rowBand({names, QStringLiteral("Значение"), QString(),
-                    QStringLiteral("Расширенная\nнеопределенность, %")},
+    return rowBand({names, QStringLiteral("Значение"), QString(), QStringLiteral("Расширенная\nнеопределенность, %")},
                    HeaderHeight);
 }
 
@@ -96,9 +95,8 @@ QString analysisTimeText(const DateStamp& time)
            commonText(CommonTextBase::MonthsGenitive + time.month - 1) + QStringLiteral(" %1г").arg(2000 + time.year);
 }
 
-ReportDocument analysisPassport(const PassportAnalysis& analysis, const QString& stationTitle,
-                                const ReportTexts& texts, const ReportSettings& settings,
-                                const ComponentSlotMap& slotMap)
+ReportDocument analysisPassport(const PassportAnalysis& analysis, const QString& stationTitle, const ReportTexts& texts,
+                                const ReportSettings& settings, const ComponentSlotMap& slotMap)
 {
     const bool iso = settings.calculationMethod() == IsoMethod;
     ReportPage page;
@@ -108,8 +106,8 @@ ReportDocument analysisPassport(const PassportAnalysis& analysis, const QString&
         textLineBand(QStringLiteral("Физико-химические показатели природного газа"), TitleFont, TitleLine),
         textLineBand(QStringLiteral("по результатам однократного анализа  ") + analysisTimeText(analysis.time),
                      LineFont, TextLine),
-        textLineBand(QStringLiteral("1. Компонентный состав газа, определенный хроматографическим методом"),
-                     LineFont, TextLine, Left),
+        textLineBand(QStringLiteral("1. Компонентный состав газа, определенный хроматографическим методом"), LineFont,
+                     TextLine, Left),
     };
     ReportBand method = textLineBand(iso ? QStringLiteral("по ДСТУ ISO 6974:2007 и МВУ 06-063:2011")
                                          : QStringLiteral("по ГОСТ 22667-82 и ГОСТ 30319.1-96"),
@@ -128,10 +126,10 @@ ReportDocument analysisPassport(const PassportAnalysis& analysis, const QString&
     page.bands.append(headerBand(QStringLiteral("Наименование компонентов")));
     for (const int slot : ComponentRows)
         page.bands.append(valueRow(slot));
-    page.bands.append(textLineBand(iso ? QStringLiteral(
-                                             "2. Физико-химические показатели, рассчитанные по ДСТУ ISO 6976:2009")
-                                       : QStringLiteral("2. Физико-химические показатели"),
-                                   LineFont, TextLine * 2, Qt::AlignLeft | Qt::AlignBottom));
+    page.bands.append(
+        textLineBand(iso ? QStringLiteral("2. Физико-химические показатели, рассчитанные по ДСТУ ISO 6976:2009")
+                         : QStringLiteral("2. Физико-химические показатели"),
+                     LineFont, TextLine * 2, Qt::AlignLeft | Qt::AlignBottom));
     page.bands.append(headerBand(QStringLiteral("Наименование показателей")));
     for (const int slot : PropertyRows)
         page.bands.append(valueRow(slot));

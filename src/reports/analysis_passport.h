@@ -23,6 +23,5 @@ QString analysisTimeText(const DateStamp& time);
 // title, the analysis time, the components and then the properties, each row
 // with its value in the slot's decimals, its unit and, by the ISO method, the
 // expanded uncertainty; below, the six signature lines of `texts`.
-ReportDocument analysisPassport(const PassportAnalysis& analysis, const QString& stationTitle,
-                                const ReportTexts& texts, const ReportSettings& settings,
-                                const ComponentSlotMap& slotMap);
+ReportDocument analysisPassport(const PassportAnalysis& analysis, const QString& stationTitle, const ReportTexts& texts,
+                                const ReportSettings& settings, const ComponentSlotMap& slotMap);

@@ -31,9 +31,7 @@ QString controllerLine(const ArchiveFileHeader& header)
 PageHead archivePageHead(const ArchiveFileHeader& header, PrintKind kind, const QString& organisation)
 {
     const DateStamp read = header.pcTime();
-    return {organisation,
-            controllerLine(header),
-            documentTitle(kind, header.periodStart(), header.periodEnd()),
+    return {organisation, controllerLine(header), documentTitle(kind, header.periodStart(), header.periodEnd()),
             QString::asprintf("Составлен программой gqc_04  %02d.%02d.%02d  %02d:%02d:%02d", read.day, read.month,
                               read.year, read.hour, read.minute, read.second)};
 }

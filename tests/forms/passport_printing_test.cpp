@@ -98,8 +98,7 @@ TEST_F(PassportPrinting, RefusesAPassportWithoutASelectedValidAnalysis)
     const ArchiveFile file = analyses();
     TFormArhMom_Chr viewer(file, context());
 
-    EXPECT_EQ(refusalOf(viewer, person, -1),
-              (QStringList{"Выберите анализ для печати паспорта", "(строку таблицы)"}));
+    EXPECT_EQ(refusalOf(viewer, person, -1), (QStringList{"Выберите анализ для печати паспорта", "(строку таблицы)"}));
     EXPECT_EQ(refusalOf(viewer, person, 1),
               (QStringList{"Паспорт анализа не может быть напечатан:", "Хроматограф был выключен"}));
     EXPECT_EQ(refusalOf(viewer, person, 2),

@@ -22,9 +22,17 @@ ReportSettings settingsWithMethod(std::uint8_t method)
 PassportAnalysis analysis()
 {
     GasParams values{};
-    const std::array<std::pair<int, float>, 11> fractions{
-        {{0, 0.05f}, {1, 0.9f}, {2, 0.1f}, {3, 0.12f}, {4, 0.01f}, {5, 0.03f}, {6, 0.02f}, {7, 0.8f}, {8, 94.0f},
-         {9, 0.4f}, {10, 3.57f}}};
+    const std::array<std::pair<int, float>, 11> fractions{{{0, 0.05f},
+                                                           {1, 0.9f},
+                                                           {2, 0.1f},
+                                                           {3, 0.12f},
+                                                           {4, 0.01f},
+                                                           {5, 0.03f},
+                                                           {6, 0.02f},
+                                                           {7, 0.8f},
+                                                           {8, 94.0f},
+                                                           {9, 0.4f},
+                                                           {10, 3.57f}}};
     for (const auto& [slot, value] : fractions)
         values[static_cast<std::size_t>(slot)] = value;
     values[GasSlot::SuperiorHeat] = 38.1f;
@@ -46,8 +54,8 @@ ReportTexts signatures(const QStringList& lines)
 
 QStringList printedLines(const ReportSettings& settings, const ReportTexts& texts = ReportTexts::fromBytes({}))
 {
-    const QStringList pages = pdfPages(
-        documentPdf(analysisPassport(analysis(), Station, texts, settings, ComponentSlotMap())));
+    const QStringList pages =
+        pdfPages(documentPdf(analysisPassport(analysis(), Station, texts, settings, ComponentSlotMap())));
     EXPECT_EQ(pages.size(), 1);
     QStringList lines;
     for (const QString& line : pages.value(0).split('\n'))
@@ -100,14 +108,14 @@ TEST(AnalysisPassport, GivesEachValueInItsSlotsDecimalsWithItsUnitAndByIsoItsUnc
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Молярная доля метана \\(CH4\\) 94\\.00 % \\d+\\.\\d\\d$"))
                     .match(rowLine(lines, QStringLiteral(" Молярная доля метана (CH4)")))
                     .hasMatch());
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Удельная Тсг низшая <реального газа> 34\\.35 МДж/м3 \\d+\\.\\d\\d$"))
-                    .match(rowLine(lines, QStringLiteral(" Удельная Тсг низшая <реального газа>")))
-                    .hasMatch());
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^Удельная Тсг низшая <реального газа> 34\\.35 МДж/м3 \\d+\\.\\d\\d$"))
+            .match(rowLine(lines, QStringLiteral(" Удельная Тсг низшая <реального газа>")))
+            .hasMatch());
     const QString text = lines.join('\n');
     EXPECT_TRUE(text.contains(QStringLiteral("Расширенная")));
     EXPECT_TRUE(text.contains(QStringLiteral("неопределенность, %")));
-    EXPECT_NE(lines.indexOf(QStringLiteral("2. Физико-химические показатели, рассчитанные по ДСТУ ISO 6976:2009")),
-              -1);
+    EXPECT_NE(lines.indexOf(QStringLiteral("2. Физико-химические показатели, рассчитанные по ДСТУ ISO 6976:2009")), -1);
 }
 
 TEST(AnalysisPassport, LeavesTheUncertaintyColumnEmptyByTheGostMethod)

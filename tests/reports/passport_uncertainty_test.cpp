@@ -30,8 +30,8 @@ TEST(PassportUncertainty, LeavesThePropertiesWithoutAnUncertaintyEmpty)
 {
     const GasParams values = methaneAndEthane();
     const PassportUncertainty column(values, TwoDecimals, ComponentSlotMap());
-    for (const int slot : {GasSlot::SuperiorHeat, GasSlot::SumOfFractions, GasSlot::GasTemperature,
-                           GasSlot::RelativeDensity})
+    for (const int slot :
+         {GasSlot::SuperiorHeat, GasSlot::SumOfFractions, GasSlot::GasTemperature, GasSlot::RelativeDensity})
         EXPECT_EQ(column.text(slot), QString()) << slot;
 }
 
