@@ -107,3 +107,15 @@ std::optional<RecordStatus> ChromMomentTable::recordStatus(int index) const
                         QString::asprintf(" Мгновенные 5-минутные данные (%02d.%02d.%02d  %02d:%02d:%02d)", s.day,
                                           s.month, s.year, s.hour, s.minute, s.second)};
 }
+
+MomentAnalysis ChromMomentTable::analysis(int index) const
+{
+    using State = MomentAnalysis::State;
+    const Row& row = rows_[static_cast<std::size_t>(index)];
+    const State state = !row.intact              ? State::Damaged
+                        : switchedOff(row.flags) ? State::SwitchedOff
+                        : noLink(row.flags)      ? State::NoLink
+                        : calibrating(row.flags) ? State::Calibration
+                                                 : State::Valid;
+    return {state, row.stamp, row.shown};
+}

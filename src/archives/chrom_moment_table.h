@@ -6,6 +6,14 @@
 
 #include <vector>
 
+// What a row of the table holds as one analysis.
+struct MomentAnalysis {
+    enum class State { Valid, Damaged, SwitchedOff, NoLink, Calibration };
+    State state;
+    DateStamp stamp;
+    GasParams values; // recalculated; only of a valid analysis
+};
+
 // The chromatograph 5-minute viewer's table: date, time, the record flags and
 // the chromatograph's status word, then the twenty values. The record flags are
 // tested in order: off, no link with the HMU, calibration, else the values.
@@ -16,6 +24,9 @@ public:
     QString statusText(int row, int column) const override;
     QString valueText(int row, int column) const override;
     std::optional<RecordStatus> recordStatus(int row) const override;
+
+    // The row's analysis, with the record flags in the order the table tests them.
+    MomentAnalysis analysis(int row) const;
 
 private:
     struct Row {

@@ -149,9 +149,23 @@ void ArchiveViewer::fitMoistureWindow()
 
 void ArchiveViewer::addWorkbookExport()
 {
-    auto* exportButton = new QPushButton(QStringLiteral("Сохранить в формате Excel"), this);
-    connect(exportButton, &QPushButton::clicked, this, &ArchiveViewer::exportWorkbook);
-    buttons_->insertWidget(buttons_->indexOf(closeButton_), exportButton);
+    connect(addButton(QStringLiteral("Сохранить в формате Excel")), &QPushButton::clicked, this,
+            &ArchiveViewer::exportWorkbook);
+}
+
+QPushButton* ArchiveViewer::addButton(const QString& text)
+{
+    auto* button = new QPushButton(text, this);
+    buttons_->insertWidget(buttons_->indexOf(closeButton_), button);
+    return button;
+}
+
+std::optional<int> ArchiveViewer::selectedRow() const
+{
+    const QModelIndexList rows = valueView_->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return std::nullopt;
+    return rows.first().row();
 }
 
 void ArchiveViewer::toggleServiceView()

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 class Operator;
 class QHBoxLayout;
@@ -53,6 +54,12 @@ protected:
     void fitMoistureWindow();
     // "Сохранить в формате Excel", before "Выход": the chromatograph viewers' export.
     void addWorkbookExport();
+    // A button of the viewer's own, before "Выход".
+    QPushButton* addButton(const QString& text);
+    // The row selected in the tables; none before the operator chose one.
+    std::optional<int> selectedRow() const;
+    const ArchiveFile& file() const { return file_; }
+    const ArchiveViewerContext& context() const { return context_; }
 
 private:
     void toggleServiceView();

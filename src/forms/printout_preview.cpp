@@ -1,6 +1,7 @@
 #include "forms/printout_preview.h"
 
 #include "forms/tformques_prn.h"
+#include "forms/tformquesprn.h"
 #include "reports/document_painter.h"
 
 #include <QAction>
@@ -38,4 +39,18 @@ bool PrintoutPreview::showPrintout(const ReportDocument& document)
         toolBar->addAction(savePdf);
     preview.exec();
     return painted;
+}
+
+ReportWindows::Choice PrintoutPreview::chooseOutput(const QStringList& lines)
+{
+    TFormQuesPrn dialog(lines, parent_);
+    dialog.exec();
+    return dialog.choice();
+}
+
+bool PrintoutPreview::printNow(const ReportDocument& document)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    return paintDocument(document, printer);
 }

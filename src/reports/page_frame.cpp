@@ -23,12 +23,15 @@ QString controllerName(const ArchiveFileHeader& header)
 
 } // namespace
 
+QString controllerLine(const ArchiveFileHeader& header)
+{
+    return QStringLiteral("Контроллер \"%1\"  (адрес %2)").arg(controllerName(header)).arg(header.address());
+}
+
 PageHead archivePageHead(const ArchiveFileHeader& header, PrintKind kind, const QString& organisation)
 {
     const DateStamp read = header.pcTime();
-    return {organisation,
-            QStringLiteral("Контроллер \"%1\"  (адрес %2)").arg(controllerName(header)).arg(header.address()),
-            documentTitle(kind, header.periodStart(), header.periodEnd()),
+    return {organisation, controllerLine(header), documentTitle(kind, header.periodStart(), header.periodEnd()),
             QString::asprintf("Составлен программой gqc_04  %02d.%02d.%02d  %02d:%02d:%02d", read.day, read.month,
                               read.year, read.hour, read.minute, read.second)};
 }

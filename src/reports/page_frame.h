@@ -15,6 +15,9 @@ struct PageHead {
     QString madeBy; // "Составлен программой gqc_04  ..." with the time of the reading
 };
 
+// "Контроллер "name"  (адрес n)" of the controller the file was read from.
+QString controllerLine(const ArchiveFileHeader& header);
+
 // The head of a printout of an archive file: the controller and the reading
 // from its header, the title lines of `kind` for the header's period.
 PageHead archivePageHead(const ArchiveFileHeader& header, PrintKind kind, const QString& organisation);
