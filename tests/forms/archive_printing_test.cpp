@@ -5,10 +5,8 @@
 #include "forms/tformarhmom_wmt.h"
 #include "forms/tformques_prn.h"
 #include "reports/organisation_title.h"
-#include "settings/work_directory.h"
 #include "support/pdf_text.h"
-#include "support/scripted_operator.h"
-#include "support/temp_workdir.h"
+#include "viewer_fixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,19 +17,7 @@ namespace {
 
 using RecordBytes::bytes;
 
-class ArchivePrintingWindows : public ::testing::Test {
-protected:
-    void SetUp() override { directory.ensureFolders(); }
-    ArchiveViewerContext context()
-    {
-        return {settings, directory, person, [] { return QDateTime(QDate(2026, 12, 9), QTime(14, 0)); }};
-    }
-
-    const ReportSettings settings = ReportSettings::fromBytes({});
-    TempWorkdir dir;
-    WorkDirectory directory{dir.path()};
-    ScriptedOperator person;
-};
+class ArchivePrintingWindows : public ViewerFixture {};
 
 QStringList labelTexts(QWidget& dialog)
 {

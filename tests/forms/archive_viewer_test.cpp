@@ -10,10 +10,8 @@
 #include "forms/tformarhmom_wmt.h"
 #include "forms/tformchromerror.h"
 #include "forms/tformmain.h"
-#include "settings/work_directory.h"
-#include "support/scripted_operator.h"
-#include "support/temp_workdir.h"
 #include "support/workbook_reader.h"
+#include "viewer_fixture.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -27,19 +25,7 @@ namespace {
 
 using RecordBytes::bytes;
 
-class ArchiveViewerWindow : public ::testing::Test {
-protected:
-    void SetUp() override { directory.ensureFolders(); }
-    ArchiveViewerContext context()
-    {
-        return {settings, directory, person, [] { return QDateTime(QDate(2026, 12, 9), QTime(14, 0)); }};
-    }
-
-    const ReportSettings settings = ReportSettings::fromBytes({});
-    TempWorkdir dir;
-    WorkDirectory directory{dir.path()};
-    ScriptedOperator person;
-};
+class ArchiveViewerWindow : public ViewerFixture {};
 
 // Shown and active, as a window the operator works in: its shortcuts reach it.
 void showActive(QWidget& window)

@@ -41,3 +41,17 @@ template <typename Dialog> void whenOpen(std::function<void(Dialog&)> act)
         act(*dialog);
     });
 }
+
+// As whenOpen, for a dialog that opens once the modal one closing now has
+// let its event loop go: waits for it through the events still queued.
+template <typename Dialog> void whenNextOpen(std::function<void(Dialog&)> act, int events = 100)
+{
+    QTimer::singleShot(0, [act, events] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
+            act(*dialog);
+        else if (events > 0)
+            whenNextOpen<Dialog>(act, events - 1);
+        else
+            ADD_FAILURE() << "the dialog did not open";
+    });
+}

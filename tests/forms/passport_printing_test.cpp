@@ -4,10 +4,8 @@
 #include "dialog_widgets.h"
 #include "forms/tformarhmom_chr.h"
 #include "forms/tformquesprn.h"
-#include "settings/work_directory.h"
 #include "support/pdf_text.h"
-#include "support/scripted_operator.h"
-#include "support/temp_workdir.h"
+#include "viewer_fixture.h"
 
 #include <QAction>
 #include <QFile>
@@ -21,14 +19,8 @@ namespace {
 
 using RecordBytes::bytes;
 
-class PassportPrinting : public ::testing::Test {
+class PassportPrinting : public ViewerFixture {
 protected:
-    void SetUp() override { directory.ensureFolders(); }
-    ArchiveViewerContext context()
-    {
-        return {settings, directory, person, [] { return QDateTime(QDate(2026, 12, 9), QTime(14, 0)); }};
-    }
-
     // Three analyses from 10:05: a good one, one while the chromatograph was off, one damaged.
     ArchiveFile analyses() const
     {
@@ -49,11 +41,6 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(texts);
     }
-
-    const ReportSettings settings = ReportSettings::fromBytes({});
-    TempWorkdir dir;
-    WorkDirectory directory{dir.path()};
-    ScriptedOperator person;
 };
 
 QStringList labelTexts(QWidget& dialog)
@@ -86,20 +73,6 @@ QStringList refusalOf(TFormArhMom_Chr& viewer, const ScriptedOperator& person, i
     if (person.messages().size() != told + 1)
         return {};
     return {person.messages().last().line1, person.messages().last().line2};
-}
-
-// As whenOpen, for a dialog that opens once the modal one closing now has
-// let its event loop go: waits for it through the events still queued.
-template <typename Dialog> void whenNextOpen(std::function<void(Dialog&)> act, int events = 100)
-{
-    QTimer::singleShot(0, [act, events] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
-            act(*dialog);
-        else if (events > 0)
-            whenNextOpen<Dialog>(act, events - 1);
-        else
-            ADD_FAILURE() << "the dialog did not open";
-    });
 }
 
 } // namespace
