@@ -14,6 +14,7 @@ set(GQC_FUZZ_TARGETS
   modem_reply
   config_file
   archive_file
+  station_texts
 )
 
 add_library(gqc_fuzz_support STATIC
@@ -25,4 +26,4 @@ add_library(gqc_fuzz_support STATIC
 )
 target_include_directories(gqc_fuzz_support PUBLIC ${GQC_FUZZ_DIR})
 # The highest layer any target parses with; it brings every layer below.
-target_link_libraries(gqc_fuzz_support PUBLIC gqc_archives)
+target_link_libraries(gqc_fuzz_support PUBLIC gqc_reports)
