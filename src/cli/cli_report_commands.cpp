@@ -8,6 +8,8 @@
 #include "reports/report_day_choice.h"
 #include "settings/work_directory.h"
 
+#include <QDir>
+
 namespace {
 
 // False, with the reason on `errors`, when the file could not be written.
@@ -50,7 +52,12 @@ int reportDayCommand(const CliOptions& options, RequestLayer& layer, const WorkD
         layer.context(), directory, static_cast<std::uint8_t>(query->extent.contractHour), options.reportDay);
     if (!file)
         return 1;
-    const QString path = options.file.isEmpty() ? ReportDataFile::filePath(directory, options.reportDay) : options.file;
+    QString path = options.file;
+    if (path.isEmpty()) {
+        // A working directory the desktop program never started in has no REPORT folder yet.
+        QDir().mkpath(directory.reports());
+        path = ReportDataFile::filePath(directory, options.reportDay);
+    }
     if (!savedOrSaid(file->save(path), errors))
         return 1;
     out << "report data written to " << path << '\n';

@@ -1,6 +1,5 @@
 #include "reports/report_data_file.h"
 
-#include "archives/archive_stamps.h"
 #include "base/windows1251.h"
 #include "settings/work_directory.h"
 
@@ -28,6 +27,13 @@ void putPeriodEnd(QByteArray& bytes, int offset, const QDate& day, std::uint8_t 
     bytes[offset + 2] = static_cast<char>(day.day());
     bytes[offset + 3] = static_cast<char>(hour);
     bytes[offset + 4] = 0;
+}
+
+// A day of the calendar; the hours are only printed, and a file this program
+// made with a controller's odd contract hour stays readable.
+bool isRealDay(const DateStamp& stamp)
+{
+    return QDate(2000 + stamp.year, stamp.month, stamp.day).isValid();
 }
 
 DateStamp periodEndAt(const QByteArray& bytes, int offset)
@@ -65,8 +71,8 @@ QString ReportDataFile::filePath(const WorkDirectory& directory, const QDate& da
 
 std::optional<ReportDataFile> ReportDataFile::fromBytes(const QByteArray& bytes)
 {
-    if (bytes.size() != Size || !isValidStamp(periodEndAt(bytes, StartOffset)) ||
-        !isValidStamp(periodEndAt(bytes, EndOffset)))
+    if (bytes.size() != Size || !isRealDay(periodEndAt(bytes, StartOffset)) ||
+        !isRealDay(periodEndAt(bytes, EndOffset)))
         return std::nullopt;
     return ReportDataFile(bytes);
 }

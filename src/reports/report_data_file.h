@@ -40,7 +40,7 @@ public:
     static QString filePath(const WorkDirectory& directory, const QDate& day);
 
     // The report in `bytes`; none unless they are exactly 912 bytes whose start
-    // and end are real dates.
+    // and end days are days of the calendar.
     static std::optional<ReportDataFile> fromBytes(const QByteArray& bytes);
     // The report file at `path`, or why it is refused: "Ошибка открытия файла",
     // or "Файл %s не является" / "файлом отчета".
