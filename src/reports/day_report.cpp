@@ -56,14 +56,31 @@ QString controllerLine(const DayReport& report)
     return QStringLiteral("Контроллер \"%1\"  (адрес %2)").arg(report.controllerName).arg(report.address);
 }
 
-// The properties the controller computed itself are printed as it sent them:
-// one it could not compute reads "NAN", not a zero that looks measured.
-bool controllerGaveNoNumber(const DayReport& report, int slot, const ReportSettings& settings)
+// Whether the row shows the slot as the controller sent it: the compression
+// factor always, the other properties when they are the controller's (ISO).
+bool takenAsSent(int slot, const ReportSettings& settings)
 {
-    const bool asSent =
-        slot == GasSlot::CompressionFactor || (isIsoMethod(settings) && slot >= GasSlot::SuperiorHeat &&
-                                               slot != GasSlot::SumOfFractions && slot != GasSlot::GasTemperature);
-    return asSent && !std::isfinite(report.values[static_cast<std::size_t>(slot)]);
+    switch (slot) {
+    case GasSlot::CompressionFactor:
+        return true;
+    case GasSlot::SuperiorHeat:
+    case GasSlot::Density:
+    case GasSlot::WobbeIndex:
+    case GasSlot::InferiorHeat:
+    case GasSlot::RelativeDensity:
+        return isIsoMethod(settings);
+    default:
+        return false;
+    }
+}
+
+// A value the controller could not compute reads "NAN", not a zero that looks measured.
+QString valueText(const DayReport& report, const GasParams& shown, int slot, const ReportSettings& settings)
+{
+    const auto index = static_cast<std::size_t>(slot);
+    if (takenAsSent(slot, settings) && !std::isfinite(report.values[index]))
+        return QStringLiteral("NAN");
+    return gasValueText(shown[index], slot, settings);
 }
 
 template <std::size_t N>
@@ -72,9 +89,7 @@ void appendRows(ReportPage& page, const std::array<int, N>& rowSlots, const QStr
 {
     page.bands.append(gasRowBand({header, QStringLiteral("Значение")}, HeaderColumns, HeaderHeight, RowFont));
     for (const int slot : rowSlots) {
-        const QString value = controllerGaveNoNumber(report, slot, settings)
-                                  ? QStringLiteral("NAN")
-                                  : gasValueText(shown[static_cast<std::size_t>(slot)], slot, settings);
+        const QString value = valueText(report, shown, slot, settings);
         page.bands.append(gasRowBand({gasRowName(slot, settings), value, gasUnitText(slot, settings)}, RowColumns,
                                      RowHeight, RowFont));
     }
