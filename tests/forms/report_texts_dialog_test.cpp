@@ -29,6 +29,8 @@ ReportTexts storedTexts()
 // Presses Enter in each field in turn; the widget that has the focus after each press.
 QStringList focusAfterEachEnter(TFormRepFormate& dialog, int fields)
 {
+    // Shown, the dialog has its default button: an Enter the field let through would press it.
+    dialog.show();
     QStringList reached;
     for (int index = 0; index < fields; ++index) {
         auto* field = child<QLineEdit>(dialog, QStringLiteral("field%1").arg(index));
