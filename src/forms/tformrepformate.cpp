@@ -24,6 +24,8 @@ TFormRepFormate::TFormRepFormate(ReportTexts& texts, ReportTextsPanel panel, QWi
     : QDialog(parent), texts_(texts), panel_(panel), places_(ReportTexts::panelFields(panel))
 {
     const bool certificate = panel == ReportTextsPanel::Certificate;
+    for (qsizetype index = 0; index < places_.size(); ++index)
+        fields_ << newField(index);
     setWindowTitle(certificate ? QStringLiteral("Формат суточного сертификата")
                                : QStringLiteral("Формат суточного паспорта"));
     resize(DialogWidth, DialogHeight);
@@ -37,12 +39,12 @@ TFormRepFormate::TFormRepFormate(ReportTexts& texts, ReportTextsPanel panel, QWi
     if (certificate) {
         layout->addWidget(centred(QStringLiteral("СУТОЧНЫЙ  СЕРТИФИКАТ"), this));
         for (int line = 0; line < ReportTexts::HeadingLines; ++line)
-            layout->addWidget(field(line, this));
+            layout->addWidget(fields_[line]);
         layout->addWidget(new QLabel(QStringLiteral("Данные отчета..."), this));
         left->addWidget(centred(QStringLiteral("Представитель"), this));
-        left->addWidget(field(ReportTexts::HeadingLines, this));
+        left->addWidget(fields_[ReportTexts::HeadingLines]);
         right->addWidget(centred(QStringLiteral("Представитель"), this));
-        right->addWidget(field(ReportTexts::HeadingLines + 1, this));
+        right->addWidget(fields_[ReportTexts::HeadingLines + 1]);
     } else {
         layout->addWidget(centred(QStringLiteral("СУТОЧНЫЙ  ПАСПОРТ"), this));
         layout->addWidget(centred(QStringLiteral("физико-химических показателей природного газа"), this));
@@ -50,8 +52,8 @@ TFormRepFormate::TFormRepFormate(ReportTexts& texts, ReportTextsPanel panel, QWi
         layout->addWidget(centred(QStringLiteral("с _______________     по ________________"), this));
         layout->addWidget(new QLabel(QStringLiteral("Данные отчета..."), this));
         for (int line = 0; line < ColumnFields; ++line) {
-            left->addWidget(field(line, this));
-            right->addWidget(field(line + ColumnFields, this));
+            left->addWidget(fields_[line]);
+            right->addWidget(fields_[line + ColumnFields]);
         }
     }
     layout->addLayout(columns);
@@ -68,16 +70,13 @@ TFormRepFormate::TFormRepFormate(ReportTexts& texts, ReportTextsPanel panel, QWi
     layout->addLayout(buttons);
 }
 
-QLineEdit* TFormRepFormate::field(int index, QWidget* parent)
+QLineEdit* TFormRepFormate::newField(qsizetype index)
 {
     const ReportTextField& place = places_[index];
-    auto* edit = new QLineEdit(texts_.fieldText(place), parent);
+    auto* edit = new QLineEdit(texts_.fieldText(place), this);
     edit->setObjectName(QStringLiteral("field%1").arg(index));
     edit->setMaxLength(place.maxLength());
     edit->installEventFilter(this);
-    if (fields_.size() <= index)
-        fields_.resize(index + 1);
-    fields_[index] = edit;
     return edit;
 }
 

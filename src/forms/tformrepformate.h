@@ -22,7 +22,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLineEdit* field(int index, QWidget* parent);
+    // The field of the panel's text `index`, in the order Enter moves through them.
+    QLineEdit* newField(qsizetype index);
     void store();
 
     ReportTexts& texts_;
