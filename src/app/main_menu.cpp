@@ -64,6 +64,8 @@ const std::vector<MenuEntry>& mainMenuEntries()
         {"NWmt_ViewDay", "Просмотр/Печать из файла", "NWmt_Day"},
         {"NReports", "Отчеты", ""},
         {"NFormate", "Формат представления данных", "NReports"},
+        {"NRepFormate", "Формат суточного сертификата", "NReports"},
+        {"NPaspFormate", "Формат суточного паспорта", "NReports"},
         {"NConfig", "Конфигурация", ""},
         {"NNewCnf", "Создание нового файла конфигурации", "NConfig"},
         {"NViewCnf", "Просмотр/Корректировка файла конфигурации", "NConfig"},

@@ -5,6 +5,7 @@
 #include "app/archive_file_commands.h"
 #include "app/engine_credentials.h"
 #include "app/modem_connection.h"
+#include "app/report_texts_command.h"
 #include "base/byte_view.h"
 #include "forms/archive_viewers.h"
 #include "forms/main_menu_bar.h"
@@ -16,6 +17,7 @@
 #include "forms/tformconnect.h"
 #include "forms/tformdt.h"
 #include "forms/tformrepconf.h"
+#include "forms/tformrepformate.h"
 #include "forms/tformshortdate.h"
 #include "forms/tformshortuspass.h"
 #include "forms/tformtableinfo.h"
@@ -113,6 +115,13 @@ void TFormMain::connectCommands()
         if (TFormRepConf(settings, *person_, this).exec() == QDialog::Accepted)
             state_.takeReportSettings(settings);
     });
+    const auto editTexts = [this](ReportTextsPanel panel) {
+        editReportTexts(*person_, state_.directory, panel, [this](ReportTexts& texts, ReportTextsPanel shown) {
+            return TFormRepFormate(texts, shown, this).exec() == QDialog::Accepted;
+        });
+    };
+    on("NRepFormate", [editTexts] { editTexts(ReportTextsPanel::Certificate); });
+    on("NPaspFormate", [editTexts] { editTexts(ReportTextsPanel::Passport); });
     on("NNewCnf", [this] { configurationCommands().createNew(); });
     on("NViewCnf", [this] { configurationCommands().viewFile(); });
     on("Nrdcnf", [this] {
