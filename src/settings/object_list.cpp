@@ -24,7 +24,7 @@ QString objectSection(int index)
 
 const MeteringObject* ObjectList::selectedObject() const
 {
-    return objects.isEmpty() ? nullptr : &objects[selected];
+    return selected >= 0 && selected < objects.size() ? &objects[selected] : nullptr;
 }
 
 ObjectList loadObjectList(const QString& path)

@@ -32,7 +32,7 @@ struct ObjectList {
 
     bool operator==(const ObjectList&) const = default;
 
-    // The selected object; none when the list is empty.
+    // The selected object; none when the list is empty (or the index is off it).
     const MeteringObject* selectedObject() const;
 };
 

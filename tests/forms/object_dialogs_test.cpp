@@ -1,8 +1,10 @@
 #include "base/windows1251.h"
 #include "forms/dialog_widgets.h"
+#include "forms/spreadsheet_report_dialogs.h"
 #include "forms/tformexcrep_date.h"
 #include "forms/tformobject.h"
 #include "forms/tformobjects_list.h"
+#include "support/failing_saves.h"
 #include "support/scripted_operator.h"
 #include "support/temp_workdir.h"
 
@@ -130,6 +132,41 @@ TEST_F(ObjectDialogs, CancelRestoresTheListAndAFullListOffersNoAdding)
     clickButton(editor, "Отменить");
     EXPECT_EQ(list, before);
     EXPECT_TRUE(dir.read("objects.ini").isEmpty());
+}
+
+TEST_F(ObjectDialogs, TheListOpenedFromTheDateDialogRefillsItsChoices)
+{
+    list.objects = {{"Альфа", 1}, {"Бета", 2}};
+    SpreadsheetReportDialogs windows(list, listFile(), person, nullptr);
+    whenOpen<TFormExcRep_Date>([this](TFormExcRep_Date& dialog) {
+        whenOpen<TFormObjects_List>([this](TFormObjects_List& editor) {
+            person.answerYes();
+            clickButton(editor, "Удалить");
+            clickButton(editor, "Принять");
+        });
+        clickButton(dialog, "Список объектов");
+        EXPECT_EQ(child<QComboBox>(dialog, "object")->itemText(0), "Бета");
+        EXPECT_EQ(child<QComboBox>(dialog, "object")->count(), 2);
+        clickButton(dialog, "Отменить");
+    });
+    EXPECT_FALSE(windows.chooseSpreadsheetReport(SpreadsheetReportKind::Day, archive));
+    EXPECT_EQ(list.objects, (QList<MeteringObject>{{"Бета", 2}}));
+}
+
+TEST_F(ObjectDialogs, AListThatCouldNotBeWrittenIsToldAndTheOldFileStays)
+{
+    dir.write("objects.ini", "[OBJECT_LIST]\r\nobj_num=0\r\n");
+    TFormObjects_List editor(list, listFile(), person);
+    whenOpen<TFormObject>([](TFormObject& entry) {
+        typeInto(entry, "name", "Альфа");
+        clickButton(entry, "Принять");
+    });
+    clickButton(editor, "Добавить");
+    const FailingSaves failing({SaveFault::Step::Write, 1, {}});
+    clickButton(editor, "Принять");
+    ASSERT_EQ(person.messages().size(), 1);
+    EXPECT_EQ(person.messages()[0].line1, "Ошибка записи файла");
+    EXPECT_EQ(dir.read("objects.ini"), "[OBJECT_LIST]\r\nobj_num=0\r\n");
 }
 
 TEST_F(ObjectDialogs, TheObjectEditorRefusesABlankName)
