@@ -28,22 +28,31 @@ TFormExcRep_Date::TFormExcRep_Date(SpreadsheetReportKind kind, const ArchiveBoun
     setWindowTitle(reportDateCaption(kind));
     setFixedSize(480, kind == SpreadsheetReportKind::Day ? 323 : 283);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buildObjectRow());
+    layout->addWidget(new QLabel(oldestDayRecordText(dayArchive), this));
+    layout->addWidget(new QLabel(newestDayRecordText(dayArchive), this));
+    buildDateRows(layout, initialReportDate(dayArchive));
+    layout->addStretch();
+    layout->addLayout(buildButtons());
+    fillObjects();
+}
 
+QLayout* TFormExcRep_Date::buildObjectRow()
+{
     object_ = new QComboBox(this);
     object_->setObjectName(QStringLiteral("object"));
     connect(object_, &QComboBox::activated, this, &TFormExcRep_Date::chooseObject);
     auto* listButton = new QPushButton(QStringLiteral("Список объектов"), this);
     connect(listButton, &QPushButton::clicked, this, &TFormExcRep_Date::editObjectList);
-    auto* objectRow = new QHBoxLayout;
-    objectRow->addWidget(new QLabel(QStringLiteral("Объект"), this));
-    objectRow->addWidget(object_, 1);
-    objectRow->addWidget(listButton);
-    layout->addLayout(objectRow);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Объект"), this));
+    row->addWidget(object_, 1);
+    row->addWidget(listButton);
+    return row;
+}
 
-    layout->addWidget(new QLabel(oldestDayRecordText(dayArchive), this));
-    layout->addWidget(new QLabel(newestDayRecordText(dayArchive), this));
-
-    const DateStamp initial = initialReportDate(dayArchive);
+void TFormExcRep_Date::buildDateRows(QBoxLayout* layout, const DateStamp& initial)
+{
     year_ = new QSpinBox(this);
     year_->setObjectName(QStringLiteral("year"));
     year_->setRange(centuryBase, lastYear);
@@ -59,12 +68,15 @@ TFormExcRep_Date::TFormExcRep_Date(SpreadsheetReportKind kind, const ArchiveBoun
     QWidget* dayRow = buildDateRow(QStringLiteral("День"), day_);
     layout->addWidget(dayRow);
     // A month report takes the whole month: no day is asked for.
-    dayRow->setHidden(kind == SpreadsheetReportKind::Month);
+    dayRow->setHidden(kind_ == SpreadsheetReportKind::Month);
     fillDays();
     day_->setCurrentIndex(initial.day - 1);
     connect(year_, &QSpinBox::valueChanged, this, &TFormExcRep_Date::fillDays);
     connect(month_, &QComboBox::currentIndexChanged, this, &TFormExcRep_Date::fillDays);
+}
 
+QLayout* TFormExcRep_Date::buildButtons()
+{
     auto* accept = new QPushButton(QStringLiteral("Принять"), this);
     auto* cancel = new QPushButton(QStringLiteral("Отменить"), this);
     connect(accept, &QPushButton::clicked, this, &TFormExcRep_Date::acceptChoice);
@@ -73,10 +85,7 @@ TFormExcRep_Date::TFormExcRep_Date(SpreadsheetReportKind kind, const ArchiveBoun
     buttons->addStretch();
     buttons->addWidget(accept);
     buttons->addWidget(cancel);
-    layout->addStretch();
-    layout->addLayout(buttons);
-
-    fillObjects();
+    return buttons;
 }
 
 QWidget* TFormExcRep_Date::buildDateRow(const QString& label, QWidget* field)

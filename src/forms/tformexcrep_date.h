@@ -6,7 +6,9 @@
 #include <QDialog>
 
 class Operator;
+class QBoxLayout;
 class QComboBox;
+class QLayout;
 class QSpinBox;
 
 // The object and the day (or month) of a spreadsheet report, within the day
@@ -22,7 +24,10 @@ public:
     SpreadsheetReportChoice choice() const { return choice_; }
 
 private:
+    QLayout* buildObjectRow();
+    void buildDateRows(QBoxLayout* layout, const DateStamp& initial);
     QWidget* buildDateRow(const QString& label, QWidget* field);
+    QLayout* buildButtons();
     void fillObjects();
     void chooseObject(int index);
     void editObjectList();
