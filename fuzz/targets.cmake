@@ -9,6 +9,7 @@ set(GQC_FUZZ_TARGETS
   ini_file
   gqc_ini
   subscriber_lists
+  object_list
   archive_reading_choices
   report_settings
   modem_reply

@@ -66,6 +66,8 @@ const std::vector<MenuEntry>& mainMenuEntries()
         {"NFormate", "Формат представления данных", "NReports"},
         {"NRepCreate", "Чтение данных для создания отчета", "NReports"},
         {"NRepPrint", "Просмотр/Печать суточного сертификата", "NReports"},
+        {"NRepFormate", "Формат суточного сертификата", "NReports"},
+        {"NPaspFormate", "Формат суточного паспорта", "NReports"},
         {"NConfig", "Конфигурация", ""},
         {"NNewCnf", "Создание нового файла конфигурации", "NConfig"},
         {"NViewCnf", "Просмотр/Корректировка файла конфигурации", "NConfig"},

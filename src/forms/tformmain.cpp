@@ -8,6 +8,7 @@
 #include "app/main_menu.h"
 #include "app/modem_connection.h"
 #include "app/pdf_saving.h"
+#include "app/report_texts_command.h"
 #include "base/byte_view.h"
 #include "forms/archive_viewers.h"
 #include "forms/main_menu_bar.h"
@@ -20,6 +21,7 @@
 #include "forms/tformconnect.h"
 #include "forms/tformdt.h"
 #include "forms/tformrepconf.h"
+#include "forms/tformrepformate.h"
 #include "forms/tformshortdate.h"
 #include "forms/tformshortuspass.h"
 #include "forms/tformtableinfo.h"
@@ -123,6 +125,13 @@ void TFormMain::connectCommands()
         dayReportCommands([this](DayReportCommands& commands) { commands.create(state_.requestContext(*person_)); });
     });
     on("NRepPrint", [this] { dayReportCommands([](DayReportCommands& commands) { commands.printFile(); }); });
+    const auto editTexts = [this](ReportTextsPanel panel) {
+        editReportTexts(*person_, state_.directory, panel, [this](ReportTexts& texts, ReportTextsPanel shown) {
+            return TFormRepFormate(texts, shown, this).exec() == QDialog::Accepted;
+        });
+    };
+    on("NRepFormate", [editTexts] { editTexts(ReportTextsPanel::Certificate); });
+    on("NPaspFormate", [editTexts] { editTexts(ReportTextsPanel::Passport); });
     on("NNewCnf", [this] { configurationCommands().createNew(); });
     on("NViewCnf", [this] { configurationCommands().viewFile(); });
     on("Nrdcnf", [this] {

@@ -23,6 +23,7 @@ public:
     QList<ArchiveBounds> shownBounds;
     QList<QDate> presets;
     int outputDialogs = 0;
+    QStringList shownLines;
     int previews = 0;
     int chosenPrinterPrints = 0;
 
@@ -32,9 +33,10 @@ public:
         presets << preset;
         return day;
     }
-    Choice chooseOutput(const QStringList&) override
+    Choice chooseOutput(const QStringList& lines) override
     {
         ++outputDialogs;
+        shownLines = lines;
         if (choices.empty())
             return Choice::Exit;
         const Choice next = choices.front();
@@ -147,6 +149,8 @@ TEST_F(DailyReportsOnSimulator, TheLastDayOf2008IsReadSavedAsItsReportAndOffered
     const DayReport report = ReportDataFile::fromBytes(bytes)->report();
     EXPECT_GT(report.values[GasSlot::Methane], 80.0f) << "the day's mean methane fraction";
 
+    EXPECT_EQ(windows.shownLines, (QStringList{"СУТОЧНЫЙ СЕРТИФИКАТ", "За 31 декабря 2008 года",
+                                               "c  09:00  31 декабря 2008г   до   09:00  1 января 2009г"}));
     EXPECT_EQ(windows.outputDialogs, 3) << "offered until the operator chose exit";
     EXPECT_EQ(windows.previews, 1);
     EXPECT_EQ(windows.chosenPrinterPrints, 1);

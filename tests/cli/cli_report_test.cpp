@@ -21,7 +21,9 @@ TEST_F(GqcCliReport, ReportDayWritesTheReportDataFileAndItsDocument)
     ASSERT_EQ(report.size(), 912);
     EXPECT_EQ(report.mid(822, 10), QByteArray::fromHex("1a030e0900"
                                                        "1a030f0900"));
-    EXPECT_EQ(pdfPages(workdir.read("day.pdf")).size(), 1);
+    const QStringList pages = pdfPages(workdir.read("day.pdf"));
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains("ГРС Северная")) << pages[0].toStdString();
 }
 
 TEST_F(GqcCliReport, ADayOutsideTheArchiveIsRefusedWithTheDialogsWords)

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/spreadsheet_report_windows.h"
+#include "settings/object_list.h"
+
+class Operator;
+class QWidget;
+
+// The windows of the spreadsheet report commands: the report date dialog over
+// the program's object list, which it may change and write to "objects.ini".
+class SpreadsheetReportDialogs : public SpreadsheetReportWindows {
+public:
+    SpreadsheetReportDialogs(ObjectList& objects, QString objectsFile, Operator& person, QWidget* parent);
+
+    std::optional<SpreadsheetReportChoice> chooseSpreadsheetReport(SpreadsheetReportKind kind,
+                                                                   const ArchiveBounds& dayArchive) override;
+
+private:
+    ObjectList& objects_;
+    QString objectsFile_;
+    Operator& person_;
+    QWidget* parent_;
+};
