@@ -1,7 +1,9 @@
 #include "app/app_state.h"
+#include "connected_window.h"
 #include "dialog_widgets.h"
 #include "forms/main_menu_bar.h"
 #include "forms/tformmain.h"
+#include "forms/tformquesprn.h"
 #include "forms/tformrepconf.h"
 #include "forms/tformrepcreate.h"
 #include "support/scripted_operator.h"
@@ -81,6 +83,27 @@ TEST(ReportMenu, ThePrintItemNamesTheDocumentOfTheReportKindAfterEverySettingsDi
     whenOpen<TFormRepConf>([](TFormRepConf& dialog) { clickButton(dialog, "Отменить"); });
     window.menu().action("NFormate")->trigger();
     EXPECT_EQ(print->text(), "Просмотр/Печать суточного сертификата");
+}
+
+TEST(ReportMenu, TheDayPickedIsReadSavedAndOfferedFromTheMainWindow)
+{
+    ConnectedWindow connected(0);
+    connected.server.holdClock(QDateTime(QDate(2026, 3, 15), QTime(10, 7, 30)));
+    ASSERT_TRUE(connected.connect());
+    connected.driver.seen.clear();
+    connected.driver.leaveWith = QStringLiteral("OK");
+    connected.driver.answerFirst = [](QWidget& dialog) {
+        if (qobject_cast<TFormRepCreate*>(&dialog)) {
+            child<QDateEdit>(dialog, "day")->setDate(QDate(2026, 3, 14));
+            return clickButton(dialog, "Принять");
+        }
+        return qobject_cast<TFormQuesPrn*>(&dialog) && clickButton(dialog, "Выход");
+    };
+    connected.window->menu().action("NRepCreate")->trigger();
+
+    EXPECT_EQ(connected.driver.seen, (QStringList{"Чтение данных для создания отчета", QString(), "Данные в отчете"}));
+    EXPECT_EQ(connected.dir.read("REPORT/rep260314.srt").size(), 912);
+    EXPECT_FALSE(connected.window->commandRunning());
 }
 
 } // namespace
