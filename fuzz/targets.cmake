@@ -16,6 +16,7 @@ set(GQC_FUZZ_TARGETS
   config_file
   archive_file
   station_texts
+  report_data_file
 )
 
 add_library(gqc_fuzz_support STATIC

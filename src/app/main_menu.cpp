@@ -64,6 +64,8 @@ const std::vector<MenuEntry>& mainMenuEntries()
         {"NWmt_ViewDay", "Просмотр/Печать из файла", "NWmt_Day"},
         {"NReports", "Отчеты", ""},
         {"NFormate", "Формат представления данных", "NReports"},
+        {"NRepCreate", "Чтение данных для создания отчета", "NReports"},
+        {"NRepPrint", "Просмотр/Печать суточного сертификата", "NReports"},
         {"NRepFormate", "Формат суточного сертификата", "NReports"},
         {"NPaspFormate", "Формат суточного паспорта", "NReports"},
         {"NConfig", "Конфигурация", ""},
@@ -80,4 +82,10 @@ bool menuItemHidden(const QString& name, bool connected, bool moistureMeter)
 {
     return neverShown.contains(name) || (!connected && needConnection.contains(name)) ||
            (connected && !moistureMeter && moistureMeterItems.contains(name));
+}
+
+QString reportPrintCaption(const ReportSettings& settings)
+{
+    return settings.reportKind() == 1 ? QStringLiteral("Просмотр/Печать суточного паспорта")
+                                      : QStringLiteral("Просмотр/Печать суточного сертификата");
 }

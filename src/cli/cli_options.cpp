@@ -10,8 +10,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDate>
-#include <QTime>
 #include <QFileInfo>
+#include <QTime>
 #include <limits>
 
 namespace {
@@ -65,6 +65,12 @@ const char* const Description =
     "                              and/or as the viewer prints it, into the PDF file OUT (the\n"
     "                              organisation of INI/title.ini); the presentation settings of\n"
     "                              INI/repconf.ini; needs no link\n"
+    "  report day --date DAY [-o FILE] [--pdf OUT]\n"
+    "                              reads the gas day DAY (YYYY-MM-DD) of the day archive into the\n"
+    "                              report data file FILE (default REPORT/repYYMMDD.srt) and prints\n"
+    "                              its daily certificate or passport (the report kind of\n"
+    "                              INI/repconf.ini) into the PDF file OUT\n"
+    "  report print FILE --pdf OUT the report data file FILE printed as by report day; needs no link\n"
     "\n"
     "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
     "Exit status: 0 done, 1 a failed connection or exchange or a refused configuration file (the\n"
@@ -114,10 +120,13 @@ const OptionRow Options[] = {
     {"no", nullptr, "Answers read-archive's questions No (the default)."},
     {"from", "STAMP", "read-archive: the start of the period."},
     {"to", "STAMP", "read-archive: the end of the period."},
-    {"o", "FILE", "read-archive: the archive data file to write."},
+    {"o", "FILE", "read-archive: the archive data file to write; report day: the report data file."},
+    {"date", "DAY", "report day: the gas day of the report, YYYY-MM-DD."},
     {"csv", "OUT", "view and read-archive: the CSV file the records are written to, as the viewer shows them."},
     {"xlsx", "OUT", "view: the workbook the chromatograph records are written to, as the viewer exports them."},
-    {"pdf", "OUT", "view: the PDF file the records are printed to, as the viewer prints them."},
+    {"pdf", "OUT",
+     "view: the PDF file the records are printed to, as the viewer prints them; report: the daily "
+     "document."},
 };
 
 std::optional<int> number(const QString& text, int minimum, int maximum)
@@ -174,8 +183,7 @@ std::optional<DateStamp> stampOption(const QString& text)
     return DateStamp{date.year() - CenturyBase, date.month(), date.day(), time.hour(), time.minute(), 0};
 }
 
-std::optional<QString> parseReadArchive(const QStringList& words, const QCommandLineParser& parser,
-                                        CliOptions& options)
+std::optional<QString> parseReadArchive(const QStringList& words, const QCommandLineParser& parser, CliOptions& options)
 {
     const std::optional<ArchiveKind> kind = archiveKindNamed(words.value(1));
     if (!kind)
@@ -193,8 +201,29 @@ std::optional<QString> parseReadArchive(const QStringList& words, const QCommand
     options.periodFrom = *from;
     options.periodTo = *to;
     options.file = parser.value(QStringLiteral("o"));
-    
+
     return std::nullopt;
+}
+
+std::optional<QString> parseReport(const QStringList& words, const QCommandLineParser& parser, CliOptions& options)
+{
+    if (words.value(1) == QLatin1String("day") && words.size() == 2) {
+        const std::optional<DateStamp> day = stampOption(parser.value(QStringLiteral("date")));
+        if (!day || day->hour != 0 || day->minute != 0)
+            return QStringLiteral("report day: --date DAY is YYYY-MM-DD");
+        options.command = CliOptions::Command::ReportDay;
+        options.reportDay = QDate(2000 + day->year, day->month, day->day);
+        options.file = parser.value(QStringLiteral("o"));
+        return std::nullopt;
+    }
+    if (words.value(1) == QLatin1String("print") && words.size() == 3) {
+        if (options.pdf.isEmpty())
+            return QStringLiteral("report print: --pdf OUT names the PDF file to write");
+        options.command = CliOptions::Command::ReportPrint;
+        options.file = words[2];
+        return std::nullopt;
+    }
+    return QStringLiteral("report: day --date DAY [-o FILE] [--pdf OUT] or print FILE --pdf OUT");
 }
 
 // Reads COMMAND and its arguments.
@@ -284,6 +313,8 @@ std::optional<QString> parseCommand(const QStringList& words, const QCommandLine
         options.file = words[1];
         return std::nullopt;
     }
+    if (command == QLatin1String("report"))
+        return parseReport(words, parser, options);
     if (command == QLatin1String("reset") && words.size() == 1) {
         if (!options.confirmed)
             return QStringLiteral("reset clears all non-volatile data of the controller: give --yes to confirm");
@@ -375,6 +406,7 @@ bool needsLink(const CliOptions& options)
     switch (options.command) {
     case CliOptions::Command::ConfigInfo:
     case CliOptions::Command::View:
+    case CliOptions::Command::ReportPrint:
         return false;
     case CliOptions::Command::ConfigDiff:
         return options.file == ControllerSide || options.otherFile == ControllerSide;

@@ -4,6 +4,7 @@
 #include "tables/date_stamp.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -26,6 +27,8 @@ struct CliOptions {
         ConfigDiff,
         ReadArchive,
         View,
+        ReportDay,
+        ReportPrint,
     };
 
     QString workdir; // empty: the program's usual working directory
@@ -68,9 +71,10 @@ struct CliOptions {
     ArchiveKind archiveKind = ArchiveKind::ChromFiveMinute;
     DateStamp periodFrom;
     DateStamp periodTo;
-    QString csv;  // view: the CSV file written; read-archive: written too when given
-    QString xlsx; // view: the workbook written (chromatograph archives)
-    QString pdf;  // view: the printout written
+    QString csv;     // view: the CSV file written; read-archive: written too when given
+    QString xlsx;    // view: the workbook written (chromatograph archives)
+    QString pdf;     // view: the printout written; report: the daily document
+    QDate reportDay; // report day: the gas day
 };
 
 // The word that stands for the connected controller as a side of config-diff.
