@@ -15,6 +15,7 @@ set(GQC_FUZZ_TARGETS
   config_file
   archive_file
   station_texts
+  spreadsheet_template
 )
 
 add_library(gqc_fuzz_support STATIC
