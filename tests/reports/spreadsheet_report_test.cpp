@@ -217,6 +217,28 @@ TEST_F(SpreadsheetReportFile, AMonthStartsAtTheRowOfItsFirstDayAndAveragesTheHea
     EXPECT_EQ(sheet.text("B41"), "") << "only the heats are averaged on the sheet";
 }
 
+TEST_F(SpreadsheetReportFile, LinesBeyondTheSheetsRowsNeverOverwriteTheDayOrTheMeans)
+{
+    SpreadsheetReport day;
+    for (int hour = 0; hour < 24; ++hour)
+        day.chromLines.push_back(chromLine(15, hour, 80.0f));
+    day.chromLines.push_back(chromLine(16, 0, 80.0f));
+    day.chromDay.push_back(chromLine(15, 0));
+    const WorkbookSheet hours = written(day);
+    EXPECT_EQ(hours.text("V4"), "За період з 15.03.26 00:00  по  15.03.26 23:00");
+    EXPECT_EQ(hours.text("A33"), "15.03.26  23:00");
+    EXPECT_EQ(hours.text("A34"), "За сутки");
+    EXPECT_EQ(number(hours, "B34"), 90.25f) << "the day's own line";
+
+    SpreadsheetReport month;
+    month.kind = SpreadsheetReportKind::Month;
+    month.chromLines = {chromLine(31, 0), chromLine(31, 1), chromLine(31, 2)};
+    const WorkbookSheet days = written(month);
+    EXPECT_EQ(number(days, "B40"), 90.25f);
+    EXPECT_EQ(days.text("A41"), "Среднее");
+    EXPECT_EQ(days.text("B41"), "");
+}
+
 TEST(SpreadsheetMonthMeans, AreTakenOverTheShownDaysAndTheirNumbersOnly)
 {
     GasParams values = RecordBytes::gasValues();
