@@ -17,6 +17,7 @@ set(GQC_FUZZ_TARGETS
   archive_file
   station_texts
   report_data_file
+  spreadsheet_template
 )
 
 add_library(gqc_fuzz_support STATIC

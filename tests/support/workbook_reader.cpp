@@ -18,7 +18,7 @@ cells = {}
 for row in sheet.iter_rows():
     for cell in row:
         cells[cell.coordinate] = {
-            'value': cell.value, 'font': cell.font.name, 'size': cell.font.sz,
+            'value': cell.value, 'format': cell.number_format, 'font': cell.font.name, 'size': cell.font.sz,
             'align': cell.alignment.horizontal, 'fill': cell.fill.fgColor.rgb if cell.fill.fill_type else None,
             'borders': sides(cell.border)}
 widths = {}

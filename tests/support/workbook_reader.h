@@ -14,7 +14,7 @@ struct WorkbookSheet {
     QStringList mergedRanges;           // "A2:A5", sorted
     QMap<QString, double> columnWidths; // by column letter, as stored
     QMap<int, double> rowHeights;       // by row number, where set
-    QJsonObject cells;                  // by reference ("B7"): value, font, size, align, fill, borders
+    QJsonObject cells;                  // by reference ("B7"): value, format, font, size, align, fill, borders
 
     // The cell's text; empty for an empty cell.
     QString text(const QString& reference) const;
