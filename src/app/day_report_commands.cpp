@@ -15,12 +15,48 @@ namespace {
 
 constexpr int RecordValuesOffset = 10;
 
+// The chromatograph's record of `day` when a report may be made of it; none
+// after the message saying why not.
+std::optional<ChromIntervalRecord> readReportDayRecord(RequestContext context, const QDate& day)
+{
+    Operator& person = context.person;
+    std::variant<QByteArray, DayRecordFault> read;
+    {
+        const BusyCursor busy(person);
+        read = readDayRecord(context, ArchiveKind::ChromDaily, day);
+    }
+    const QString unsound = QStringLiteral("Суточные данные недостоверны");
+    if (const auto* fault = std::get_if<DayRecordFault>(&read)) {
+        switch (*fault) {
+        case DayRecordFault::Damaged:
+            // Without a closing parenthesis: the line has always read so.
+            person.message(MessageKind::Information, unsound, QStringLiteral("(не совпадает КС записи"));
+            break;
+        case DayRecordFault::OtherDay:
+            person.message(MessageKind::Information, unsound,
+                           QStringLiteral("(дата записи не совпадает с запрошенной)"));
+            break;
+        default:
+            person.pump(); // panel 2 shows why before the message covers it
+            person.message(MessageKind::Information, QStringLiteral("Суточные данные из архива"),
+                           QStringLiteral("не прочитаны"));
+        }
+        return std::nullopt;
+    }
+    ChromIntervalRecord record(std::get<QByteArray>(read));
+    if (const std::optional<QString> refusal = dayRecordRefusal(record)) {
+        person.message(MessageKind::Information, unsound, *refusal);
+        return std::nullopt;
+    }
+    return record;
+}
+
 } // namespace
 
 std::optional<ReportDataFile> readDayReportData(RequestContext context, const WorkDirectory& directory,
                                                 std::uint8_t contractHour, const QDate& day)
 {
-    const std::optional<ChromIntervalRecord> record = readDayRecord(context, day);
+    const std::optional<ChromIntervalRecord> record = readReportDayRecord(context, day);
     if (!record)
         return std::nullopt;
     const auto name = context.image.table(TableNumber::ControllerName);

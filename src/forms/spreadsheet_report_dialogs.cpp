@@ -3,8 +3,9 @@
 #include "forms/tformexcrep_date.h"
 
 SpreadsheetReportDialogs::SpreadsheetReportDialogs(ObjectList& objects, QString objectsFile, Operator& person,
-                                                   QWidget* parent)
-    : objects_(objects), objectsFile_(std::move(objectsFile)), person_(person), parent_(parent)
+                                                   QWidget* parent, std::function<void()> startMessageTimer)
+    : objects_(objects), objectsFile_(std::move(objectsFile)), person_(person), parent_(parent),
+      startMessageTimer_(std::move(startMessageTimer))
 {
 }
 

@@ -9,6 +9,7 @@
 #include "app/modem_connection.h"
 #include "app/pdf_saving.h"
 #include "app/report_texts_command.h"
+#include "app/spreadsheet_report_commands.h"
 #include "base/byte_view.h"
 #include "forms/archive_viewers.h"
 #include "forms/main_menu_bar.h"
@@ -16,6 +17,7 @@
 #include "forms/modem_panel.h"
 #include "forms/printout_preview.h"
 #include "forms/qt_operator.h"
+#include "forms/spreadsheet_report_dialogs.h"
 #include "forms/tformaccess.h"
 #include "forms/tformchangeaccess.h"
 #include "forms/tformconnect.h"
@@ -132,6 +134,15 @@ void TFormMain::connectCommands()
     };
     on("NRepFormate", [editTexts] { editTexts(ReportTextsPanel::Certificate); });
     on("NPaspFormate", [editTexts] { editTexts(ReportTextsPanel::Passport); });
+    const auto makeSpreadsheet = [this](SpreadsheetReportKind kind) {
+        SpreadsheetReportDialogs windows(state_.objects, state_.directory.objectListFile(), *person_, this,
+                                         [this] { messageTimer_.start(); });
+        SpreadsheetReportCommands(state_.requestContext(*person_), windows, state_.directory,
+                                  QCoreApplication::applicationDirPath())
+            .make(kind);
+    };
+    on("NExcDay", [makeSpreadsheet] { makeSpreadsheet(SpreadsheetReportKind::Day); });
+    on("NExcMon", [makeSpreadsheet] { makeSpreadsheet(SpreadsheetReportKind::Month); });
     on("NNewCnf", [this] { configurationCommands().createNew(); });
     on("NViewCnf", [this] { configurationCommands().viewFile(); });
     on("Nrdcnf", [this] {

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 #include <bit>
+#include <cmath>
 
 namespace {
 
@@ -109,4 +110,13 @@ DayReport ReportDataFile::report() const
 SaveResult ReportDataFile::save(const QString& path) const
 {
     return replaceFile(path, {bytes_});
+}
+
+std::optional<QString> dayRecordRefusal(const ChromIntervalRecord& record)
+{
+    if (record.status() & ChromIntervalRecord::SwitchedOff)
+        return QStringLiteral("(контроллер был выключен в эти сутки)");
+    if (!std::isfinite(record.gasParams()[GasSlot::Methane]))
+        return QStringLiteral("(недопустимое значение доли метана)");
+    return std::nullopt;
 }

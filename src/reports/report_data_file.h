@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archives/chrom_interval_record.h"
 #include "base/input_problem.h"
 #include "base/safe_save.h"
 #include "reports/day_report.h"
@@ -57,3 +58,9 @@ private:
 
     QByteArray bytes_;
 };
+
+// Why no report may be made of a sound day record, as the line under
+// "Суточные данные недостоверны": a day the controller was off holds no
+// measurement, and a methane fraction that is no number no composition. None
+// for a day a report may be made of.
+std::optional<QString> dayRecordRefusal(const ChromIntervalRecord& record);

@@ -1,10 +1,10 @@
+#include "archives/chrom_interval_record.h"
 #include "archives/day_record_reading.h"
 #include "record_bytes.h"
 #include "support/frames.h"
 
 #include <gtest/gtest.h>
 
-#include <limits>
 
 namespace {
 
@@ -25,7 +25,7 @@ QByteArray answer(std::uint8_t announced, const QByteArray& records)
 
 DayRecordFault faultOf(const QByteArray& frame)
 {
-    const auto checked = dayRecordOfAnswer(frame, Day);
+    const auto checked = dayRecordOfAnswer(ArchiveKind::ChromDaily, frame, Day);
     EXPECT_TRUE(std::holds_alternative<DayRecordFault>(checked));
     return std::holds_alternative<DayRecordFault>(checked) ? std::get<DayRecordFault>(checked)
                                                            : DayRecordFault::NoRecord;
@@ -35,14 +35,15 @@ DayRecordFault faultOf(const QByteArray& frame)
 
 TEST(DayRecord, TheRequestAsksForTheOneDayAlone)
 {
-    EXPECT_EQ(dayRecordRequestData(Day), bytes({3, 0, 0, 8, 12, 31, 8, 12, 31}));
+    EXPECT_EQ(dayRecordRequestData(ArchiveKind::ChromDaily, Day), bytes({3, 0, 0, 8, 12, 31, 8, 12, 31}));
+    EXPECT_EQ(dayRecordRequestData(ArchiveKind::WmtDaily, Day), bytes({3, 0, 1, 8, 12, 31, 8, 12, 31}));
 }
 
 TEST(DayRecord, TheRecordOfTheDayAskedIsTaken)
 {
-    const auto checked = dayRecordOfAnswer(answer(1, dayRecord(bytes({8, 12, 31}))), Day);
-    ASSERT_TRUE(std::holds_alternative<ChromIntervalRecord>(checked));
-    EXPECT_EQ(std::get<ChromIntervalRecord>(checked).gasParams(), RecordBytes::gasValues());
+    const auto checked = dayRecordOfAnswer(ArchiveKind::ChromDaily, answer(1, dayRecord(bytes({8, 12, 31}))), Day);
+    ASSERT_TRUE(std::holds_alternative<QByteArray>(checked));
+    EXPECT_EQ(ChromIntervalRecord(std::get<QByteArray>(checked)).gasParams(), RecordBytes::gasValues());
 }
 
 TEST(DayRecord, AnAnswerWithoutARecordHasNone)
@@ -58,23 +59,9 @@ TEST(DayRecord, ACountTheAnswerDoesNotHoldOrMoreThanOneDayIsAFailedRequest)
               DayRecordFault::CountNotHeld);
 }
 
-TEST(DayRecord, UnsoundRecordsAreRefusedEachForItsReason)
+TEST(DayRecord, ADamagedRecordOrOneOfAnotherDayIsNoRecordOfTheDay)
 {
     EXPECT_EQ(faultOf(answer(1, RecordBytes::damaged(dayRecord(bytes({8, 12, 31}))))), DayRecordFault::Damaged);
     EXPECT_EQ(faultOf(answer(1, dayRecord(bytes({8, 12, 30})))), DayRecordFault::OtherDay);
     EXPECT_EQ(faultOf(answer(1, dayRecord(bytes({9, 12, 31})))), DayRecordFault::OtherDay);
-    EXPECT_EQ(faultOf(answer(1, dayRecord(bytes({8, 12, 31}), ChromIntervalRecord::SwitchedOff))),
-              DayRecordFault::SwitchedOff);
-    GasParams values = RecordBytes::gasValues();
-    values[GasSlot::Methane] = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_EQ(faultOf(answer(1, dayRecord(bytes({8, 12, 31}), 0, values))), DayRecordFault::NoMethane);
-    values[GasSlot::Methane] = std::numeric_limits<float>::infinity();
-    EXPECT_EQ(faultOf(answer(1, dayRecord(bytes({8, 12, 31}), 0, values))), DayRecordFault::NoMethane);
-}
-
-TEST(DayRecord, ASubstituteValueFlagDoesNotRefuseTheDay)
-{
-    const auto checked =
-        dayRecordOfAnswer(answer(1, dayRecord(bytes({8, 12, 31}), ChromIntervalRecord::OutOfLimits)), Day);
-    EXPECT_TRUE(std::holds_alternative<ChromIntervalRecord>(checked));
 }

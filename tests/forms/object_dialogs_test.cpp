@@ -137,7 +137,7 @@ TEST_F(ObjectDialogs, CancelRestoresTheListAndAFullListOffersNoAdding)
 TEST_F(ObjectDialogs, TheListOpenedFromTheDateDialogRefillsItsChoices)
 {
     list.objects = {{"Альфа", 1}, {"Бета", 2}};
-    SpreadsheetReportDialogs windows(list, listFile(), person, nullptr);
+    SpreadsheetReportDialogs windows(list, listFile(), person, nullptr, [] {});
     whenOpen<TFormExcRep_Date>([this](TFormExcRep_Date& dialog) {
         whenOpen<TFormObjects_List>([this](TFormObjects_List& editor) {
             person.answerYes();

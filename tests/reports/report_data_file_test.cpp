@@ -1,3 +1,4 @@
+#include "archives/record_bytes.h"
 #include "base/windows1251.h"
 #include "reports/report_data_file.h"
 #include "reports/report_day_choice.h"
@@ -7,6 +8,7 @@
 #include <QtEndian>
 #include <bit>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -141,4 +143,17 @@ TEST(ReportDay, IsYesterdayAtFirstAndMustLieWithinTheArchivesDays)
     EXPECT_EQ(reportDayProblem(QDate(2008, 12, 31), bounds), std::nullopt) << "the newest day";
     EXPECT_EQ(reportDayProblem(QDate(2008, 3, 9), bounds), refused);
     EXPECT_EQ(reportDayProblem(QDate(2009, 1, 1), bounds), refused);
+}
+
+TEST(ReportDataFile, NoReportIsMadeOfADayTheControllerWasOffOrWithoutMethane)
+{
+    const auto refusal = [](std::uint8_t status, float methane) {
+        GasParams values = RecordBytes::gasValues();
+        values[GasSlot::Methane] = methane;
+        return dayRecordRefusal(ChromIntervalRecord(RecordBytes::chromInterval(RecordBytes::bytes({8, 12, 31, 9, 0, 0}), 0x89, status, values)));
+    };
+    EXPECT_EQ(refusal(ChromIntervalRecord::SwitchedOff, 95.0F), "(контроллер был выключен в эти сутки)");
+    EXPECT_EQ(refusal(0, std::numeric_limits<float>::quiet_NaN()), "(недопустимое значение доли метана)");
+    EXPECT_EQ(refusal(0, std::numeric_limits<float>::infinity()), "(недопустимое значение доли метана)");
+    EXPECT_EQ(refusal(ChromIntervalRecord::OutOfLimits, 95.0F), std::nullopt) << "a substitute value is no refusal";
 }
