@@ -23,7 +23,7 @@ SpreadsheetReportCommands::SpreadsheetReportCommands(RequestContext context, Spr
 {
 }
 
-void SpreadsheetReportCommands::make(SpreadsheetReportKind kind)
+bool SpreadsheetReportCommands::make(SpreadsheetReportKind kind)
 {
     Operator& person = context_.person;
     const std::optional<QString> templatePath = findSpreadsheetTemplate(kind, directory_.root(), programDirectory_);
@@ -31,7 +31,7 @@ void SpreadsheetReportCommands::make(SpreadsheetReportKind kind)
         person.message(MessageKind::Information,
                        QStringLiteral("В рабочем каталоге отсутствует файл %1").arg(spreadsheetTemplateName(kind)),
                        QStringLiteral("Обратитесь к разработчику программного обеспечения"));
-        return;
+        return false;
     }
     std::optional<ArchiveBoundsQuery> query;
     {
@@ -40,15 +40,20 @@ void SpreadsheetReportCommands::make(SpreadsheetReportKind kind)
         query = queryArchiveBounds(layer, PeriodMode::Daily);
     }
     if (!query)
-        return;
+        return false;
     const std::optional<SpreadsheetReportChoice> choice = windows_.chooseSpreadsheetReport(kind, query->bounds);
     if (!choice)
-        return;
+        return false;
+    // An object's name that cannot be part of a file name is refused before anything is read for it.
+    const std::optional<QString> fileName = spreadsheetReportFileName(kind, choice->objectName, choice->day);
+    if (!fileName) {
+        person.message(MessageKind::Information, QStringLiteral("Ошибка работы с файлом!"));
+        return false;
+    }
     const std::optional<SpreadsheetReport> report =
         kind == SpreadsheetReportKind::Day ? readDay(*query, choice->day) : readMonth(*query, choice->day);
     windows_.startMessageTimer();
-    if (report)
-        write(*report, *choice, *templatePath);
+    return report && write(*report, *fileName, *templatePath);
 }
 
 std::optional<SpreadsheetReport> SpreadsheetReportCommands::readDay(const ArchiveBoundsQuery& query,
@@ -148,20 +153,15 @@ bool SpreadsheetReportCommands::readLines(ArchiveKind chromKind, ArchiveKind wmt
     return true;
 }
 
-void SpreadsheetReportCommands::write(const SpreadsheetReport& report, const SpreadsheetReportChoice& choice,
+bool SpreadsheetReportCommands::write(const SpreadsheetReport& report, const QString& fileName,
                                       const QString& templatePath)
 {
     Operator& person = context_.person;
-    const std::optional<QString> fileName = spreadsheetReportFileName(report.kind, choice.objectName, choice.day);
-    if (!fileName) {
-        person.message(MessageKind::Information, QStringLiteral("Ошибка работы с файлом!"));
-        return;
-    }
-    const QString path = directory_.reports() + '/' + *fileName;
+    const QString path = directory_.reports() + '/' + fileName;
     if (QFileInfo::exists(path) &&
-        !person.message(MessageKind::Question, QStringLiteral("Файл отчета %1 уже есть.").arg(*fileName),
+        !person.message(MessageKind::Question, QStringLiteral("Файл отчета %1 уже есть.").arg(fileName),
                         QStringLiteral("Вы хотите заменить существующий отчет?")))
-        return;
+        return false;
     WorkbookResult result;
     {
         BusyCursor busy(person);
@@ -169,8 +169,8 @@ void SpreadsheetReportCommands::write(const SpreadsheetReport& report, const Spr
     }
     switch (result.status) {
     case WorkbookStatus::Saved:
-        person.message(MessageKind::Information, QStringLiteral("Данные сохранены в файле %1").arg(*fileName));
-        break;
+        person.message(MessageKind::Information, QStringLiteral("Данные сохранены в файле %1").arg(fileName));
+        return true;
     case WorkbookStatus::TemplateUnreadable:
         person.message(MessageKind::Error, QStringLiteral("Файл %1 поврежден").arg(QFileInfo(templatePath).fileName()),
                        QStringLiteral("Обратитесь к разработчику программного обеспечения"));
@@ -179,4 +179,5 @@ void SpreadsheetReportCommands::write(const SpreadsheetReport& report, const Spr
         person.message(MessageKind::Information, QStringLiteral("Ошибка работы с файлом!"));
         break;
     }
+    return false;
 }

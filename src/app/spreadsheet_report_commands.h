@@ -19,7 +19,8 @@ public:
     SpreadsheetReportCommands(RequestContext context, SpreadsheetReportWindows& windows,
                               const WorkDirectory& directory, QString programDirectory);
 
-    void make(SpreadsheetReportKind kind);
+    // True when the workbook was saved.
+    bool make(SpreadsheetReportKind kind);
 
 private:
     std::optional<SpreadsheetReport> readDay(const ArchiveBoundsQuery& query, const DateStamp& day);
@@ -29,7 +30,7 @@ private:
     // The two instruments' lines of the period, as many of each and with the same stamps.
     bool readLines(ArchiveKind chromKind, ArchiveKind wmtKind, const Period& period, int mostLines,
                    SpreadsheetReport& report);
-    void write(const SpreadsheetReport& report, const SpreadsheetReportChoice& choice, const QString& templatePath);
+    bool write(const SpreadsheetReport& report, const QString& fileName, const QString& templatePath);
 
     RequestContext context_;
     SpreadsheetReportWindows& windows_;

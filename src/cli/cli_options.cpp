@@ -71,6 +71,13 @@ const char* const Description =
     "                              its daily certificate or passport (the report kind of\n"
     "                              INI/repconf.ini) into the PDF file OUT\n"
     "  report print FILE --pdf OUT the report data file FILE printed as by report day; needs no link\n"
+    "  report xlsx-day --object NAME --date DAY [--replace]\n"
+    "  report xlsx-month --object NAME --month YYYY-MM [--replace]\n"
+    "                              reads the gas day's hours (or the month's days) of the\n"
+    "                              chromatograph and the moisture meter into the day (month) report\n"
+    "                              workbook REPORT/NAME_day_YYMMDD.xlsx (NAME_mon_YYMM.xlsx) of the\n"
+    "                              object NAME, listed in INI/objects.ini or not; a report already\n"
+    "                              there is replaced only with --replace\n"
     "\n"
     "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
     "Exit status: 0 done, 1 a failed connection or exchange or a refused configuration file (the\n"
@@ -121,7 +128,10 @@ const OptionRow Options[] = {
     {"from", "STAMP", "read-archive: the start of the period."},
     {"to", "STAMP", "read-archive: the end of the period."},
     {"o", "FILE", "read-archive: the archive data file to write; report day: the report data file."},
-    {"date", "DAY", "report day: the gas day of the report, YYYY-MM-DD."},
+    {"date", "DAY", "report day and xlsx-day: the gas day of the report, YYYY-MM-DD."},
+    {"month", "MONTH", "report xlsx-month: the month of the report, YYYY-MM."},
+    {"object", "NAME", "report xlsx-day and xlsx-month: the metering object the report is made for."},
+    {"replace", nullptr, "report xlsx-day and xlsx-month: a report already there is replaced."},
     {"csv", "OUT", "view and read-archive: the CSV file the records are written to, as the viewer shows them."},
     {"xlsx", "OUT", "view: the workbook the chromatograph records are written to, as the viewer exports them."},
     {"pdf", "OUT",
@@ -205,6 +215,26 @@ std::optional<QString> parseReadArchive(const QStringList& words, const QCommand
     return std::nullopt;
 }
 
+std::optional<QString> parseSpreadsheetReport(const QString& word, const QCommandLineParser& parser,
+                                              CliOptions& options)
+{
+    const bool day = word == QLatin1String("xlsx-day");
+    const QString command = QStringLiteral("report ") + word;
+    options.objectName = parser.value(QStringLiteral("object"));
+    if (options.objectName.isEmpty())
+        return command + QStringLiteral(": --object NAME names the metering object");
+    const std::optional<DateStamp> date =
+        day ? stampOption(parser.value(QStringLiteral("date")))
+            : stampOption(parser.value(QStringLiteral("month")) + QStringLiteral("-01"));
+    if (!date || date->hour != 0 || date->minute != 0)
+        return command + (day ? QStringLiteral(": --date DAY is YYYY-MM-DD") : QStringLiteral(": --month is YYYY-MM"));
+    options.command = CliOptions::Command::ReportSpreadsheet;
+    options.spreadsheetKind = day ? SpreadsheetReportKind::Day : SpreadsheetReportKind::Month;
+    options.spreadsheetDate = *date;
+    options.replaceReport = parser.isSet(QStringLiteral("replace"));
+    return std::nullopt;
+}
+
 std::optional<QString> parseReport(const QStringList& words, const QCommandLineParser& parser, CliOptions& options)
 {
     if (words.value(1) == QLatin1String("day") && words.size() == 2) {
@@ -223,7 +253,11 @@ std::optional<QString> parseReport(const QStringList& words, const QCommandLineP
         options.file = words[2];
         return std::nullopt;
     }
-    return QStringLiteral("report: day --date DAY [-o FILE] [--pdf OUT] or print FILE --pdf OUT");
+    if ((words.value(1) == QLatin1String("xlsx-day") || words.value(1) == QLatin1String("xlsx-month")) &&
+        words.size() == 2)
+        return parseSpreadsheetReport(words[1], parser, options);
+    return QStringLiteral("report: day --date DAY [-o FILE] [--pdf OUT], print FILE --pdf OUT, "
+                          "xlsx-day --object NAME --date DAY or xlsx-month --object NAME --month YYYY-MM");
 }
 
 // Reads COMMAND and its arguments.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archives/archive_kind.h"
+#include "reports/spreadsheet_report.h"
 #include "tables/date_stamp.h"
 
 #include <QByteArray>
@@ -29,6 +30,7 @@ struct CliOptions {
         View,
         ReportDay,
         ReportPrint,
+        ReportSpreadsheet,
     };
 
     QString workdir; // empty: the program's usual working directory
@@ -75,6 +77,13 @@ struct CliOptions {
     QString xlsx;    // view: the workbook written (chromatograph archives)
     QString pdf;     // view: the printout written; report: the daily document
     QDate reportDay; // report day: the gas day
+    // report xlsx-day and xlsx-month: the workbook, the object as named (it
+    // need not be in the object list), the day or the first of the month, and
+    // whether a report already there is replaced.
+    SpreadsheetReportKind spreadsheetKind = SpreadsheetReportKind::Day;
+    QString objectName;
+    DateStamp spreadsheetDate;
+    bool replaceReport = false;
 };
 
 // The word that stands for the connected controller as a side of config-diff.

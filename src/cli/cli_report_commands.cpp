@@ -2,12 +2,15 @@
 
 #include "app/basic_data.h"
 #include "app/day_report_commands.h"
+#include "app/spreadsheet_report_commands.h"
 #include "archives/archive_bounds_query.h"
 #include "cli/cli_archive_commands.h"
 #include "reports/document_painter.h"
 #include "reports/report_day_choice.h"
+#include "reports/spreadsheet_report_date.h"
 #include "settings/work_directory.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -32,6 +35,28 @@ bool writeDocumentPdf(const ReportDataFile& file, const WorkDirectory& directory
     }
     return savedOrSaid(replaceFile(path, {pdf}), errors);
 }
+
+// The report dialog of the command line: the object and the date it was given,
+// checked against the day archive as the dialog checks them.
+class GivenSpreadsheetChoice : public SpreadsheetReportWindows {
+public:
+    GivenSpreadsheetChoice(const CliOptions& options, QTextStream& errors) : options_(options), errors_(errors) {}
+
+    std::optional<SpreadsheetReportChoice> chooseSpreadsheetReport(SpreadsheetReportKind kind,
+                                                                   const ArchiveBounds& dayArchive) override
+    {
+        if (const InputCheck problem = checkReportChoice(kind, true, options_.spreadsheetDate, dayArchive)) {
+            printProblem(*problem, errors_);
+            return std::nullopt;
+        }
+        return SpreadsheetReportChoice{options_.objectName, reportDate(kind, options_.spreadsheetDate)};
+    }
+    void startMessageTimer() override {}
+
+private:
+    const CliOptions& options_;
+    QTextStream& errors_;
+};
 
 } // namespace
 
@@ -74,4 +99,18 @@ int reportPrintCommand(const CliOptions& options, const WorkDirectory& directory
         return 1;
     }
     return writeDocumentPdf(std::get<ReportDataFile>(read), directory, ComponentSlotMap(), options.pdf, errors) ? 0 : 1;
+}
+
+int reportSpreadsheetCommand(const CliOptions& options, RequestLayer& layer, const WorkDirectory& directory,
+                             QTextStream& errors)
+{
+    if (!servedControllerIdentified(layer, errors))
+        return 1;
+    // A working directory the desktop program never started in has no REPORT folder yet.
+    QDir().mkpath(directory.reports());
+    GivenSpreadsheetChoice windows(options, errors);
+    return SpreadsheetReportCommands(layer.context(), windows, directory, QCoreApplication::applicationDirPath())
+                   .make(options.spreadsheetKind)
+               ? 0
+               : 1;
 }

@@ -19,3 +19,10 @@ int reportDayCommand(const CliOptions& options, RequestLayer& layer, const WorkD
 // report print FILE --pdf OUT: the report data file printed as report day prints it.
 int reportPrintCommand(const CliOptions& options, const WorkDirectory& directory, QTextStream& out,
                        QTextStream& errors);
+
+// report xlsx-day and xlsx-month: the controller identified, the day or month
+// checked against the day archive as the report dialog checks it, the records
+// of both instruments read and the workbook made from its template in REPORT.
+// Returns the exit status (0 saved, 1 not, the reason on `errors`).
+int reportSpreadsheetCommand(const CliOptions& options, RequestLayer& layer, const WorkDirectory& directory,
+                             QTextStream& errors);

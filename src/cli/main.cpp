@@ -121,6 +121,11 @@ int main(int argc, char* argv[])
         return overLink(
             [&](RequestLayer& layer) { return readArchiveCommand(options, layer, directory, out, errors); });
     }
+    if (options.command == CliOptions::Command::ReportSpreadsheet) {
+        // The only question of a spreadsheet report: whether to replace the one already there.
+        person.answerReadingQuestions(options.replaceReport);
+        return overLink([&](RequestLayer& layer) { return reportSpreadsheetCommand(options, layer, directory, errors); });
+    }
     if (options.command == CliOptions::Command::ReportDay)
         return overLink([&](RequestLayer& layer) { return reportDayCommand(options, layer, directory, out, errors); });
     return overLink([&](RequestLayer& layer) { return runCommand(options, layer, out, errors); });

@@ -171,6 +171,7 @@ TEST_F(SpreadsheetReportsOnSimulator, AnObjectNameThatIsNoFileNameWritesNothing)
     make(SpreadsheetReportKind::Month);
 
     EXPECT_EQ(messages(), QStringList{"Ошибка работы с файлом! / "});
+    EXPECT_TRUE(requests(16, 0).isEmpty()) << "nothing is read for a report that cannot be saved";
     EXPECT_TRUE(QDir(directory.reports()).isEmpty());
     EXPECT_FALSE(QFile::exists(directory.root() + "/ГРС_mon_2603.xlsx"));
 }

@@ -35,6 +35,28 @@ TEST_F(GqcCliReport, ADayOutsideTheArchiveIsRefusedWithTheDialogsWords)
     EXPECT_FALSE(QFile::exists(workdir.file("x.srt")));
 }
 
+TEST_F(GqcCliReport, SpreadsheetReportsAreMadeForAnyObjectAndReplacedOnlyWhenAsked)
+{
+    const CliRun day = runOnSimulator({"report", "xlsx-day", "--object", "Узел 7", "--date", "2026-03-14"});
+    ASSERT_EQ(day.exitCode, 0) << day.errors.toStdString();
+    EXPECT_TRUE(day.errors.contains("Данные сохранены в файле Узел 7_day_260314.xlsx"));
+
+    const CliRun month = runOnSimulator({"report", "xlsx-month", "--object", "Узел 7", "--month", "2026-03"});
+    ASSERT_EQ(month.exitCode, 0) << month.errors.toStdString();
+    const QByteArray made = workdir.read("REPORT/Узел 7_mon_2603.xlsx");
+    ASSERT_FALSE(made.isEmpty());
+
+    const CliRun kept = runOnSimulator({"report", "xlsx-month", "--object", "Узел 7", "--month", "2026-03"});
+    EXPECT_EQ(kept.exitCode, 1);
+    EXPECT_TRUE(kept.errors.contains("Файл отчета Узел 7_mon_2603.xlsx уже есть.")) << kept.errors.toStdString();
+    const CliRun replaced =
+        runOnSimulator({"report", "xlsx-month", "--object", "Узел 7", "--month", "2026-03", "--replace"});
+    EXPECT_EQ(replaced.exitCode, 0) << replaced.errors.toStdString();
+
+    EXPECT_EQ(run({"report", "xlsx-month", "--month", "2026-03"}).exitCode, 2) << "no object";
+    EXPECT_EQ(run({"report", "xlsx-month", "--object", "A", "--month", "2026-13"}).exitCode, 2);
+}
+
 TEST_F(GqcCli, ReportPrintPrintsAReportFileAndRefusesAnyOtherFile)
 {
     QByteArray report(912, '\0');
