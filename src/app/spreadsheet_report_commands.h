@@ -16,8 +16,8 @@ struct ArchiveBoundsQuery;
 class SpreadsheetReportCommands {
 public:
     // Templates are looked for in the working directory, then beside the program.
-    SpreadsheetReportCommands(RequestContext context, SpreadsheetReportWindows& windows,
-                              const WorkDirectory& directory, QString programDirectory);
+    SpreadsheetReportCommands(RequestContext context, SpreadsheetReportWindows& windows, const WorkDirectory& directory,
+                              QString programDirectory);
 
     // True when the workbook was saved.
     bool make(SpreadsheetReportKind kind);

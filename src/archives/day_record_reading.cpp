@@ -36,8 +36,7 @@ std::variant<QByteArray, DayRecordFault> dayRecordOfAnswer(ArchiveKind dailyKind
     return record;
 }
 
-std::variant<QByteArray, DayRecordFault> readDayRecord(RequestContext context, ArchiveKind dailyKind,
-                                                       const QDate& day)
+std::variant<QByteArray, DayRecordFault> readDayRecord(RequestContext context, ArchiveKind dailyKind, const QDate& day)
 {
     Operator& person = context.person;
     hgcbox& engine = context.engine;
@@ -53,8 +52,7 @@ std::variant<QByteArray, DayRecordFault> readDayRecord(RequestContext context, A
         if (*fault == DayRecordFault::NoRecord)
             person.setPanel(StatusPanel::Transient, engine.errorMessage());
         else if (*fault == DayRecordFault::CountNotHeld)
-            person.setPanel(StatusPanel::Transient,
-                            QStringLiteral("Несоответствие запрошенных и переданных данных."));
+            person.setPanel(StatusPanel::Transient, QStringLiteral("Несоответствие запрошенных и переданных данных."));
     }
     return checked;
 }

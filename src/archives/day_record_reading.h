@@ -29,5 +29,4 @@ QByteArray dayRecordRequestData(ArchiveKind dailyKind, const QDate& day);
 // `dailyKind`. When no record came (a failed request, an answer without it or
 // not holding what it announces) panel 2 holds the reason; the command tells
 // the operator in its own words.
-std::variant<QByteArray, DayRecordFault> readDayRecord(RequestContext context, ArchiveKind dailyKind,
-                                                       const QDate& day);
+std::variant<QByteArray, DayRecordFault> readDayRecord(RequestContext context, ArchiveKind dailyKind, const QDate& day);

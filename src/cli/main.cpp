@@ -124,7 +124,8 @@ int main(int argc, char* argv[])
     if (options.command == CliOptions::Command::ReportSpreadsheet) {
         // The only question of a spreadsheet report: whether to replace the one already there.
         person.answerReadingQuestions(options.replaceReport);
-        return overLink([&](RequestLayer& layer) { return reportSpreadsheetCommand(options, layer, directory, errors); });
+        return overLink(
+            [&](RequestLayer& layer) { return reportSpreadsheetCommand(options, layer, directory, errors); });
     }
     if (options.command == CliOptions::Command::ReportDay)
         return overLink([&](RequestLayer& layer) { return reportDayCommand(options, layer, directory, out, errors); });

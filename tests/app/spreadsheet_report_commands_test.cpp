@@ -159,7 +159,8 @@ TEST_F(SpreadsheetReportsOnSimulator, AnExistingReportIsKeptWhenTheOperatorSaysN
     link->person.answerNo();
     make(SpreadsheetReportKind::Month);
 
-    EXPECT_EQ(messages(), QStringList{"Файл отчета ГРС_mon_2603.xlsx уже есть. / Вы хотите заменить существующий отчет?"});
+    EXPECT_EQ(messages(),
+              QStringList{"Файл отчета ГРС_mon_2603.xlsx уже есть. / Вы хотите заменить существующий отчет?"});
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old report");
 }

@@ -150,7 +150,8 @@ TEST(ReportDataFile, NoReportIsMadeOfADayTheControllerWasOffOrWithoutMethane)
     const auto refusal = [](std::uint8_t status, float methane) {
         GasParams values = RecordBytes::gasValues();
         values[GasSlot::Methane] = methane;
-        return dayRecordRefusal(ChromIntervalRecord(RecordBytes::chromInterval(RecordBytes::bytes({8, 12, 31, 9, 0, 0}), 0x89, status, values)));
+        return dayRecordRefusal(ChromIntervalRecord(
+            RecordBytes::chromInterval(RecordBytes::bytes({8, 12, 31, 9, 0, 0}), 0x89, status, values)));
     };
     EXPECT_EQ(refusal(ChromIntervalRecord::SwitchedOff, 95.0F), "(контроллер был выключен в эти сутки)");
     EXPECT_EQ(refusal(0, std::numeric_limits<float>::quiet_NaN()), "(недопустимое значение доли метана)");
