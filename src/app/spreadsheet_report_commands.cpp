@@ -129,26 +129,12 @@ std::optional<QByteArray> SpreadsheetReportCommands::readDayRecord(ArchiveKind d
 bool SpreadsheetReportCommands::readLines(ArchiveKind chromKind, ArchiveKind wmtKind, const Period& period,
                                           int mostLines, SpreadsheetReport& report)
 {
-    Operator& person = context_.person;
-    person.setEscapeAllowed(true);
-    person.takeEscape(); // an Escape from before the reading does not stop it
-    person.beginProgress(WaitMode::ReadingData, 2 * mostLines);
-    const std::optional<ArchiveRecords> chrom = readIntervalLines(context_, {chromKind, period, mostLines});
-    std::optional<ArchiveRecords> wmt;
-    if (chrom)
-        wmt = readIntervalLines(context_, {wmtKind, period, mostLines, &*chrom, chrom->count()});
-    person.endProgress();
-    person.setEscapeAllowed(false);
-    if (!wmt)
+    const std::optional<PairedLines> lines = readPairedLines(context_, chromKind, wmtKind, period, mostLines);
+    if (!lines)
         return false;
-    if (wmt->count() != chrom->count()) {
-        person.message(MessageKind::Information, QStringLiteral("Несоответствие количества прочитанных данных"),
-                       QStringLiteral("хроматографа (%1) и влагомера (%2)").arg(chrom->count()).arg(wmt->count()));
-        return false;
-    }
-    for (int line = 0; line < chrom->count(); ++line) {
-        report.chromLines.push_back(chrom->at<ChromIntervalRecord>(line));
-        report.wmtLines.push_back(wmt->at<WmtIntervalRecord>(line));
+    for (int line = 0; line < lines->chrom.count(); ++line) {
+        report.chromLines.push_back(lines->chrom.at<ChromIntervalRecord>(line));
+        report.wmtLines.push_back(lines->wmt.at<WmtIntervalRecord>(line));
     }
     return true;
 }

@@ -7,6 +7,16 @@
 
 namespace {
 
+struct IntervalLinesRequest {
+    ArchiveKind kind;
+    Period period;
+    int mostLines;
+    // When given (the moisture meter after the chromatograph), line k must
+    // have the stamp of line k of these.
+    const ArchiveRecords* matching = nullptr;
+    int progressFrom = 0; // the progress bar's position before the first line
+};
+
 class LinesReading {
 public:
     LinesReading(RequestContext context, const IntervalLinesRequest& request)
@@ -90,7 +100,25 @@ private:
 
 } // namespace
 
-std::optional<ArchiveRecords> readIntervalLines(RequestContext context, const IntervalLinesRequest& request)
+std::optional<PairedLines> readPairedLines(RequestContext context, ArchiveKind chromKind, ArchiveKind wmtKind,
+                                           const Period& period, int mostLines)
 {
-    return LinesReading(context, request).run();
+    Operator& person = context.person;
+    person.setEscapeAllowed(true);
+    person.takeEscape(); // an Escape from before the reading does not stop it
+    person.beginProgress(WaitMode::ReadingData, 2 * mostLines);
+    const std::optional<ArchiveRecords> chrom = LinesReading(context, {chromKind, period, mostLines}).run();
+    std::optional<ArchiveRecords> wmt;
+    if (chrom)
+        wmt = LinesReading(context, {wmtKind, period, mostLines, &*chrom, chrom->count()}).run();
+    person.endProgress();
+    person.setEscapeAllowed(false);
+    if (!wmt)
+        return std::nullopt;
+    if (wmt->count() != chrom->count()) {
+        person.message(MessageKind::Information, QStringLiteral("Несоответствие количества прочитанных данных"),
+                       QStringLiteral("хроматографа (%1) и влагомера (%2)").arg(chrom->count()).arg(wmt->count()));
+        return std::nullopt;
+    }
+    return PairedLines{*chrom, *wmt};
 }

@@ -6,23 +6,23 @@
 
 #include <optional>
 
-// The hours of a gas day or the days of a month as a spreadsheet report
-// takes them from an hourly or daily archive.
-struct IntervalLinesRequest {
-    ArchiveKind kind; // an hourly or daily archive of either instrument
-    Period period;    // cut to the archive's unit
-    int mostLines;    // the day's 24 hours, the month's days
-    // When given (the moisture meter after the chromatograph), line k must
-    // have the stamp of line k of these.
-    const ArchiveRecords* matching = nullptr;
-    int progressFrom = 0; // the progress bar's position before the first line
+// The lines of both instruments a spreadsheet report writes: the hours of a
+// gas day or the days of a month, line k of the moisture meter for the stamp
+// of line k of the chromatograph.
+struct PairedLines {
+    ArchiveRecords chrom;
+    ArchiveRecords wmt;
 };
 
-// Reads the lines from the period's start on: each answer's records in turn,
-// every one within the period and not before the last, until the period or
-// `mostLines` is complete or an answer brings no record; each next request
-// starts from the unit after the last line. Panel 2 and the messages tell
-// why a reading failed: a failed request or no line at all ("... из архива" /
-// "не прочитаны"), a line out of the period, a line whose stamp differs from
-// its match, or Esc (told nothing). The progress bar moves one step per line.
-std::optional<ArchiveRecords> readIntervalLines(RequestContext context, const IntervalLinesRequest& request);
+// Reads the chromatograph's lines of the hourly or daily archive `chromKind`
+// and then the moisture meter's of `wmtKind` under the progress window, Esc
+// stopping them. Each instrument's lines are read from the period's start on:
+// every record of each answer in turn, within the period and not before the
+// last, until the period or `mostLines` is complete or an answer brings no
+// record; each next request starts from the unit after the last line. None
+// after the message saying why (Esc says nothing): a failed request or no line
+// at all ("... из архива" / "не прочитаны"), a line out of the period, a
+// moisture-meter line whose stamp differs from its chromatograph line's, or
+// lines that differ in number.
+std::optional<PairedLines> readPairedLines(RequestContext context, ArchiveKind chromKind, ArchiveKind wmtKind,
+                                           const Period& period, int mostLines);

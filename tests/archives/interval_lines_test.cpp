@@ -53,16 +53,19 @@ protected:
         line.answer(TestFrames::answer(1, archiveKindInfo(kind).functionCode | 0x80, body));
     }
 
-    std::optional<ArchiveRecords> read(ArchiveKind kind, const ArchiveRecords* matching = nullptr)
+    std::optional<PairedLines> read()
     {
-        return readIntervalLines({engine, person, image, settings, moistureMeter}, {kind, GasDay, 24, matching});
+        return readPairedLines({engine, person, image, settings, moistureMeter}, ArchiveKind::ChromHourly,
+                               ArchiveKind::WmtHourly, GasDay, 24);
     }
 
-    QList<QByteArray> requestData() const
+    // The data of the requests of one instrument (0 the chromatograph, 1 the moisture meter).
+    QList<QByteArray> requestData(std::uint8_t device) const
     {
         QList<QByteArray> data;
         for (const QByteArray& frame : line.writes())
-            data << frame.mid(RequestDataAt, 11);
+            if (static_cast<std::uint8_t>(frame[RequestDataAt + 2]) == device)
+                data << frame.mid(RequestDataAt, 11);
         return data;
     }
 
@@ -84,62 +87,75 @@ protected:
 
 TEST_F(IntervalLinesOnAScriptedLine, EachRequestStartsAfterTheLastLineAndAnEmptyAnswerEndsTheDay)
 {
-    // 11:00 is missing from the archive.
+    // 11:00 is missing from both archives.
     answer(ArchiveKind::ChromHourly, {chromHour(14, 9), chromHour(14, 10)});
     answer(ArchiveKind::ChromHourly, {chromHour(14, 12)});
     answer(ArchiveKind::ChromHourly, {});
-    const std::optional<ArchiveRecords> lines = read(ArchiveKind::ChromHourly);
+    answer(ArchiveKind::WmtHourly, {wmtHour(14, 9), wmtHour(14, 10), wmtHour(14, 12)});
+    const std::optional<PairedLines> lines = read();
 
     ASSERT_TRUE(lines);
-    EXPECT_EQ(lines->count(), 3);
-    EXPECT_EQ(requestData(), (QList<QByteArray>{bytes({3, 0, 0, 26, 3, 14, 9, 26, 3, 15, 8}),
-                                                bytes({3, 0, 0, 26, 3, 14, 11, 26, 3, 15, 8}),
-                                                bytes({3, 0, 0, 26, 3, 14, 13, 26, 3, 15, 8})}));
+    EXPECT_EQ(lines->chrom.count(), 3);
+    EXPECT_EQ(lines->wmt.count(), 3);
+    EXPECT_EQ(requestData(0), (QList<QByteArray>{bytes({3, 0, 0, 26, 3, 14, 9, 26, 3, 15, 8}),
+                                                 bytes({3, 0, 0, 26, 3, 14, 11, 26, 3, 15, 8}),
+                                                 bytes({3, 0, 0, 26, 3, 14, 13, 26, 3, 15, 8})}));
+    EXPECT_EQ(requestData(1), QList<QByteArray>{bytes({3, 0, 1, 26, 3, 14, 9, 26, 3, 15, 8})})
+        << "as many moisture-meter lines as the chromatograph's are all there is to read";
     EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(person.progressMaximum(), 48);
 }
 
 TEST_F(IntervalLinesOnAScriptedLine, TheDaysLastHourEndsTheReadingWithoutAnotherRequest)
 {
     answer(ArchiveKind::ChromHourly, {chromHour(15, 7), chromHour(15, 8)});
-    const std::optional<ArchiveRecords> lines = read(ArchiveKind::ChromHourly);
+    answer(ArchiveKind::WmtHourly, {wmtHour(15, 7), wmtHour(15, 8)});
+    const std::optional<PairedLines> lines = read();
 
     ASSERT_TRUE(lines);
-    EXPECT_EQ(lines->count(), 2);
-    EXPECT_EQ(line.writes().size(), 1);
+    EXPECT_EQ(lines->wmt.count(), 2);
+    EXPECT_EQ(line.writes().size(), 2);
 }
 
 TEST_F(IntervalLinesOnAScriptedLine, ALineOutOfThePeriodOrBeforeTheLastFailsTheReading)
 {
     answer(ArchiveKind::ChromHourly, {chromHour(14, 10), chromHour(14, 9)});
-    EXPECT_FALSE(read(ArchiveKind::ChromHourly));
+    EXPECT_FALSE(read());
     EXPECT_EQ(messages(), QStringList{"Передаваемые контроллером данные не соответствуют / запрошенному периоду"});
 
     answer(ArchiveKind::ChromHourly, {chromHour(15, 9)});
-    EXPECT_FALSE(read(ArchiveKind::ChromHourly));
+    EXPECT_FALSE(read());
     EXPECT_EQ(messages().size(), 2) << "the hour after the gas day's last";
+    EXPECT_EQ(line.writes().size(), 2) << "the moisture meter is not asked";
 }
 
-TEST_F(IntervalLinesOnAScriptedLine, TheMoistureMetersLinesMustHaveTheChromatographsStamps)
+TEST_F(IntervalLinesOnAScriptedLine, TheMoistureMetersLinesMustHaveTheChromatographsStampsAndNumber)
 {
     answer(ArchiveKind::ChromHourly, {chromHour(14, 9), chromHour(14, 10)});
     answer(ArchiveKind::ChromHourly, {});
-    const std::optional<ArchiveRecords> chrom = read(ArchiveKind::ChromHourly);
-    ASSERT_TRUE(chrom);
-
     answer(ArchiveKind::WmtHourly, {wmtHour(14, 9), wmtHour(14, 11)});
-    EXPECT_FALSE(read(ArchiveKind::WmtHourly, &*chrom));
+    EXPECT_FALSE(read());
     EXPECT_EQ(messages(), QStringList{"Несоответствие дат в записях / архивов данных хроматографа и влагомера"});
+
+    answer(ArchiveKind::ChromHourly, {chromHour(14, 9), chromHour(14, 10)});
+    answer(ArchiveKind::ChromHourly, {});
+    answer(ArchiveKind::WmtHourly, {wmtHour(14, 9)});
+    answer(ArchiveKind::WmtHourly, {});
+    EXPECT_FALSE(read());
+    EXPECT_EQ(messages().value(1), "Несоответствие количества прочитанных данных / хроматографа (2) и влагомера (1)");
 }
 
 TEST_F(IntervalLinesOnAScriptedLine, AnAnswerNotHoldingItsCountOrNoLineAtAllIsNotRead)
 {
     answer(ArchiveKind::ChromHourly, {chromHour(14, 9)}, 2);
-    EXPECT_FALSE(read(ArchiveKind::ChromHourly));
+    EXPECT_FALSE(read());
     EXPECT_EQ(messages(), QStringList{"Часовые данные хроматографа из архива / не прочитаны"});
     EXPECT_EQ(person.panel(StatusPanel::Transient), "Несоответствие запрошенных и переданных данных.");
 
+    answer(ArchiveKind::ChromHourly, {chromHour(14, 9)});
+    answer(ArchiveKind::ChromHourly, {});
     answer(ArchiveKind::WmtHourly, {});
-    EXPECT_FALSE(read(ArchiveKind::WmtHourly));
+    EXPECT_FALSE(read());
     EXPECT_EQ(messages().value(1), "Часовые данные влагомера из архива / не прочитаны");
 }
 
