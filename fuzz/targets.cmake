@@ -9,12 +9,14 @@ set(GQC_FUZZ_TARGETS
   ini_file
   gqc_ini
   subscriber_lists
+  object_list
   archive_reading_choices
   report_settings
   modem_reply
   config_file
   archive_file
   station_texts
+  report_data_file
   spreadsheet_template
 )
 

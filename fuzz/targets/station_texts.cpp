@@ -27,6 +27,9 @@ void checkReportTexts(QByteArrayView file)
                   "a short file gives empty texts and the gas day at 9");
     for (int line = 0; line < ReportTexts::SignatureLines; ++line)
         fuzzCheck(texts.signatureLine(line).size() <= SignatureLineSize, "a signature line stays within its field");
+    for (const ReportTextsPanel panel : {ReportTextsPanel::Certificate, ReportTextsPanel::Passport})
+        for (const ReportTextField& field : ReportTexts::panelFields(panel))
+            fuzzCheck(texts.fieldText(field).size() <= field.size, "an edited text stays within its field");
 }
 
 void checkOrganisationTitle(QByteArrayView file)

@@ -15,7 +15,8 @@ WorkDirectory prepared(const WorkDirectory& directory)
 
 AppState::AppState(const WorkDirectory& directory, QSize screen, const QDateTime& now)
     : directory(prepared(directory)), archiveChoices(ArchiveReadingChoices::load(directory.archiveChoicesFile(), now)),
-      reportSettings(ReportSettings::load(directory.reportSettingsFile()))
+      reportSettings(ReportSettings::load(directory.reportSettingsFile())),
+      objects(loadObjectList(directory.objectListFile()))
 {
     settings.loadSettings(directory.settingsFile(), screen);
     settings.loadPhoneList(directory.phoneListFile());

@@ -5,6 +5,7 @@
 #include "gas/component_slot_map.h"
 #include "gas/report_settings.h"
 #include "link/hgcbox.h"
+#include "settings/object_list.h"
 #include "settings/settings_block.h"
 #include "settings/work_directory.h"
 #include "tables/param_image.h"
@@ -49,6 +50,9 @@ public:
     // The periods the period dialog remembers for the rest of the run.
     PeriodMemory periodMemory;
     ReportSettings reportSettings;
+    // The metering objects of the spreadsheet reports ("objects.ini"), written
+    // by the dialogs that change them.
+    ObjectList objects;
     // Where the components and properties sit in the chromatograph's records:
     // follows the chromatograph type of the connected controller.
     ComponentSlotMap slotMap;

@@ -1,6 +1,7 @@
 #include "app/archive_printing.h"
 
 #include "app/file_save_choice.h"
+#include "app/pdf_saving.h"
 #include "archives/archive_file_name.h"
 #include "reports/archive_printout.h"
 #include "reports/organisation_title.h"
@@ -33,23 +34,8 @@ void printArchive(Operator& person, const WorkDirectory& directory, PrintWindows
 void savePrintoutPdf(Operator& person, const WorkDirectory& directory, const ArchiveFile& file, const QByteArray& pdf,
                      const QDate& pcDate)
 {
-    if (pdf.isEmpty()) {
-        person.message(MessageKind::Error, PrintFailed);
-        return;
-    }
     const ArchiveKind kind = file.records.kind();
-    const QString suffix = QStringLiteral("pdf");
-    const FileChoice choice{
-        FileChoice::Mode::Save,
-        QStringLiteral("Введите имя файла для сохранения данных"),
-        (directory.*archiveKindInfo(kind).folder)(),
-        QStringLiteral("Документ PDF (*.pdf);;Все файлы (*)"),
-        QFileInfo(proposedArchiveFileName(kind, file.header, pcDate, directory)).completeBaseName() + '.' + suffix,
-        {}};
-    const std::optional<QString> path = chooseFileToSave(person, choice, [&](const QString& name) {
-        return QFileInfo(name).suffix().isEmpty() ? name + '.' + suffix : name;
-    });
-    if (path && savedOrTold(person, replaceFile(*path, {pdf})))
-        person.message(MessageKind::Information,
-                       QStringLiteral("Данные сохранены в файле %1.").arg(QFileInfo(*path).fileName()));
+    savePdfAs(person, (directory.*archiveKindInfo(kind).folder)(),
+              QFileInfo(proposedArchiveFileName(kind, file.header, pcDate, directory)).completeBaseName() + ".pdf",
+              pdf);
 }

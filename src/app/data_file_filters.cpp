@@ -5,28 +5,29 @@
 
 namespace {
 
-struct FilterEntry {
-    const char* extension;
-    const char* name;
-};
-
-const std::array<FilterEntry, 11> Entries{{
-    {".cnf", "Файлы конфигурации"},
-    {".srt", "Данные отчетов"},
-    {".ala", "Диагностические сообщения"},
-    {".aud", "Вмешательства оператора"},
-    {".mch", "Мгновенные данные хроматографа"},
-    {".mwm", "Мгновенные данные влагомера"},
-    {".hch", "Часовые данные хроматографа"},
-    {".hwm", "Часовые данные влагомера"},
-    {".dch", "Суточные данные хроматографа"},
-    {".dwm", "Суточные данные влагомера"},
-    {".clb", "Файлы .clb"},
+// Each entry ends with its pattern; the reports' entry has always read so.
+const std::array<const char*, 11> Entries{{
+    "Файлы конфигурации (*.cnf)",
+    "DataFiles(*.srt)",
+    "Диагностические сообщения (*.ala)",
+    "Вмешательства оператора (*.aud)",
+    "Мгновенные данные хроматографа (*.mch)",
+    "Мгновенные данные влагомера (*.mwm)",
+    "Часовые данные хроматографа (*.hch)",
+    "Часовые данные влагомера (*.hwm)",
+    "Суточные данные хроматографа (*.dch)",
+    "Суточные данные влагомера (*.dwm)",
+    "Файлы .clb (*.clb)",
 }};
 
-QString filterText(const FilterEntry& entry)
+// The entry of files with `extension`.
+QString entryOf(const QString& extension)
 {
-    return QStringLiteral("%1 (*%2)").arg(QString::fromUtf8(entry.name), QLatin1String(entry.extension));
+    const QString pattern = QStringLiteral("(*%1)").arg(extension);
+    for (const char* entry : Entries)
+        if (const QString text = QString::fromUtf8(entry); text.endsWith(pattern))
+            return text;
+    return {};
 }
 
 } // namespace
@@ -34,17 +35,18 @@ QString filterText(const FilterEntry& entry)
 QString dataFileFilters()
 {
     QStringList filters;
-    for (const FilterEntry& entry : Entries)
-        filters << filterText(entry);
+    for (const char* entry : Entries)
+        filters << QString::fromUtf8(entry);
     filters << QStringLiteral("Все файлы (*)");
     return filters.join(QStringLiteral(";;"));
 }
 
 QString archiveFileFilter(ArchiveKind kind)
 {
-    const QLatin1String extension(archiveKindInfo(kind).extension);
-    for (const FilterEntry& entry : Entries)
-        if (extension == QLatin1String(entry.extension))
-            return filterText(entry);
-    return {};
+    return entryOf(QLatin1String(archiveKindInfo(kind).extension));
+}
+
+QString reportFileFilter()
+{
+    return entryOf(QStringLiteral(".srt"));
 }

@@ -10,3 +10,6 @@ QString dataFileFilters();
 
 // The entry of that list for the archive's files.
 QString archiveFileFilter(ArchiveKind kind);
+
+// The entry of that list for the daily reports' data files.
+QString reportFileFilter();

@@ -64,6 +64,13 @@ const std::vector<MenuEntry>& mainMenuEntries()
         {"NWmt_ViewDay", "Просмотр/Печать из файла", "NWmt_Day"},
         {"NReports", "Отчеты", ""},
         {"NFormate", "Формат представления данных", "NReports"},
+        {"NRepCreate", "Чтение данных для создания отчета", "NReports"},
+        {"NRepPrint", "Просмотр/Печать суточного сертификата", "NReports"},
+        {"NRepFormate", "Формат суточного сертификата", "NReports"},
+        {"NPaspFormate", "Формат суточного паспорта", "NReports"},
+        {"Nexcreport", "Отчеты в формате Excel", "NReports"},
+        {"NExcDay", "Паспорт ККГ показателей за сутки", "Nexcreport"},
+        {"NExcMon", "Паспорт ККГ показателей за месяц", "Nexcreport"},
         {"NConfig", "Конфигурация", ""},
         {"NNewCnf", "Создание нового файла конфигурации", "NConfig"},
         {"NViewCnf", "Просмотр/Корректировка файла конфигурации", "NConfig"},
@@ -78,4 +85,10 @@ bool menuItemHidden(const QString& name, bool connected, bool moistureMeter)
 {
     return neverShown.contains(name) || (!connected && needConnection.contains(name)) ||
            (connected && !moistureMeter && moistureMeterItems.contains(name));
+}
+
+QString reportPrintCaption(const ReportSettings& settings)
+{
+    return settings.reportKind() == 1 ? QStringLiteral("Просмотр/Печать суточного паспорта")
+                                      : QStringLiteral("Просмотр/Печать суточного сертификата");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gas/report_settings.h"
+
 #include <QString>
 #include <vector>
 
@@ -17,3 +19,6 @@ const std::vector<MenuEntry>& mainMenuEntries();
 // none is, the moisture-meter items of an installation without one, and the
 // items this program keeps out of use.
 bool menuItemHidden(const QString& name, bool connected, bool moistureMeter);
+
+// The caption of "NRepPrint": the daily document the report kind prints.
+QString reportPrintCaption(const ReportSettings& settings);

@@ -1,5 +1,6 @@
 #include "app/passport_printing.h"
 
+#include "app/report_output.h"
 #include "reports/analysis_passport.h"
 #include "reports/organisation_title.h"
 #include "reports/page_frame.h"
@@ -49,13 +50,5 @@ void printAnalysisPassport(Operator& person, const WorkDirectory& directory, Rep
                          ComponentSlotMap().forChromatographType(file.header.chromatographType()));
     const QStringList lines{QStringLiteral("Физико-химические показатели природного газа"),
                             QStringLiteral("по результатам однократного анализа"), analysisTimeText(analysis.stamp)};
-    for (;;) {
-        const ReportWindows::Choice choice = windows.chooseOutput(lines);
-        if (choice == ReportWindows::Choice::Exit)
-            return;
-        const bool painted =
-            choice == ReportWindows::Choice::Preview ? windows.showPrintout(passport) : windows.printNow(passport);
-        if (!painted)
-            person.message(MessageKind::Error, QStringLiteral("Ошибка печати данных"));
-    }
+    offerReportOutput(person, windows, lines, passport, PrintRoute::DefaultPrinter);
 }

@@ -21,4 +21,6 @@ public:
     // bounds, with the object list; none when the operator cancelled.
     virtual std::optional<SpreadsheetReportChoice> chooseSpreadsheetReport(SpreadsheetReportKind kind,
                                                                            const ArchiveBounds& dayArchive) = 0;
+    // Panel 2 holds a transient text: the message timer clears it a while later.
+    virtual void startMessageTimer() = 0;
 };

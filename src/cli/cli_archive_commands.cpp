@@ -26,6 +26,8 @@ const std::array<std::pair<const char*, ArchiveKind>, 6> KindNames{{
     {"wmt-day", ArchiveKind::WmtDaily},
 }};
 
+} // namespace
+
 void printProblem(const InputProblem& problem, QTextStream& errors)
 {
     errors << problem.line1;
@@ -34,8 +36,7 @@ void printProblem(const InputProblem& problem, QTextStream& errors)
     errors << '\n';
 }
 
-// The controller must be one the program serves.
-bool identified(RequestLayer& layer, QTextStream& errors)
+bool servedControllerIdentified(RequestLayer& layer, QTextStream& errors)
 {
     if (!layer.readFields({TableNumber::Identification, 0, Identification::Size}, false)) {
         errors << layer.failure() << '\n';
@@ -49,8 +50,6 @@ bool identified(RequestLayer& layer, QTextStream& errors)
     return true;
 }
 
-} // namespace
-
 std::optional<ArchiveKind> archiveKindNamed(const QString& name)
 {
     for (const auto& [text, kind] : KindNames)
@@ -59,11 +58,11 @@ std::optional<ArchiveKind> archiveKindNamed(const QString& name)
     return std::nullopt;
 }
 
-int readArchiveCommand(const CliOptions& options, RequestLayer& layer, const WorkDirectory& directory,
-                       QTextStream& out, QTextStream& errors)
+int readArchiveCommand(const CliOptions& options, RequestLayer& layer, const WorkDirectory& directory, QTextStream& out,
+                       QTextStream& errors)
 {
     ComponentSlotMap slotMap;
-    if (!identified(layer, errors) || !readBasicData(layer, slotMap))
+    if (!servedControllerIdentified(layer, errors) || !readBasicData(layer, slotMap))
         return 1;
     const PeriodMode mode = archiveKindInfo(options.archiveKind).periodMode;
     const std::optional<ArchiveBoundsQuery> query = queryArchiveBounds(layer, mode);

@@ -9,6 +9,13 @@
 
 class WorkDirectory;
 
+// The refusal's two lines on one line of `errors`.
+void printProblem(const InputProblem& problem, QTextStream& errors);
+
+// The controller's identification read: it must be one the program serves;
+// false with the reason on `errors`.
+bool servedControllerIdentified(RequestLayer& layer, QTextStream& errors);
+
 // The names of the six archives on the command line: chrom-5min, chrom-hour,
 // chrom-day, wmt-5min, wmt-hour, wmt-day.
 std::optional<ArchiveKind> archiveKindNamed(const QString& name);
@@ -19,5 +26,5 @@ std::optional<ArchiveKind> archiveKindNamed(const QString& name);
 // the records read and saved as the archive data file the viewer would save
 // (and, with --csv, as view writes them).
 // Returns the exit status (0 saved, 1 nothing saved, the reason on `errors`).
-int readArchiveCommand(const CliOptions& options, RequestLayer& layer, const WorkDirectory& directory,
-                       QTextStream& out, QTextStream& errors);
+int readArchiveCommand(const CliOptions& options, RequestLayer& layer, const WorkDirectory& directory, QTextStream& out,
+                       QTextStream& errors);

@@ -10,8 +10,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDate>
-#include <QTime>
 #include <QFileInfo>
+#include <QTime>
 #include <limits>
 
 namespace {
@@ -65,6 +65,19 @@ const char* const Description =
     "                              and/or as the viewer prints it, into the PDF file OUT (the\n"
     "                              organisation of INI/title.ini); the presentation settings of\n"
     "                              INI/repconf.ini; needs no link\n"
+    "  report day --date DAY [-o FILE] [--pdf OUT]\n"
+    "                              reads the gas day DAY (YYYY-MM-DD) of the day archive into the\n"
+    "                              report data file FILE (default REPORT/repYYMMDD.srt) and prints\n"
+    "                              its daily certificate or passport (the report kind of\n"
+    "                              INI/repconf.ini) into the PDF file OUT\n"
+    "  report print FILE --pdf OUT the report data file FILE printed as by report day; needs no link\n"
+    "  report xlsx-day --object NAME --date DAY [--replace]\n"
+    "  report xlsx-month --object NAME --month YYYY-MM [--replace]\n"
+    "                              reads the gas day's hours (or the month's days) of the\n"
+    "                              chromatograph and the moisture meter into the day (month) report\n"
+    "                              workbook REPORT/NAME_day_YYMMDD.xlsx (NAME_mon_YYMM.xlsx) of the\n"
+    "                              object NAME, listed in INI/objects.ini or not; a report already\n"
+    "                              there is replaced only with --replace\n"
     "\n"
     "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
     "Exit status: 0 done, 1 a failed connection or exchange or a refused configuration file (the\n"
@@ -114,10 +127,16 @@ const OptionRow Options[] = {
     {"no", nullptr, "Answers read-archive's questions No (the default)."},
     {"from", "STAMP", "read-archive: the start of the period."},
     {"to", "STAMP", "read-archive: the end of the period."},
-    {"o", "FILE", "read-archive: the archive data file to write."},
+    {"o", "FILE", "read-archive: the archive data file to write; report day: the report data file."},
+    {"date", "DAY", "report day and xlsx-day: the gas day of the report, YYYY-MM-DD."},
+    {"month", "MONTH", "report xlsx-month: the month of the report, YYYY-MM."},
+    {"object", "NAME", "report xlsx-day and xlsx-month: the metering object the report is made for."},
+    {"replace", nullptr, "report xlsx-day and xlsx-month: a report already there is replaced."},
     {"csv", "OUT", "view and read-archive: the CSV file the records are written to, as the viewer shows them."},
     {"xlsx", "OUT", "view: the workbook the chromatograph records are written to, as the viewer exports them."},
-    {"pdf", "OUT", "view: the PDF file the records are printed to, as the viewer prints them."},
+    {"pdf", "OUT",
+     "view: the PDF file the records are printed to, as the viewer prints them; report: the daily "
+     "document."},
 };
 
 std::optional<int> number(const QString& text, int minimum, int maximum)
@@ -174,8 +193,7 @@ std::optional<DateStamp> stampOption(const QString& text)
     return DateStamp{date.year() - CenturyBase, date.month(), date.day(), time.hour(), time.minute(), 0};
 }
 
-std::optional<QString> parseReadArchive(const QStringList& words, const QCommandLineParser& parser,
-                                        CliOptions& options)
+std::optional<QString> parseReadArchive(const QStringList& words, const QCommandLineParser& parser, CliOptions& options)
 {
     const std::optional<ArchiveKind> kind = archiveKindNamed(words.value(1));
     if (!kind)
@@ -193,8 +211,53 @@ std::optional<QString> parseReadArchive(const QStringList& words, const QCommand
     options.periodFrom = *from;
     options.periodTo = *to;
     options.file = parser.value(QStringLiteral("o"));
-    
+
     return std::nullopt;
+}
+
+std::optional<QString> parseSpreadsheetReport(const QString& word, const QCommandLineParser& parser,
+                                              CliOptions& options)
+{
+    const bool day = word == QLatin1String("xlsx-day");
+    const QString command = QStringLiteral("report ") + word;
+    options.objectName = parser.value(QStringLiteral("object"));
+    if (options.objectName.isEmpty())
+        return command + QStringLiteral(": --object NAME names the metering object");
+    const std::optional<DateStamp> date =
+        day ? stampOption(parser.value(QStringLiteral("date")))
+            : stampOption(parser.value(QStringLiteral("month")) + QStringLiteral("-01"));
+    if (!date || date->hour != 0 || date->minute != 0)
+        return command + (day ? QStringLiteral(": --date DAY is YYYY-MM-DD") : QStringLiteral(": --month is YYYY-MM"));
+    options.command = CliOptions::Command::ReportSpreadsheet;
+    options.spreadsheetKind = day ? SpreadsheetReportKind::Day : SpreadsheetReportKind::Month;
+    options.spreadsheetDate = *date;
+    options.replaceReport = parser.isSet(QStringLiteral("replace"));
+    return std::nullopt;
+}
+
+std::optional<QString> parseReport(const QStringList& words, const QCommandLineParser& parser, CliOptions& options)
+{
+    if (words.value(1) == QLatin1String("day") && words.size() == 2) {
+        const std::optional<DateStamp> day = stampOption(parser.value(QStringLiteral("date")));
+        if (!day || day->hour != 0 || day->minute != 0)
+            return QStringLiteral("report day: --date DAY is YYYY-MM-DD");
+        options.command = CliOptions::Command::ReportDay;
+        options.reportDay = QDate(2000 + day->year, day->month, day->day);
+        options.file = parser.value(QStringLiteral("o"));
+        return std::nullopt;
+    }
+    if (words.value(1) == QLatin1String("print") && words.size() == 3) {
+        if (options.pdf.isEmpty())
+            return QStringLiteral("report print: --pdf OUT names the PDF file to write");
+        options.command = CliOptions::Command::ReportPrint;
+        options.file = words[2];
+        return std::nullopt;
+    }
+    if ((words.value(1) == QLatin1String("xlsx-day") || words.value(1) == QLatin1String("xlsx-month")) &&
+        words.size() == 2)
+        return parseSpreadsheetReport(words[1], parser, options);
+    return QStringLiteral("report: day --date DAY [-o FILE] [--pdf OUT], print FILE --pdf OUT, "
+                          "xlsx-day --object NAME --date DAY or xlsx-month --object NAME --month YYYY-MM");
 }
 
 // Reads COMMAND and its arguments.
@@ -284,6 +347,8 @@ std::optional<QString> parseCommand(const QStringList& words, const QCommandLine
         options.file = words[1];
         return std::nullopt;
     }
+    if (command == QLatin1String("report"))
+        return parseReport(words, parser, options);
     if (command == QLatin1String("reset") && words.size() == 1) {
         if (!options.confirmed)
             return QStringLiteral("reset clears all non-volatile data of the controller: give --yes to confirm");
@@ -375,6 +440,7 @@ bool needsLink(const CliOptions& options)
     switch (options.command) {
     case CliOptions::Command::ConfigInfo:
     case CliOptions::Command::View:
+    case CliOptions::Command::ReportPrint:
         return false;
     case CliOptions::Command::ConfigDiff:
         return options.file == ControllerSide || options.otherFile == ControllerSide;

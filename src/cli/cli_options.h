@@ -1,9 +1,11 @@
 #pragma once
 
 #include "archives/archive_kind.h"
+#include "reports/spreadsheet_report.h"
 #include "tables/date_stamp.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -26,6 +28,9 @@ struct CliOptions {
         ConfigDiff,
         ReadArchive,
         View,
+        ReportDay,
+        ReportPrint,
+        ReportSpreadsheet,
     };
 
     QString workdir; // empty: the program's usual working directory
@@ -68,9 +73,17 @@ struct CliOptions {
     ArchiveKind archiveKind = ArchiveKind::ChromFiveMinute;
     DateStamp periodFrom;
     DateStamp periodTo;
-    QString csv;  // view: the CSV file written; read-archive: written too when given
-    QString xlsx; // view: the workbook written (chromatograph archives)
-    QString pdf;  // view: the printout written
+    QString csv;     // view: the CSV file written; read-archive: written too when given
+    QString xlsx;    // view: the workbook written (chromatograph archives)
+    QString pdf;     // view: the printout written; report: the daily document
+    QDate reportDay; // report day: the gas day
+    // report xlsx-day and xlsx-month: the workbook, the object as named (it
+    // need not be in the object list), the day or the first of the month, and
+    // whether a report already there is replaced.
+    SpreadsheetReportKind spreadsheetKind = SpreadsheetReportKind::Day;
+    QString objectName;
+    DateStamp spreadsheetDate;
+    bool replaceReport = false;
 };
 
 // The word that stands for the connected controller as a side of config-diff.

@@ -5,6 +5,7 @@
 #include "cli/cli_config_commands.h"
 #include "cli/cli_link.h"
 #include "cli/cli_options.h"
+#include "cli/cli_report_commands.h"
 #include "cli/cli_view_command.h"
 #include "cli/console_operator.h"
 #include "exchange/request_layer.h"
@@ -93,6 +94,8 @@ int main(int argc, char* argv[])
     const WorkDirectory directory = workDirectory(options);
     if (options.command == CliOptions::Command::View)
         return runViewCommand(options, directory, out, errors);
+    if (options.command == CliOptions::Command::ReportPrint)
+        return reportPrintCommand(options, directory, out, errors);
     SettingsBlock settings;
     settings.loadSettings(directory.settingsFile(), QSize());
 
@@ -118,5 +121,12 @@ int main(int argc, char* argv[])
         return overLink(
             [&](RequestLayer& layer) { return readArchiveCommand(options, layer, directory, out, errors); });
     }
+    if (options.command == CliOptions::Command::ReportSpreadsheet) {
+        // The only question of a spreadsheet report: whether to replace the one already there.
+        person.answerReadingQuestions(options.replaceReport);
+        return overLink([&](RequestLayer& layer) { return reportSpreadsheetCommand(options, layer, directory, errors); });
+    }
+    if (options.command == CliOptions::Command::ReportDay)
+        return overLink([&](RequestLayer& layer) { return reportDayCommand(options, layer, directory, out, errors); });
     return overLink([&](RequestLayer& layer) { return runCommand(options, layer, out, errors); });
 }

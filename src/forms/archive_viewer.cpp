@@ -201,7 +201,7 @@ void ArchiveViewer::exportWorkbook()
 
 void ArchiveViewer::print()
 {
-    PrintoutPreview windows(this, [this](const QByteArray& pdf) {
+    PrintoutPreview windows(this, context_.person, [this](const QByteArray& pdf) {
         savePrintoutPdf(context_.person, context_.directory, file_, pdf, context_.pcClock().date());
     });
     printArchive(context_.person, context_.directory, windows, file_, *table_, context_.settings);

@@ -2,15 +2,17 @@
 
 #include "forms/tformques_prn.h"
 #include "forms/tformquesprn.h"
+#include "forms/tformrepcreate.h"
 #include "reports/document_painter.h"
 
 #include <QAction>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QToolBar>
 
-PrintoutPreview::PrintoutPreview(QWidget* parent, std::function<void(const QByteArray&)> savePdf)
-    : parent_(parent), savePdf_(std::move(savePdf))
+PrintoutPreview::PrintoutPreview(QWidget* parent, Operator& person, std::function<void(const QByteArray&)> savePdf)
+    : parent_(parent), person_(person), savePdf_(std::move(savePdf))
 {
 }
 
@@ -53,4 +55,22 @@ bool PrintoutPreview::printNow(const ReportDocument& document)
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     return paintDocument(document, printer);
+}
+
+bool PrintoutPreview::printOnChosenPrinter(const ReportDocument& document)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    QPrintDialog dialog(&printer, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return true;
+    return paintDocument(document, printer);
+}
+
+std::optional<QDate> PrintoutPreview::chooseReportDay(const ArchiveBounds& bounds, const QDate& preset)
+{
+    TFormRepCreate dialog(bounds, preset, person_, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.day();
 }

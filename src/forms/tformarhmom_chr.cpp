@@ -31,7 +31,7 @@ TFormArhMom_Chr::TFormArhMom_Chr(const ArchiveFile& file, const ArchiveViewerCon
 
 void TFormArhMom_Chr::printPassport()
 {
-    PrintoutPreview windows(this, [this](const QByteArray& pdf) {
+    PrintoutPreview windows(this, context().person, [this](const QByteArray& pdf) {
         savePrintoutPdf(context().person, context().directory, file(), pdf, context().pcClock().date());
     });
     printAnalysisPassport(context().person, context().directory, windows, file(),

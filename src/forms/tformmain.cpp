@@ -3,19 +3,27 @@
 #include "app/app_state.h"
 #include "app/archive_commands.h"
 #include "app/archive_file_commands.h"
+#include "app/day_report_commands.h"
 #include "app/engine_credentials.h"
+#include "app/main_menu.h"
 #include "app/modem_connection.h"
+#include "app/pdf_saving.h"
+#include "app/report_texts_command.h"
+#include "app/spreadsheet_report_commands.h"
 #include "base/byte_view.h"
 #include "forms/archive_viewers.h"
 #include "forms/main_menu_bar.h"
 #include "forms/main_status_bars.h"
 #include "forms/modem_panel.h"
+#include "forms/printout_preview.h"
 #include "forms/qt_operator.h"
+#include "forms/spreadsheet_report_dialogs.h"
 #include "forms/tformaccess.h"
 #include "forms/tformchangeaccess.h"
 #include "forms/tformconnect.h"
 #include "forms/tformdt.h"
 #include "forms/tformrepconf.h"
+#include "forms/tformrepformate.h"
 #include "forms/tformshortdate.h"
 #include "forms/tformshortuspass.h"
 #include "forms/tformtableinfo.h"
@@ -61,6 +69,7 @@ TFormMain::TFormMain(AppState& state, QWidget* parent) : QMainWindow(parent), st
     connect(modemPanel_, &ModemPanel::disconnectRequested, this,
             [this] { runCommand([this] { disconnectOnRequest(); }); });
     connectCommands();
+    showReportPrintCaption();
 
     const CurrentSettings& current = state_.settings.gqcIni.current;
     setGeometry(current.windowLeft, current.windowTop, current.windowWidth, current.windowHeight);
@@ -112,7 +121,28 @@ void TFormMain::connectCommands()
         ReportSettings settings = state_.reportSettings;
         if (TFormRepConf(settings, *person_, this).exec() == QDialog::Accepted)
             state_.takeReportSettings(settings);
+        showReportPrintCaption();
     });
+    on("NRepCreate", [this] {
+        dayReportCommands([this](DayReportCommands& commands) { commands.create(state_.requestContext(*person_)); });
+    });
+    on("NRepPrint", [this] { dayReportCommands([](DayReportCommands& commands) { commands.printFile(); }); });
+    const auto editTexts = [this](ReportTextsPanel panel) {
+        editReportTexts(*person_, state_.directory, panel, [this](ReportTexts& texts, ReportTextsPanel shown) {
+            return TFormRepFormate(texts, shown, this).exec() == QDialog::Accepted;
+        });
+    };
+    on("NRepFormate", [editTexts] { editTexts(ReportTextsPanel::Certificate); });
+    on("NPaspFormate", [editTexts] { editTexts(ReportTextsPanel::Passport); });
+    const auto makeSpreadsheet = [this](SpreadsheetReportKind kind) {
+        SpreadsheetReportDialogs windows(state_.objects, state_.directory.objectListFile(), *person_, this,
+                                         [this] { messageTimer_.start(); });
+        SpreadsheetReportCommands(state_.requestContext(*person_), windows, state_.directory,
+                                  QCoreApplication::applicationDirPath())
+            .make(kind);
+    };
+    on("NExcDay", [makeSpreadsheet] { makeSpreadsheet(SpreadsheetReportKind::Day); });
+    on("NExcMon", [makeSpreadsheet] { makeSpreadsheet(SpreadsheetReportKind::Month); });
     on("NNewCnf", [this] { configurationCommands().createNew(); });
     on("NViewCnf", [this] { configurationCommands().viewFile(); });
     on("Nrdcnf", [this] {
@@ -180,6 +210,20 @@ ConfigurationCommands TFormMain::configurationCommands()
 {
     return {state_.directory, state_.requestContext(*person_),
             static_cast<ConfigurationWindows&>(static_cast<ConnectionWindows&>(*this)), pcLocalTime};
+}
+
+void TFormMain::dayReportCommands(const std::function<void(DayReportCommands&)>& command)
+{
+    PrintoutPreview windows(
+        this, *person_, [this](const QByteArray& pdf) { savePdfAs(*person_, state_.directory.reports(), {}, pdf); });
+    DayReportCommands commands(*person_, {windows, state_.directory, state_.reportSettings, state_.slotMap, pcLocalTime,
+                                          [this] { messageTimer_.start(); }});
+    command(commands);
+}
+
+void TFormMain::showReportPrintCaption()
+{
+    menu_->action(QStringLiteral("NRepPrint"))->setText(reportPrintCaption(state_.reportSettings));
 }
 
 bool TFormMain::chooseLink()

@@ -12,6 +12,7 @@
 #include <memory>
 
 class AppState;
+class DayReportCommands;
 class MainMenuBar;
 class MainStatusBars;
 class ModemPanel;
@@ -57,6 +58,10 @@ private:
     void placeModemPanel();
     ControllerCommands controllerCommands();
     ConfigurationCommands configurationCommands();
+    // Runs `command` with the daily report commands over the print preview.
+    void dayReportCommands(const std::function<void(DayReportCommands&)>& command);
+    // "NRepPrint" names the document the report kind prints.
+    void showReportPrintCaption();
 
     bool chooseLink() override;
     void identifyUser() override;

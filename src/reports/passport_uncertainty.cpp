@@ -28,7 +28,13 @@ std::optional<double> PassportUncertainty::uncertainty(int slot) const
     for (int component = 0; component < ComponentCount; ++component)
         if (slotMap_.componentSlot(component) == slot)
             return fractions_[static_cast<std::size_t>(component)];
-    if (slot == GasSlot::Density || slot == GasSlot::WobbeIndex || slot == GasSlot::InferiorHeat)
+    if (slot == GasSlot::Density)
         return propertyUncertainty(values_, slot, fractions_, slotMap_, unit_);
+    // The gas layer gives the heat's and the Wobbe index's uncertainty in MJ/m3;
+    // the cell stands in the row's unit, beside the value.
+    if (slot == GasSlot::WobbeIndex || slot == GasSlot::InferiorHeat) {
+        const double megajoules = propertyUncertainty(values_, slot, fractions_, slotMap_, unit_);
+        return unit_ == HeatUnit::Kilocalorie ? megajoules * KilocaloriesPerMegajoule : megajoules;
+    }
     return std::nullopt;
 }

@@ -10,7 +10,8 @@
 
 // The uncertainty column of an analysis passport printed by the ISO method:
 // U(x) of each component, U of the density, the Wobbe index and the heats,
-// each in the slot's decimals.
+// each in its row's unit (kcal/m3 when the heats are shown in kcal) and in the
+// slot's decimals.
 class PassportUncertainty {
 public:
     // `values` and `settings` are kept by reference and must outlive the column.

@@ -1,28 +1,13 @@
 #include "settings/subscriber_entry_rules.h"
 
+#include "settings/entry_field_checks.h"
+
 namespace {
 
-const InputProblem notAllEntered{QStringLiteral("Введены не все параметры"), {}};
-const InputProblem addressOutOfRange{QStringLiteral("Адрес вне допустимого диапазона"), QStringLiteral("(1...255)")};
 const InputProblem octetOutOfRange{QStringLiteral("Поле IP-адреса вне допустимого диапазона"),
                                    QStringLiteral("(0...255)")};
 // A TCP port has 16 bits; a larger number could never be connected to.
 const InputProblem portOutOfRange{QStringLiteral("Порт вне допустимого диапазона"), QStringLiteral("(0...65535)")};
-
-// The number in an integer field; fields hold digits only, so anything else is out of range.
-std::optional<int> numberIn(const QString& field, int minimum, int maximum)
-{
-    bool ok = false;
-    const int number = field.trimmed().toInt(&ok);
-    if (!ok || number < minimum || number > maximum)
-        return std::nullopt;
-    return number;
-}
-
-bool blank(const QString& field)
-{
-    return field.trimmed().isEmpty();
-}
 
 } // namespace
 
@@ -41,11 +26,11 @@ EthernetEntryFields fieldsOf(const EthernetSubscriber& entry)
 
 InputCheck applyEntryFields(const PhoneEntryFields& fields, PhoneSubscriber& entry)
 {
-    if (blank(fields.name) || blank(fields.address) || blank(fields.phone))
-        return notAllEntered;
-    const std::optional<int> address = numberIn(fields.address, 1, 255);
+    if (isBlank(fields.name) || isBlank(fields.address) || isBlank(fields.phone))
+        return notAllEntered();
+    const std::optional<int> address = controllerAddressIn(fields.address);
     if (!address)
-        return addressOutOfRange;
+        return controllerAddressOutOfRange();
     entry.name = fields.name.left(PhoneSubscriber::maxNameLength);
     entry.controllerAddress = static_cast<std::uint8_t>(*address);
     entry.phone = fields.phone.left(PhoneSubscriber::maxPhoneLength);
@@ -54,14 +39,14 @@ InputCheck applyEntryFields(const PhoneEntryFields& fields, PhoneSubscriber& ent
 
 InputCheck applyEntryFields(const EthernetEntryFields& fields, EthernetSubscriber& entry)
 {
-    if (blank(fields.name) || blank(fields.address) || blank(fields.port))
-        return notAllEntered;
+    if (isBlank(fields.name) || isBlank(fields.address) || isBlank(fields.port))
+        return notAllEntered();
     for (const QString& octet : fields.octets)
-        if (blank(octet))
-            return notAllEntered;
-    const std::optional<int> address = numberIn(fields.address, 1, 255);
+        if (isBlank(octet))
+            return notAllEntered();
+    const std::optional<int> address = controllerAddressIn(fields.address);
     if (!address)
-        return addressOutOfRange;
+        return controllerAddressOutOfRange();
     std::uint32_t ip = 0;
     for (const QString& field : fields.octets) {
         const std::optional<int> octet = numberIn(field, 0, 255);

@@ -124,3 +124,18 @@ TEST_F(StateSaves, ConnectingTellsOfSettingsThatCouldNotBeSavedAndStillConnects)
 }
 
 } // namespace
+
+namespace {
+
+TEST(StartUp, LoadsTheObjectListSorted)
+{
+    TempWorkdir dir;
+    dir.write("INI/objects.ini", "[OBJECT_LIST]\r\nobj_num=2\r\nobj_index=0\r\n"
+                                 "[OBJECT_1]\r\nobj_name=Zulu\r\n[OBJECT_2]\r\nobj_name=Alpha\r\ncontr_adr=9\r\n");
+    const AppState state(WorkDirectory(dir.path()), QSize(1280, 1024), QDateTime(QDate(2026, 12, 8), QTime(10, 30)));
+    EXPECT_EQ(state.objects.objects, (QList<MeteringObject>{{"Alpha", 9}, {"Zulu", 1}}));
+    ASSERT_NE(state.objects.selectedObject(), nullptr);
+    EXPECT_EQ(state.objects.selectedObject()->name, "Zulu");
+}
+
+} // namespace

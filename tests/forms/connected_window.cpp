@@ -46,6 +46,8 @@ void DialogDriver::answer()
         return;
     last_ = dialog;
     seen << dialog->windowTitle();
+    if (answerFirst && answerFirst(*dialog))
+        return;
     if (qobject_cast<TFormConnect*>(dialog)) {
         press(dialog, QStringLiteral("Связаться"));
     } else if (qobject_cast<TFormShortUsPass*>(dialog)) {

@@ -20,6 +20,8 @@ public:
 
     QStringList seen;
     QString leaveWith = QStringLiteral("Нет");
+    // Answers a dialog before the rules above when it returns true.
+    std::function<bool(QWidget& dialog)> answerFirst;
     // Runs once the user dialog is answered: what the operator does next.
     std::function<void()> afterUser;
 

@@ -51,4 +51,24 @@ TEST(PassportUncertainty, LeavesTheCellEmptyWhenTheAnalysisGaveNoNumber)
     EXPECT_EQ(PassportUncertainty(values, TwoDecimals, ComponentSlotMap()).text(GasSlot::Methane), QString());
 }
 
+TEST(PassportUncertainty, InKilocaloriesGivesTheHeatAndWobbeIndexUncertaintyInKilocalories)
+{
+    const ReportSettings kilocalories =
+        ReportSettings::fromBytes(QByteArray(1, '\0') + char(1) + QByteArray(3, '\0') + QByteArray(20, 4));
+    const ReportSettings megajoules = ReportSettings::fromBytes(QByteArray(5, '\0') + QByteArray(20, 4));
+    GasParams inMegajoules = methaneAndEthane();
+    inMegajoules[GasSlot::SuperiorHeat] = 38.0f;
+    inMegajoules[GasSlot::RelativeDensity] = 0.58f;
+    GasParams inKilocalories = inMegajoules;
+    for (const int slot : {GasSlot::SuperiorHeat, GasSlot::WobbeIndex, GasSlot::InferiorHeat})
+        inKilocalories[static_cast<std::size_t>(slot)] *= 239.08f;
+    const PassportUncertainty mj(inMegajoules, megajoules, ComponentSlotMap());
+    const PassportUncertainty kcal(inKilocalories, kilocalories, ComponentSlotMap());
+    for (const int slot : {GasSlot::InferiorHeat, GasSlot::WobbeIndex}) {
+        ASSERT_GT(mj.text(slot).toDouble(), 0) << slot;
+        EXPECT_NEAR(kcal.text(slot).toDouble(), mj.text(slot).toDouble() * 239.08, 0.01) << slot;
+    }
+    EXPECT_EQ(kcal.text(GasSlot::Density), mj.text(GasSlot::Density));
+}
+
 } // namespace
