@@ -1,7 +1,6 @@
 #include "archives/archive_reading.h"
 
-#include "archives/archive_answer.h"
-#include "archives/archive_request.h"
+#include "archives/archive_block_request.h"
 #include "archives/archive_stamps.h"
 #include "archives/expected_stamp.h"
 #include "archives/stamp_bytes.h"
@@ -39,7 +38,8 @@ public:
         const QString line = QString::fromUtf8(info_.readingLine);
         DateStamp start = request_.period.start;
         for (;;) {
-            const std::optional<ArchiveAnswer> answer = requestBlock(start);
+            const std::optional<ArchiveAnswer> answer =
+                requestArchiveBlock(context_, info_.kind, start, request_.period.end);
             if (!answer) {
                 if (written_ == 0) {
                     context_.person.message(MessageKind::Information, line, QStringLiteral("не прочитаны"));
@@ -66,26 +66,6 @@ public:
     int written() const { return written_; }
 
 private:
-    // The answer to one request, or none after a failed request or an answer
-    // that does not hold what it announces (panel 2 says why).
-    std::optional<ArchiveAnswer> requestBlock(const DateStamp& start)
-    {
-        hgcbox& engine = context_.engine;
-        if (!engine.request(info_.functionCode, archiveRequestData(info_.kind, start, request_.period.end))) {
-            context_.person.setPanel(StatusPanel::Transient, engine.errorMessage());
-            return std::nullopt;
-        }
-        const auto& frame = engine.answerFrame();
-        ArchiveAnswer answer =
-            parseArchiveAnswer(info_.kind, QByteArrayView(reinterpret_cast<const char*>(frame.data()), frame.size()));
-        if (!answer.countHeld) {
-            context_.person.setPanel(StatusPanel::Transient,
-                                     QStringLiteral("Несоответствие запрошенных и переданных данных."));
-            return std::nullopt;
-        }
-        return answer;
-    }
-
     Outcome takeRecords(const ArchiveRecords& records)
     {
         for (int i = 0; i < records.count(); ++i) {
@@ -95,9 +75,9 @@ private:
             bool stop = false;
             if (checking_ && expected_.check(stamp) != ExpectedStamp::Check::InPeriod) {
                 // Yes reads on without looking at the stamps again; No keeps this record and stops.
-                stop = !context_.person.message(
-                    MessageKind::Question, QStringLiteral("Передаваемые контроллером данные не соответствуют"),
-                    QStringLiteral("запрошенному периоду.    Продолжить чтение?"));
+                stop = !context_.person.message(MessageKind::Question,
+                                                QStringLiteral("Передаваемые контроллером данные не соответствуют"),
+                                                QStringLiteral("запрошенному периоду.    Продолжить чтение?"));
                 checking_ = false;
             }
             if (file_.write(record) != record.size()) {

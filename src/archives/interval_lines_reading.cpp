@@ -1,7 +1,6 @@
 #include "archives/interval_lines_reading.h"
 
-#include "archives/archive_answer.h"
-#include "archives/archive_request.h"
+#include "archives/archive_block_request.h"
 #include "archives/archive_stamps.h"
 #include "archives/stamp_bytes.h"
 
@@ -29,11 +28,13 @@ public:
     {
         DateStamp cursor = request_.period.start;
         for (;;) {
-            const std::optional<ArchiveRecords> answer = requestFrom(cursor);
+            const std::optional<ArchiveAnswer> answer =
+                requestArchiveBlock(context_, request_.kind, cursor, request_.period.end);
             if (!answer)
                 return notRead();
-            for (int i = 0; i < answer->count(); ++i) {
-                const QByteArray record = answer->recordBytes(i);
+            const ArchiveRecords& records = answer->records;
+            for (int i = 0; i < records.count(); ++i) {
+                const QByteArray record = records.recordBytes(i);
                 const DateStamp stamp = stampOf(record);
                 if (stamp < cursor || stamp > request_.period.end) {
                     context_.person.message(MessageKind::Information,
@@ -55,7 +56,7 @@ public:
             context_.person.pump();
             if (context_.person.takeEscape())
                 return std::nullopt;
-            if (answer->count() == 0)
+            if (records.count() == 0)
                 return lines_.count() == 0 ? notRead() : std::make_optional(lines_);
         }
     }
@@ -65,24 +66,6 @@ private:
     int mostLines() const { return request_.matching ? request_.matching->count() : request_.mostLines; }
 
     DateStamp stampOf(QByteArrayView record) const { return stampAt(record, 0, info_.stampLength); }
-
-    std::optional<ArchiveRecords> requestFrom(const DateStamp& cursor)
-    {
-        hgcbox& engine = context_.engine;
-        if (!engine.request(info_.functionCode, archiveRequestData(info_.kind, cursor, request_.period.end))) {
-            context_.person.setPanel(StatusPanel::Transient, engine.errorMessage());
-            return std::nullopt;
-        }
-        const auto& frame = engine.answerFrame();
-        ArchiveAnswer answer =
-            parseArchiveAnswer(info_.kind, QByteArrayView(reinterpret_cast<const char*>(frame.data()), frame.size()));
-        if (!answer.countHeld) {
-            context_.person.setPanel(StatusPanel::Transient,
-                                     QStringLiteral("Несоответствие запрошенных и переданных данных."));
-            return std::nullopt;
-        }
-        return answer.records;
-    }
 
     std::nullopt_t notRead() const
     {

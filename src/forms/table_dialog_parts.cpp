@@ -9,8 +9,11 @@
 #include <QDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <algorithm>
 
 QHBoxLayout* acceptCancelRow(QDialog& dialog, TableEditing editing, const std::function<void()>& accepted)
@@ -75,4 +78,16 @@ bool storeChecked(std::span<std::uint8_t> table, Operator& person, const std::fu
     }
     std::copy(bytes.cbegin(), bytes.cend(), table.begin());
     return true;
+}
+
+QTableView* listGrid(QWidget& parent, QStandardItemModel& model, int stretchedColumn)
+{
+    auto* grid = new QTableView(&parent);
+    grid->setModel(&model);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setSectionResizeMode(stretchedColumn, QHeaderView::Stretch);
+    return grid;
 }

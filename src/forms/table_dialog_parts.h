@@ -15,6 +15,8 @@ class QDialog;
 class QFormLayout;
 class QHBoxLayout;
 class QLineEdit;
+class QStandardItemModel;
+class QTableView;
 class QWidget;
 
 // What the table dialogs share.
@@ -23,6 +25,10 @@ class QWidget;
 QHBoxLayout* acceptCancelRow(QDialog& dialog, TableEditing editing, const std::function<void()>& accepted);
 // "Выход" at the right, closing a dialog that only shows.
 QHBoxLayout* closeRow(QDialog& dialog);
+
+// The grid of a list dialog over `model`: whole rows selected one at a time,
+// nothing edited in place, no row headers, `stretchedColumn` taking the width left.
+QTableView* listGrid(QWidget& parent, QStandardItemModel& model, int stretchedColumn);
 
 // A list row of a form: `selected` is an item index, -1 for none.
 QComboBox* addChoiceRow(QFormLayout& form, const QString& label, const QStringList& items, int selected,

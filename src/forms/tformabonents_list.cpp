@@ -1,6 +1,7 @@
 #include "forms/tformabonents_list.h"
 
 #include "base/operator.h"
+#include "forms/table_dialog_parts.h"
 #include "forms/tformabonent.h"
 #include "settings/subscriber_list_editing.h"
 
@@ -84,13 +85,7 @@ void TFormAbonents_List::build(const QString& caption, const QString& secondColu
     model_ = new QStandardItemModel(0, 4, this);
     model_->setHorizontalHeaderLabels(
         {QStringLiteral("№"), QStringLiteral("Наименование"), QStringLiteral("Адрес"), secondColumn});
-    grid_ = new QTableView(this);
-    grid_->setModel(model_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->verticalHeader()->hide();
-    grid_->horizontalHeader()->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
+    grid_ = listGrid(*this, *model_, nameColumn);
     // The name and the number/address headers sort the list.
     grid_->horizontalHeader()->setSectionsClickable(true);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TFormAbonents_List::sortBy);

@@ -2,11 +2,11 @@
 
 #include "base/operator.h"
 #include "base/save_report.h"
+#include "forms/table_dialog_parts.h"
 #include "forms/tformobject.h"
 #include "settings/object_list_editing.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -23,13 +23,7 @@ TFormObjects_List::TFormObjects_List(ObjectList& list, QString listFile, Operato
     resize(560, 420);
     model_ = new QStandardItemModel(0, 3, this);
     model_->setHorizontalHeaderLabels({QStringLiteral("№"), QStringLiteral("Наименование"), QStringLiteral(" Адрес")});
-    grid_ = new QTableView(this);
-    grid_->setModel(model_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->verticalHeader()->hide();
-    grid_->horizontalHeader()->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
+    grid_ = listGrid(*this, *model_, nameColumn);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
         if (current.isValid())
             copy_.selected = current.row();
