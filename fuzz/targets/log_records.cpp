@@ -4,7 +4,7 @@
 // reached), the chromatograph type, the moisture-meter type, then the bytes of
 // the record, given to both decoders. A record is decoded exactly when it has
 // its length and its checksum holds; every text then fits the text rows of the
-// log files and holds no zero that would cut them short.
+// log files (the numbers of a diagnostic message their 20-byte fields) and holds no zero that would cut them short.
 #include "crc/crc16.h"
 #include "logs/log_texts.h"
 #include "support/fuzz_check.h"
@@ -37,6 +37,13 @@ bool decodable(QByteArrayView record, int length)
     return record.size() == length && crc16(record) == 0;
 }
 
+// The numbers of a diagnostic message; the values of an intervention may be list items of any width.
+void checkNumbers(std::initializer_list<const QString*> numbers)
+{
+    for (const QString* number : numbers)
+        fuzzCheck(number->size() < 20, "every number fits the 20-byte value field of a text row");
+}
+
 void checkTexts(std::initializer_list<const QString*> texts)
 {
     for (const QString* text : texts) {
@@ -64,8 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (interventionTexts) {
         const InterventionText& text = *interventionTexts;
         fuzzCheck(!text.parameter.isEmpty(), "every intervention names its parameter");
-        checkTexts({&text.date, &text.time, &text.parameter, &text.oldValue, &text.newValue, &text.unit,
-                    &text.operatorName});
+        checkTexts(
+            {&text.date, &text.time, &text.parameter, &text.oldValue, &text.newValue, &text.unit, &text.operatorName});
         fuzzCheck(text.operatorName.size() <= 4, "the operator's name is at most four characters");
     }
 
@@ -75,8 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "a diagnostic message is decoded exactly when it is whole");
     if (diagnosticTexts) {
         const DiagnosticText& text = *diagnosticTexts;
-        checkTexts({&text.date, &text.time, &text.event, &text.object, &text.currentValue, &text.setPoint,
-                    &text.unit});
+        checkTexts({&text.date, &text.time, &text.event, &text.object, &text.currentValue, &text.setPoint, &text.unit});
+        checkNumbers({&text.currentValue, &text.setPoint});
     }
     return 0;
 }

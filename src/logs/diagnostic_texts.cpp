@@ -119,7 +119,7 @@ bool crossesSetPoint(int code)
     return (code >= 12 && code <= 17) || (code >= 44 && code <= 47) || (code >= 60 && code <= 68);
 }
 
-// The decimals of a value follow its magnitude.
+// The decimals of a value follow its magnitude; a value too wide for its field shows "?".
 QString adaptiveValueText(double value)
 {
     if (!std::isfinite(value))
@@ -141,7 +141,7 @@ QString adaptiveValueText(double value)
             break;
         }
     }
-    return QString::asprintf("%.*f", decimals, value);
+    return fittedValueText(QString::asprintf("%.*f", decimals, value));
 }
 
 void describeSetPointCrossing(QByteArrayView record, DiagnosticText& text)

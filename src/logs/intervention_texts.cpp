@@ -268,7 +268,8 @@ QString setPointText(float value, int table, int slot)
     if (slot >= GasParameterCount || !std::isfinite(value))
         return QStringLiteral("?");
     const auto setPoint = static_cast<GasSetPoint>(table - FirstSetPointTable);
-    return QString::number(value, 'f', gasParamRanges(setPoint)[static_cast<std::size_t>(slot)].decimals);
+    return fittedValueText(
+        QString::number(value, 'f', gasParamRanges(setPoint)[static_cast<std::size_t>(slot)].decimals));
 }
 
 QString controllerNameText(QByteArrayView part, const LogDecodingContext& context)

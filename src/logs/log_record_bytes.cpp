@@ -55,6 +55,11 @@ QString timeText(QByteArrayView record, const QString& indent)
     return indent + twoDigitFields(record, Hour, Minute, Second, ':');
 }
 
+QString fittedValueText(const QString& text)
+{
+    return text.size() <= ValueTextWidth ? text : QStringLiteral("?");
+}
+
 QString listText(int base, int count, int index)
 {
     return index >= 0 && index < count ? commonText(base + index) : QStringLiteral("?");

@@ -22,6 +22,12 @@ float floatAt(QByteArrayView record, int offset);
 QString dateText(QByteArrayView record, const QString& indent);
 QString timeText(QByteArrayView record, const QString& indent);
 
+// A value fits the 20-byte zero-terminated field of the log files' text rows.
+inline constexpr qsizetype ValueTextWidth = 19;
+
+// The text of a value, or "?" for one too wide to be saved whole.
+QString fittedValueText(const QString& text);
+
 // Entry `index` of a group of `count` shared texts from `base`; "?" outside the group.
 QString listText(int base, int count, int index);
 

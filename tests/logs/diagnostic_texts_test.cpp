@@ -105,6 +105,9 @@ TEST(DiagnosticText, AdaptiveDecimalsAtEachThreshold)
     EXPECT_EQ(valueShown(9999.5f), "9999.5");
     EXPECT_EQ(valueShown(10000.0f), "10000");
     EXPECT_EQ(valueShown(123456.0f), "123456");
+    EXPECT_EQ(valueShown(-1e18f), "-999999984306749440");
+    EXPECT_EQ(valueShown(-1e19f), "?") << "too wide for the value field of a saved row";
+    EXPECT_EQ(valueShown(3e38f), "?");
 }
 
 TEST(DiagnosticText, FirmwareChecksums)

@@ -123,6 +123,8 @@ TEST(InterventionText, GasParameterTablesShowTheSlotsNameAndDecimals)
     LogRecord lowerWarning = change(23, 8);
     lowerWarning.single(10, 95.0f).single(14, std::numeric_limits<float>::infinity());
     expectShown(lowerWarning, {"НПУ   Молярная доля метана", "95.000", "?"});
+    lowerWarning.single(10, 1e15f).single(14, 1e16f); // 19 and 21 characters with the three decimals
+    expectShown(lowerWarning, {"НПУ   Молярная доля метана", "999999986991104.000", "?"});
 
     LogRecord upperLimit = change(26, 20);
     upperLimit.single(10, 1.0f);
