@@ -29,9 +29,9 @@ struct DiagnosticText {
 
 // What decoding needs to know of the controller besides the record.
 struct LogDecodingContext {
-    bool namesInCodePage866 = false;    // byte 12 of table 0 is 0: the controller keeps names in code page 866
-    std::uint8_t chromatographType = 0; // byte 6 of table 14
-    std::uint8_t moistureMeterType = 0; // byte 6 of table 15 (byte 48 of a diagnostic file's header)
+    bool namesInCodePage866 = false;     // byte 12 of table 0 is 0: the controller keeps names in code page 866
+    std::uint8_t chromatographType = 0;  // byte 6 of table 14
+    std::uint8_t moistureMeterType = 0;  // byte 6 of table 15 (byte 48 of a diagnostic file's header)
 };
 
 // The texts of a 24-byte intervention record; none when its checksum is wrong.
