@@ -18,6 +18,7 @@ set(GQC_FUZZ_TARGETS
   station_texts
   report_data_file
   spreadsheet_template
+  log_records
 )
 
 add_library(gqc_fuzz_support STATIC
