@@ -19,7 +19,6 @@ const LogKindInfo Interventions{
     .indexCaption = "Индексы архивных записей о вмешательствах",
     .errorLine = "в архиве сообщений о вмешательствах",
     .notThisLog = "сообщения о вмешательствах оператора контроллера ККГ_04",
-    .fileType = "Сообщения о вмешательствах",
 };
 
 const LogKindInfo Diagnostics{
@@ -37,7 +36,6 @@ const LogKindInfo Diagnostics{
     .indexCaption = "Индексы архивных записей диагностики",
     .errorLine = "в архиве диагностических сообщений",
     .notThisLog = "диагностические сообщения контроллера ККГ_04",
-    .fileType = "Диагностические сообщения",
 };
 
 } // namespace

@@ -22,11 +22,10 @@ struct LogKindInfo {
     const char* temporaryFile;
     const char* extension;
     QString (WorkDirectory::*folder)() const;
-    const char* messageLine;   // first line of what a reading reports
+    const char* messageLine;   // first line of what a reading reports, and the start of the viewer's caption
     const char* indexCaption;  // of the index dialog
     const char* errorLine;     // second line when the controller found an error in the log
     const char* notThisLog;    // second line of the refusal of a foreign file
-    const char* fileType;      // the file dialog's filter name
 };
 
 const LogKindInfo& logKindInfo(LogKind kind);
