@@ -23,28 +23,28 @@ bool LogBounds::empty() const
     return newest < oldest || (oldest == newest && oldest != 0);
 }
 
-IndexRange presetRange(IndexChoice choice, const LogBounds& bounds)
+IndexRange lastRecords(const LogBounds& bounds, std::uint32_t count)
 {
     const std::uint64_t held = heldRecords(bounds);
-    const IndexRange whole{bounds.oldest, static_cast<std::uint32_t>(held)};
-    std::uint32_t last = 0;
+    if (held <= count)
+        return {bounds.oldest, static_cast<std::uint32_t>(held)};
+    return {bounds.newest - (count - 1), count};
+}
+
+IndexRange presetRange(IndexChoice choice, const LogBounds& bounds)
+{
     switch (choice) {
     case IndexChoice::Last100:
-        last = 100;
-        break;
+        return lastRecords(bounds, 100);
     case IndexChoice::Last50:
-        last = 50;
-        break;
+        return lastRecords(bounds, 50);
     case IndexChoice::Last10:
-        last = 10;
-        break;
+        return lastRecords(bounds, 10);
     case IndexChoice::Whole:
     case IndexChoice::Given:
-        return whole;
+        break;
     }
-    if (held < last)
-        return whole;
-    return {bounds.newest - (last - 1), last};
+    return {bounds.oldest, static_cast<std::uint32_t>(heldRecords(bounds))};
 }
 
 std::variant<IndexRange, InputProblem> checkIndexRange(const LogBounds& bounds, const QString& first,

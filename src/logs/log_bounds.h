@@ -30,6 +30,9 @@ enum class IndexChoice { Whole, Last100, Last50, Last10, Given };
 // 10 records (the whole log when it holds fewer). `Given` proposes the whole log.
 IndexRange presetRange(IndexChoice choice, const LogBounds& bounds);
 
+// The last `count` records of the log, or the whole log when it holds fewer.
+IndexRange lastRecords(const LogBounds& bounds, std::uint32_t count);
+
 // The range typed in the dialog's two fields, checked in the dialog's order; a
 // count reaching past the newest record is cut to end there.
 std::variant<IndexRange, InputProblem> checkIndexRange(const LogBounds& bounds, const QString& first,

@@ -59,7 +59,7 @@ TEST_F(GqcCli, ViewRefusesAForeignFileInTheWordsOfItsArchive)
     result = run({QStringLiteral("view"), workdir.file(QStringLiteral("notes.txt")), QStringLiteral("--csv"),
                   workdir.file(QStringLiteral("out.csv"))});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.errors.contains("is no archive data file")) << result.errors.toStdString();
+    EXPECT_TRUE(result.errors.contains("is no archive data or log file")) << result.errors.toStdString();
 
     result = run({QStringLiteral("view"), workdir.file(QStringLiteral("notes.txt"))});
     EXPECT_EQ(result.exitCode, 2) << "--csv, --xlsx or --pdf is needed";
