@@ -18,6 +18,8 @@ set(GQC_FUZZ_TARGETS
   station_texts
   report_data_file
   spreadsheet_template
+  log_file
+  log_answer
 )
 
 add_library(gqc_fuzz_support STATIC

@@ -7,16 +7,17 @@ namespace {
 constexpr int LengthByte = 2;
 constexpr int CrcLength = 2;
 constexpr int IndexCountByte = 10;
+constexpr int IndexFirstRecordByte = 11;
 constexpr int PeriodFlagsByte = 4;
 constexpr std::uint8_t LogErrorFlag = 0x80;
 constexpr int PeriodCountByte = 6;
 constexpr int PeriodMoreByte = 7;
+constexpr int PeriodFirstRecordByte = 8;
 
-// The n records announced at `countByte`, when the frame holds them all.
-LogAnswer recordsAt(LogKind kind, QByteArrayView frame, int countByte, int mostAllowed)
+// The n records announced at `countByte` and starting at `first`, when the frame holds them all.
+LogAnswer recordsAt(LogKind kind, QByteArrayView frame, int countByte, int first, int mostAllowed)
 {
     LogAnswer answer;
-    const int first = countByte + 1;
     if (frame.size() <= LengthByte)
         return answer;
     const qsizetype length = std::min<qsizetype>(static_cast<std::uint8_t>(frame[LengthByte]), frame.size());
@@ -37,12 +38,12 @@ LogAnswer recordsAt(LogKind kind, QByteArrayView frame, int countByte, int mostA
 
 LogAnswer parseIndexAnswer(LogKind kind, QByteArrayView frame, int asked)
 {
-    return recordsAt(kind, frame, IndexCountByte, asked);
+    return recordsAt(kind, frame, IndexCountByte, IndexFirstRecordByte, asked);
 }
 
 LogAnswer parsePeriodAnswer(LogKind kind, QByteArrayView frame)
 {
-    LogAnswer answer = recordsAt(kind, frame, PeriodCountByte, INT32_MAX);
+    LogAnswer answer = recordsAt(kind, frame, PeriodCountByte, PeriodFirstRecordByte, INT32_MAX);
     if (answer.believed) {
         answer.more = frame[PeriodMoreByte] != 0;
         answer.logError = (static_cast<std::uint8_t>(frame[PeriodFlagsByte]) & LogErrorFlag) != 0;

@@ -27,7 +27,8 @@ QByteArray periodAnswer(std::uint8_t flags, int announced, bool more, int presen
 {
     QByteArray body;
     body.append(static_cast<char>(flags)).append(char(3)).append(static_cast<char>(announced)).append(char(more));
-    body += QByteArray(present * recordSize, 'r');
+    for (int i = 0; i < present; ++i)
+        body += QByteArray(recordSize, static_cast<char>('a' + i));
     return frameOf(8, body);
 }
 
@@ -53,6 +54,7 @@ TEST(LogAnswers, APeriodAnswerCarriesTheMoreFlagAndTheLogError)
     const LogAnswer last = parsePeriodAnswer(LogKind::Diagnostics, periodAnswer(0, 2, false, 2, 22));
     ASSERT_TRUE(last.believed);
     EXPECT_EQ(last.count, 2);
+    EXPECT_EQ(last.records, QByteArray(22, 'a') + QByteArray(22, 'b'));
     EXPECT_FALSE(last.more);
     EXPECT_FALSE(last.logError);
     const LogAnswer flagged = parsePeriodAnswer(LogKind::Diagnostics, periodAnswer(0x80, 1, true, 1, 22));
