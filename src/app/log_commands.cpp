@@ -112,13 +112,18 @@ LogTable LogCommands::tableOf(LogKind kind, const QByteArray& records, const Dat
     return {kind, header, rows};
 }
 
+QString proposedLogFileName(const LogTable& table, const QDate& pcDate)
+{
+    return QString::asprintf("gqc_04-%03d-%02d%02d%02d", table.header.address(), pcDate.year() - 2000,
+                             pcDate.month(), pcDate.day()) +
+           QLatin1String(logKindInfo(table.kind).extension);
+}
+
 void saveLog(Operator& person, const WorkDirectory& directory, const LogTable& table, const QDate& pcDate)
 {
     const LogKindInfo& info = logKindInfo(table.kind);
     const QLatin1String extension(info.extension);
-    const QString proposed = QString::asprintf("gqc_04-%03d-%02d%02d%02d", table.header.address(),
-                                               pcDate.year() - 2000, pcDate.month(), pcDate.day()) +
-                             extension;
+    const QString proposed = proposedLogFileName(table, pcDate);
     const FileChoice choice{FileChoice::Mode::Save,
                             QStringLiteral("Введите имя файла для сохранения данных"),
                             (directory.*info.folder)(),

@@ -33,6 +33,10 @@ private:
 // What decoding needs of the controller, from the image.
 LogDecodingContext logDecodingContext(const ParamImage& image);
 
+// "gqc_04-%03d-%02d%02d%02d.aud" / ".ala": the controller's address in the
+// header and the PC's date, the name a saved log is proposed under.
+QString proposedLogFileName(const LogTable& table, const QDate& pcDate);
+
 // "Сохранить в файле" of a log viewer: the table under the name the operator
 // gives (proposed from the header's address and `pcDate`), the log's extension
 // added when missing; an existing file replaced only when the operator agrees.
