@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzCheck(file.size() >= ArchiveFileHeader::Size, "an accepted file holds a whole header");
     fuzzCheck(file.first(3) == info.signature, "an accepted file is signed by its log");
     const qint64 announced = ArchiveFileHeader::fromBytes(file).count();
-    fuzzCheck(accepted.rows.size() == std::min<qint64>(announced, (file.size() - ArchiveFileHeader::Size) / info.rowSize),
+    fuzzCheck(accepted.rows.size() ==
+                  std::min<qint64>(announced, (file.size() - ArchiveFileHeader::Size) / info.rowSize),
               "every whole row up to the count is kept");
 
     const QString saved = scratchPath(QStringLiteral("log_saved.dat"));

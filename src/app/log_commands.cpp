@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int NameCodePageByte = 12; // of table 0: 0 when the controller keeps names in code page 866
+constexpr int NameCodePageByte = 12;  // of table 0: 0 when the controller keeps names in code page 866
 constexpr int InstrumentTypeByte = 6; // of tables 14 and 15
 
 QString temporaryFileOf(const WorkDirectory& directory, LogKind kind)
@@ -35,8 +35,7 @@ LogDecodingContext logDecodingContext(const ParamImage& image)
     };
 }
 
-LogCommands::LogCommands(RequestContext context, LogWindows& windows, const WorkDirectory& directory,
-                         PcClock pcClock)
+LogCommands::LogCommands(RequestContext context, LogWindows& windows, const WorkDirectory& directory, PcClock pcClock)
     : context_(context), windows_(windows), directory_(directory), pcClock_(std::move(pcClock))
 {
 }
@@ -114,8 +113,8 @@ LogTable LogCommands::tableOf(LogKind kind, const QByteArray& records, const Dat
 
 QString proposedLogFileName(const LogTable& table, const QDate& pcDate)
 {
-    return QString::asprintf("gqc_04-%03d-%02d%02d%02d", table.header.address(), pcDate.year() - 2000,
-                             pcDate.month(), pcDate.day()) +
+    return QString::asprintf("gqc_04-%03d-%02d%02d%02d", table.header.address(), pcDate.year() - 2000, pcDate.month(),
+                             pcDate.day()) +
            QLatin1String(logKindInfo(table.kind).extension);
 }
 

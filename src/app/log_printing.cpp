@@ -15,8 +15,8 @@ void printLog(Operator& person, const WorkDirectory& directory, PrintWindows& wi
     const QString titleFile = OrganisationTitle::filePath(directory);
     const QString previous = OrganisationTitle::read(titleFile);
     const PrintKind kind = table.kind == LogKind::Interventions ? PrintKind::InterventionLog : PrintKind::DiagnosticLog;
-    const std::optional<QString> entered = windows.choosePrinting(
-        documentTitle(kind, table.header.periodStart(6), table.header.periodEnd(6)), previous);
+    const std::optional<QString> entered =
+        windows.choosePrinting(documentTitle(kind, table.header.periodStart(6), table.header.periodEnd(6)), previous);
     if (!entered)
         return;
     // A name that could not be kept is told, and printed all the same.
@@ -25,8 +25,8 @@ void printLog(Operator& person, const WorkDirectory& directory, PrintWindows& wi
         person.message(MessageKind::Error, QStringLiteral("Ошибка печати данных"));
 }
 
-void saveLogPrintoutPdf(Operator& person, const WorkDirectory& directory, const LogTable& table,
-                        const QByteArray& pdf, const QDate& pcDate)
+void saveLogPrintoutPdf(Operator& person, const WorkDirectory& directory, const LogTable& table, const QByteArray& pdf,
+                        const QDate& pcDate)
 {
     const LogKindInfo& info = logKindInfo(table.kind);
     savePdfAs(person, (directory.*info.folder)(),

@@ -16,5 +16,5 @@ void printLog(Operator& person, const WorkDirectory& directory, PrintWindows& wi
 
 // Saves `pdf`, a printout of `table`, under a name the operator chooses in the
 // log's folder, proposed as the log file's own with ".pdf".
-void saveLogPrintoutPdf(Operator& person, const WorkDirectory& directory, const LogTable& table,
-                        const QByteArray& pdf, const QDate& pcDate);
+void saveLogPrintoutPdf(Operator& person, const WorkDirectory& directory, const LogTable& table, const QByteArray& pdf,
+                        const QDate& pcDate);

@@ -62,7 +62,8 @@ int runViewCommand(const CliOptions& options, const WorkDirectory& directory, QT
         return viewLogCommand(*log, options, out, errors);
     const std::optional<ArchiveKind> kind = fileArchive(options.file);
     if (!kind) {
-        errors << "view: " << options.file << " is no archive data or log file (.mch .hch .dch .mwm .hwm .dwm .aud .ala)\n";
+        errors << "view: " << options.file
+               << " is no archive data or log file (.mch .hch .dch .mwm .hwm .dwm .aud .ala)\n";
         return 1;
     }
     if (!options.xlsx.isEmpty() && archiveKindInfo(*kind).device != ArchiveDevice::Chromatograph) {

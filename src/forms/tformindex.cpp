@@ -16,10 +16,8 @@
 namespace {
 
 const std::pair<IndexChoice, const char*> Choices[] = {
-    {IndexChoice::Whole, "Весь диапазон данных"},
-    {IndexChoice::Last100, "Последние 100 записей"},
-    {IndexChoice::Last50, "Последние 50 записей"},
-    {IndexChoice::Last10, "Последние 10 записей"},
+    {IndexChoice::Whole, "Весь диапазон данных"},     {IndexChoice::Last100, "Последние 100 записей"},
+    {IndexChoice::Last50, "Последние 50 записей"},    {IndexChoice::Last10, "Последние 10 записей"},
     {IndexChoice::Given, "Заданный диапазон данных"},
 };
 

@@ -172,7 +172,8 @@ void TFormMain::connectCommands()
         return LogCommands(state_.requestContext(*person_), *logDialogs_, state_.directory, pcLocalTime);
     };
     const std::tuple<const char*, const char*, const char*, LogKind> logItems[] = {
-        {"NAudInd", "NAudPer", "NAudPrn", LogKind::Interventions}, {"NAlaInd", "NAlaPer", "NAlaPrn", LogKind::Diagnostics}};
+        {"NAudInd", "NAudPer", "NAudPrn", LogKind::Interventions},
+        {"NAlaInd", "NAlaPer", "NAlaPrn", LogKind::Diagnostics}};
     for (const auto& [byIndex, byPeriod, fromFile, kind] : logItems) {
         on(byIndex, [logCommands, kind] { logCommands().readByIndex(kind); });
         on(byPeriod, [logCommands, kind] { logCommands().readByPeriod(kind); });

@@ -65,18 +65,17 @@ TFormPeriod::TFormPeriod(const QDateTime& pcNow, LogPeriodMemory& memory, Operat
     layout->addLayout(buttons);
     connect(acceptButton, &QPushButton::clicked, this, &TFormPeriod::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(choice_, &QButtonGroup::idClicked, this,
-            [this](int id) { showChoice(static_cast<LogPeriodChoice>(id)); });
+    connect(choice_, &QButtonGroup::idClicked, this, [this](int id) { showChoice(static_cast<LogPeriodChoice>(id)); });
     choice_->button(static_cast<int>(memory.choice))->setChecked(true);
     showChoice(memory.choice);
 }
 
 void TFormPeriod::showChoice(LogPeriodChoice choice)
 {
-    const Period shown = choice == LogPeriodChoice::Given && memory_.given
-                             ? *memory_.given
-                             : presetLogPeriod(choice == LogPeriodChoice::Given ? LogPeriodChoice::LastHour : choice,
-                                               pcNow_);
+    const Period shown =
+        choice == LogPeriodChoice::Given && memory_.given
+            ? *memory_.given
+            : presetLogPeriod(choice == LogPeriodChoice::Given ? LogPeriodChoice::LastHour : choice, pcNow_);
     start_->setDateTime(momentOf(shown.start));
     end_->setDateTime(momentOf(shown.end));
     const bool given = choice == LogPeriodChoice::Given;

@@ -11,8 +11,8 @@
 struct LogAnswer {
     bool believed = false;
     int count = 0;
-    QByteArray records; // `count` records, oldest first
-    bool more = false;  // by period: A[7] non-zero, the controller has more of the period
+    QByteArray records;    // `count` records, oldest first
+    bool more = false;     // by period: A[7] non-zero, the controller has more of the period
     bool logError = false; // by period: A[4] bit 7, the controller found an error in the log
 };
 

@@ -47,8 +47,8 @@ QList<LogRow> decodeLogRecords(LogKind kind, QByteArrayView records, const LogDe
         const QByteArrayView record = records.sliced(at, size);
         if (kind == LogKind::Interventions) {
             const std::optional<InterventionText> text = interventionText(record, context);
-            rows << (text ? LogRow{{text->date, text->time, text->parameter, text->oldValue, text->newValue,
-                                    text->unit, text->operatorName}}
+            rows << (text ? LogRow{{text->date, text->time, text->parameter, text->oldValue, text->newValue, text->unit,
+                                    text->operatorName}}
                           : damagedRow());
         } else {
             const std::optional<DiagnosticText> text = diagnosticText(record, context);

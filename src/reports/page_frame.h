@@ -11,9 +11,9 @@
 struct PageHead {
     QString organisation;
     QString controller; // The controller's name the header holds, up to its first zero, without the blanks around it.
-QString controllerName(const ArchiveFileHeader& header);
+    QString controllerName(const ArchiveFileHeader& header);
 
-// "Контроллер "name"  (адрес n)"
+    // "Контроллер "name"  (адрес n)"
     DocumentTitle title;
     QString madeBy; // "Составлен программой gqc_04  ..." with the time of the reading
 };

@@ -82,7 +82,10 @@ protected:
                 found << frame;
         return found;
     }
-    LogCommands commands() { return LogCommands(context(), windows, directory, [this] { return PcNow; }); }
+    LogCommands commands()
+    {
+        return LogCommands(context(), windows, directory, [this] { return PcNow; });
+    }
     RequestContext context() { return {engine, person, image, settings, moistureMeter}; }
 
     const QDateTime PcNow{QDate(2026, 3, 15), QTime(11, 0, 0)};

@@ -1,5 +1,5 @@
-#include "logs/log_file.h"
 #include "cli_fixtures.h"
+#include "logs/log_file.h"
 
 namespace {
 
@@ -18,7 +18,8 @@ TEST_F(GqcCliReadLog, TheLastRecordsOfALogAreSavedAsTheLogFileAndViewedAsCsv)
     const CliRun result = runOnSimulator({"read-log", "aud", "--last", "15", "-o", file});
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_TRUE(result.out.startsWith("15 records written to " + file + "\n")) << result.out.toStdString();
-    EXPECT_TRUE(result.out.contains("Сообщения о вмешательствах оператора с индексами от ")) << result.out.toStdString();
+    EXPECT_TRUE(result.out.contains("Сообщения о вмешательствах оператора с индексами от "))
+        << result.out.toStdString();
     EXPECT_EQ(workdir.read("datafile.aud").size(), 15 * 24);
     const QByteArray bytes = workdir.read("last.aud");
     ASSERT_EQ(bytes.size(), 58 + 15 * 205);
@@ -49,7 +50,8 @@ TEST_F(GqcCliReadLog, AStartOutsideTheBoundsIsRefusedWithTheDialogsWords)
 {
     const CliRun result = runOnSimulator({"read-log", "aud", "--first", "0", "--count", "5", "-o", workdir.file("x")});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.errors.contains("Нелогичное значение индекса записи начала чтения")) << result.errors.toStdString();
+    EXPECT_TRUE(result.errors.contains("Нелогичное значение индекса записи начала чтения"))
+        << result.errors.toStdString();
     EXPECT_FALSE(QFile::exists(workdir.file("x")));
 }
 

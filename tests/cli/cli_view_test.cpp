@@ -1,8 +1,8 @@
 #include "archives/archive_file_builder.h"
 #include "archives/record_bytes.h"
 #include "cli/cli_fixtures.h"
-#include "support/workbook_reader.h"
 #include "support/pdf_text.h"
+#include "support/workbook_reader.h"
 
 #include <gtest/gtest.h>
 

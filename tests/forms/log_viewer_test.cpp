@@ -19,8 +19,8 @@ LogView interventionView(int rows, bool damagedLast)
     const LogReadingFacts facts{name, 3, {26, 3, 15, 11, 0, 0}, {26, 3, 14, 10, 0, 0}, {26, 3, 15, 10, 0, 0}, 2, 0};
     LogTable table{LogKind::Interventions, logFileHeader(LogKind::Interventions, facts, 0), {}};
     for (int row = 0; row < rows; ++row)
-        table.rows << LogRow{{"    14.03.26", QString::asprintf("    10:%02d:00", row), "Адрес контроллера", "1", "2",
-                              "", "ADMI"}};
+        table.rows << LogRow{
+            {"    14.03.26", QString::asprintf("    10:%02d:00", row), "Адрес контроллера", "1", "2", "", "ADMI"}};
     if (damagedLast)
         table.rows.last() = LogRow{{"   ***", "", "", "", "", "", ""}, true};
     return {table, LogViewMode::ByIndex, 21};

@@ -66,7 +66,9 @@ TEST(LogRequests, RequestDataAndBlockNumbers)
 {
     EXPECT_EQ(indexRequestData(LogKind::Interventions, 0x01020304, 10), QByteArray::fromHex("0001040302010a"));
     EXPECT_EQ(periodRequestData(LogKind::Diagnostics, 7, {26, 3, 15, 10, 0, 0}, {26, 3, 16, 1, 2, 3}),
-              QByteArray::fromHex("000007" "1a030f0a0000" "1a0310010203"));
+              QByteArray::fromHex("000007"
+                                  "1a030f0a0000"
+                                  "1a0310010203"));
     EXPECT_EQ(nextLogBlock(0), 1);
     EXPECT_EQ(nextLogBlock(254), 255);
     EXPECT_EQ(nextLogBlock(255), 1) << "block 0 would start a new series";

@@ -44,8 +44,7 @@ TEST(LogBounds, AGivenRangeIsCheckedInTheDialogsOrder)
     const InputProblem outside = problemOf(checkIndexRange(bounds, "4", ""));
     EXPECT_EQ(outside.line1, "Нелогичное значение индекса записи начала чтения");
     EXPECT_EQ(outside.line2, "(см. значения индексов начала и конца архива).");
-    EXPECT_EQ(problemOf(checkIndexRange(bounds, "121", "1")).line1,
-              "Нелогичное значение индекса записи начала чтения");
+    EXPECT_EQ(problemOf(checkIndexRange(bounds, "121", "1")).line1, "Нелогичное значение индекса записи начала чтения");
     EXPECT_EQ(problemOf(checkIndexRange(bounds, "120", "")).line1, "Не введено количество записей для чтения");
     EXPECT_EQ(problemOf(checkIndexRange(bounds, "120", "0")).line1,
               "Нелогичное значение количества записей для чтения");

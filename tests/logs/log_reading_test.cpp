@@ -59,8 +59,8 @@ TEST_F(LogReadingOnSimulator, AFailedFirstRequestReadsNothingAndSaysSo)
 {
     const std::optional<LogBounds> bounds = readLogBounds(link->layer, LogKind::Diagnostics);
     ASSERT_TRUE(bounds);
-    const auto read = readLogByIndex(link->context(), LogKind::Diagnostics, {bounds->newest + 5, 3},
-                                     dir.file("datafile.ala"));
+    const auto read =
+        readLogByIndex(link->context(), LogKind::Diagnostics, {bounds->newest + 5, 3}, dir.file("datafile.ala"));
     EXPECT_FALSE(read);
     ASSERT_EQ(link->person.messages().size(), 1);
     EXPECT_EQ(link->person.messages()[0].line1, "Диагностические сообщения");

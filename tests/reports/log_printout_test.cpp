@@ -13,8 +13,8 @@ LogTable logOf(LogKind kind, int rows)
     const LogReadingFacts facts{name, 12, {26, 3, 15, 11, 5, 9}, {26, 3, 14, 0, 0, 0}, {26, 3, 15, 8, 30, 0}, 2, 0};
     LogTable table{kind, logFileHeader(kind, facts, 0), {}};
     for (int row = 0; row < rows; ++row)
-        table.rows << LogRow{{"    14.03.26", QString::asprintf("    10:%02d:00", row % 60), "Адрес контроллера",
-                              "1", "2", "", "ADMI"}};
+        table.rows << LogRow{
+            {"    14.03.26", QString::asprintf("    10:%02d:00", row % 60), "Адрес контроллера", "1", "2", "", "ADMI"}};
     return table;
 }
 
