@@ -1,4 +1,5 @@
 #include "logs/log_bounds.h"
+#include "logs/log_period_choice.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,27 @@ TEST(LogBounds, AGivenRangeIsCheckedInTheDialogsOrder)
     EXPECT_EQ(problemOf(checkIndexRange({120, 5}, "100", "1")).line1,
               "Нелогичное значение индекса записи начала чтения")
         << "an empty log has no index to start at";
+}
+
+} // namespace
+
+namespace {
+
+TEST(LogPeriodChoices, PresetsCountBackFromThePcsTimeAcrossMidnight)
+{
+    const QDateTime now(QDate(2026, 3, 1), QTime(0, 30, 15));
+    EXPECT_EQ(presetLogPeriod(LogPeriodChoice::LastHour, now),
+              (Period{{26, 2, 28, 23, 30, 15}, {26, 3, 1, 0, 30, 15}}));
+    EXPECT_EQ(presetLogPeriod(LogPeriodChoice::LastDay, now), (Period{{26, 2, 28, 0, 30, 15}, {26, 3, 1, 0, 30, 15}}));
+}
+
+TEST(LogPeriodChoices, AnEndBeforeTheStartIsRefusedAndAnEqualOneAccepted)
+{
+    const InputCheck refused = checkLogPeriod({{26, 3, 1, 10, 0, 1}, {26, 3, 1, 10, 0, 0}});
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->line1, "Дата и время конца опроса должны быть");
+    EXPECT_EQ(refused->line2, "больше даты и времени начала опроса");
+    EXPECT_FALSE(checkLogPeriod({{26, 3, 1, 10, 0, 0}, {26, 3, 1, 10, 0, 0}}));
 }
 
 } // namespace
