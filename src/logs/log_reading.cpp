@@ -178,12 +178,12 @@ std::optional<LogRecords> readLogByPeriod(RequestContext context, LogKind kind, 
                 reading.person().message(MessageKind::Information, QStringLiteral("Нет данных за указанный период"));
                 return;
             }
-            if (!reading.keep(*answer))
+            // An empty answer ends the reading whatever its flag says: asking on could go round the block numbers
+            // forever.
+            if (answer->count == 0 || !reading.keep(*answer))
                 return;
-            if (answer->count > 0) {
-                const DateStamp last = stampAt(answer->records, (answer->count - 1) * recordSize, FullStampLength);
-                reading.person().setProgress(hoursBetween(period.start, last));
-            }
+            const DateStamp last = stampAt(answer->records, (answer->count - 1) * recordSize, FullStampLength);
+            reading.person().setProgress(hoursBetween(period.start, last));
             if (reading.escaped() || !answer->more)
                 return;
             block = nextLogBlock(block);

@@ -31,6 +31,7 @@ std::optional<LogRecords> readLogByIndex(RequestContext context, LogKind kind, c
                                          const QString& temporaryFile);
 
 // Reads the records of `period` block by block (block numbers 0, 1, ... 255,
-// 1, ...) while the controller says more follow, with the same failures.
+// 1, ...) while the controller says more follow, with the same failures; an
+// answer without records ends the reading even when it says more follow.
 std::optional<LogRecords> readLogByPeriod(RequestContext context, LogKind kind, const Period& period,
                                           const QString& temporaryFile);

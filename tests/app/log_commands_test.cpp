@@ -168,6 +168,23 @@ TEST_F(LogCommandsOnScriptedLine, APeriodAnswerWithoutTheMoreFlagEndsTheReadingA
               "Сообщения о вмешательствах оператора за период с 14.03.26 00:00:00 по 15.03.26 00:00:00");
 }
 
+TEST_F(LogCommandsOnScriptedLine, AnEmptyAnswerEndsThePeriodEvenWhenItSaysMoreFollow)
+{
+    line.answer(TestFrames::fieldsAnswer(1, 2, 0, 8, QByteArray::fromHex("1a030f0b00000101")));
+    answerByPeriod(0x00, 2, true);
+    answerByPeriod(0x00, 0, true);
+    answerByPeriod(0x00, 2, false);
+    commands().readByPeriod(LogKind::Interventions);
+
+    const QList<QByteArray> sent = requests(8);
+    ASSERT_EQ(sent.size(), 2);
+    EXPECT_EQ(sent[0][6], 0);
+    EXPECT_EQ(sent[1][6], 1);
+    ASSERT_EQ(windows.shown.size(), 1u);
+    EXPECT_EQ(windows.shown[0].table.rows.size(), 2);
+    EXPECT_TRUE(person.messages().isEmpty());
+}
+
 TEST_F(LogCommandsOnScriptedLine, ASavedLogReadsBackFromTheFileCommand)
 {
     line.answer(TestFrames::fieldsAnswer(1, 2, 0, 8, QByteArray::fromHex("1a030f0b00000101")));
