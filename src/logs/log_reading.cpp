@@ -31,7 +31,7 @@ int hoursBetween(const DateStamp& start, const DateStamp& end)
 class Reading {
 public:
     Reading(RequestContext context, LogKind kind, const QString& temporaryFile)
-        : context_(context), kind_(kind), info_(logKindInfo(kind)), file_(temporaryFile)
+        : context_(context), info_(logKindInfo(kind)), file_(temporaryFile)
     {
     }
 
@@ -108,7 +108,6 @@ public:
 
 private:
     RequestContext context_;
-    LogKind kind_;
     const LogKindInfo& info_;
     QFile file_;
     LogRecords result_;
