@@ -1,9 +1,11 @@
 #include "forms/log_viewer.h"
 #include "forms/tformindex.h"
+#include "forms/tformperiod.h"
 #include "settings/work_directory.h"
 #include "support/scripted_operator.h"
 #include "support/temp_workdir.h"
 
+#include <QDateTimeEdit>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,6 +94,30 @@ TEST_F(LogViewerWindow, TheIndexDialogRefusesAStartOutsideTheBoundsAndRemembersI
     EXPECT_NE(given.result(), QDialog::Accepted);
     ASSERT_EQ(person.messages().size(), 1);
     EXPECT_EQ(person.messages()[0].line1, "Нелогичное значение индекса записи начала чтения");
+}
+
+TEST_F(LogViewerWindow, ThePeriodDialogRefusesAnEndBeforeTheStartAndKeepsAGivenPeriod)
+{
+    LogPeriodMemory memory;
+    const QDateTime now(QDate(2026, 3, 15), QTime(12, 0, 0));
+    TFormPeriod dialog(now, memory, person);
+    EXPECT_EQ(dialog.windowTitle(), "Ввод периода времени запрашиваемых данных");
+    dialog.accept();
+    EXPECT_EQ(dialog.period(), (Period{{26, 3, 15, 11, 0, 0}, {26, 3, 15, 12, 0, 0}}));
+
+    memory.choice = LogPeriodChoice::Given;
+    TFormPeriod given(now, memory, person);
+    given.findChild<QDateTimeEdit*>("start")->setDateTime(QDateTime(QDate(2026, 3, 15), QTime(10, 0, 1)));
+    given.findChild<QDateTimeEdit*>("end")->setDateTime(QDateTime(QDate(2026, 3, 15), QTime(10, 0, 0)));
+    given.accept();
+    EXPECT_NE(given.result(), QDialog::Accepted);
+    ASSERT_EQ(person.messages().size(), 1);
+    EXPECT_EQ(person.messages()[0].line2, "больше даты и времени начала опроса");
+    given.findChild<QDateTimeEdit*>("end")->setDateTime(QDateTime(QDate(2026, 3, 15), QTime(10, 0, 1)));
+    given.accept();
+    EXPECT_EQ(given.result(), QDialog::Accepted);
+    ASSERT_TRUE(memory.given);
+    EXPECT_EQ(memory.given->end, (DateStamp{26, 3, 15, 10, 0, 1}));
 }
 
 } // namespace
