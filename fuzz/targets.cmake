@@ -19,6 +19,8 @@ set(GQC_FUZZ_TARGETS
   report_data_file
   spreadsheet_template
   log_records
+  log_file
+  log_answer
 )
 
 add_library(gqc_fuzz_support STATIC

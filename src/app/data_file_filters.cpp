@@ -46,6 +46,11 @@ QString archiveFileFilter(ArchiveKind kind)
     return entryOf(QLatin1String(archiveKindInfo(kind).extension));
 }
 
+QString logFileFilter(LogKind kind)
+{
+    return entryOf(QLatin1String(logKindInfo(kind).extension));
+}
+
 QString reportFileFilter()
 {
     return entryOf(QStringLiteral(".srt"));

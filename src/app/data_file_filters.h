@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archives/archive_kind.h"
+#include "logs/log_kind.h"
 
 #include <QString>
 
@@ -11,5 +12,7 @@ QString dataFileFilters();
 // The entry of that list for the archive's files.
 QString archiveFileFilter(ArchiveKind kind);
 
+// The entry of that list for the log's files.
+QString logFileFilter(LogKind kind);
 // The entry of that list for the daily reports' data files.
 QString reportFileFilter();

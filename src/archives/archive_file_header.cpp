@@ -16,26 +16,44 @@ constexpr int PcTimeOffset = 25;
 // Each period end has six bytes, the stamp padded with zeros.
 constexpr int PeriodStartOffset = 31;
 constexpr int PeriodEndOffset = 37;
-constexpr int PeriodStampLength = 5;
 constexpr int CountOffset = 43;
 constexpr int ChromatographTypeOffset = 47;
+constexpr int MoistureMeterTypeOffset = 48;
 } // namespace
 
 ArchiveFileHeader ArchiveFileHeader::build(const Reading& reading)
 {
     const ArchiveKindInfo& info = archiveKindInfo(reading.kind);
+    return compose({
+        .signature = info.signature,
+        .device = static_cast<std::uint8_t>(info.device),
+        .controllerName = reading.controllerName,
+        .address = reading.address,
+        .pcTime = reading.pcTime,
+        .periodStart = reading.periodStart,
+        .periodEnd = reading.periodEnd,
+        .periodStampLength = info.stampLength,
+        .count = reading.count,
+        .chromatographType = reading.chromatographType,
+    });
+}
+
+ArchiveFileHeader ArchiveFileHeader::compose(const Fields& fields)
+{
     ArchiveFileHeader header;
-    header.bytes_.replace(SignatureOffset, SignatureLength, info.signature);
-    header.bytes_[DeviceOffset] = static_cast<char>(info.device);
+    header.bytes_.replace(SignatureOffset, SignatureLength, fields.signature.first(SignatureLength));
+    header.bytes_[DeviceOffset] = static_cast<char>(fields.device);
     const QByteArrayView name =
-        reading.controllerName.first(std::min<qsizetype>(reading.controllerName.size(), NameLength));
+        fields.controllerName.first(std::min<qsizetype>(fields.controllerName.size(), NameLength));
     header.bytes_.replace(NameOffset, name.size(), name);
-    header.bytes_[AddressOffset] = static_cast<char>(reading.address);
-    header.bytes_.replace(PcTimeOffset, FullStampLength, stampBytes(reading.pcTime, FullStampLength));
-    header.bytes_.replace(PeriodStartOffset, info.stampLength, stampBytes(reading.periodStart, info.stampLength));
-    header.bytes_.replace(PeriodEndOffset, info.stampLength, stampBytes(reading.periodEnd, info.stampLength));
-    header.setCount(reading.count);
-    header.bytes_[ChromatographTypeOffset] = static_cast<char>(reading.chromatographType);
+    header.bytes_[AddressOffset] = static_cast<char>(fields.address);
+    header.bytes_.replace(PcTimeOffset, FullStampLength, stampBytes(fields.pcTime, FullStampLength));
+    const int length = fields.periodStampLength;
+    header.bytes_.replace(PeriodStartOffset, length, stampBytes(fields.periodStart, length));
+    header.bytes_.replace(PeriodEndOffset, length, stampBytes(fields.periodEnd, length));
+    header.setCount(fields.count);
+    header.bytes_[ChromatographTypeOffset] = static_cast<char>(fields.chromatographType);
+    header.bytes_[MoistureMeterTypeOffset] = static_cast<char>(fields.moistureMeterType);
     return header;
 }
 
@@ -89,14 +107,14 @@ DateStamp ArchiveFileHeader::pcTime() const
     return stampAt(bytes_, PcTimeOffset, FullStampLength);
 }
 
-DateStamp ArchiveFileHeader::periodStart() const
+DateStamp ArchiveFileHeader::periodStart(int stampLength) const
 {
-    return stampAt(bytes_, PeriodStartOffset, PeriodStampLength);
+    return stampAt(bytes_, PeriodStartOffset, stampLength);
 }
 
-DateStamp ArchiveFileHeader::periodEnd() const
+DateStamp ArchiveFileHeader::periodEnd(int stampLength) const
 {
-    return stampAt(bytes_, PeriodEndOffset, PeriodStampLength);
+    return stampAt(bytes_, PeriodEndOffset, stampLength);
 }
 
 std::uint32_t ArchiveFileHeader::count() const
@@ -112,4 +130,9 @@ void ArchiveFileHeader::setCount(std::uint32_t count)
 std::uint8_t ArchiveFileHeader::chromatographType() const
 {
     return static_cast<std::uint8_t>(bytes_[ChromatographTypeOffset]);
+}
+
+std::uint8_t ArchiveFileHeader::moistureMeterType() const
+{
+    return static_cast<std::uint8_t>(bytes_[MoistureMeterTypeOffset]);
 }

@@ -57,6 +57,10 @@ const char* const Description =
     "                              than the archive's unit ignored; --yes goes on past records out\n"
     "                              of the period and moves a start the archive has dropped; --csv\n"
     "                              OUT writes the records as view does\n"
+    "  read-log (aud|ala) (--first INDEX --count N | --last N | --from STAMP --to STAMP) -o FILE\n"
+    "          [--csv OUT]         reads the operator-intervention (aud) or diagnostic (ala) log by\n"
+    "                              index or by period and saves it as the log file FILE the viewer\n"
+    "                              would save; --csv OUT writes the rows as view does\n"
     "  view FILE [--csv OUT] [--xlsx OUT] [--pdf OUT]\n"
     "                              the archive data file FILE as its viewer shows it, into the CSV\n"
     "                              file OUT (\";\"-separated, UTF-8, a header line of the column\n"
@@ -127,6 +131,9 @@ const OptionRow Options[] = {
     {"no", nullptr, "Answers read-archive's questions No (the default)."},
     {"from", "STAMP", "read-archive: the start of the period."},
     {"to", "STAMP", "read-archive: the end of the period."},
+    {"first", "INDEX", "read-log: the global index of the first record to read."},
+    {"count", "N", "read-log: how many records to read from --first."},
+    {"last", "N", "read-log: read the newest N records."},
     {"o", "FILE", "read-archive: the archive data file to write; report day: the report data file."},
     {"date", "DAY", "report day and xlsx-day: the gas day of the report, YYYY-MM-DD."},
     {"month", "MONTH", "report xlsx-month: the month of the report, YYYY-MM."},
@@ -212,6 +219,56 @@ std::optional<QString> parseReadArchive(const QStringList& words, const QCommand
     options.periodTo = *to;
     options.file = parser.value(QStringLiteral("o"));
 
+    return std::nullopt;
+}
+
+std::optional<std::uint32_t> indexOption(const QCommandLineParser& parser, const QString& name)
+{
+    bool ok = false;
+    const uint value = parser.value(name).toUInt(&ok);
+    return ok ? std::optional<std::uint32_t>(value) : std::nullopt;
+}
+
+std::optional<QString> parseReadLog(const QStringList& words, const QCommandLineParser& parser, CliOptions& options)
+{
+    const QString log = words.value(1);
+    if (log != QLatin1String("aud") && log != QLatin1String("ala"))
+        return QStringLiteral("read-log: the log is aud (operator interventions) or ala (diagnostic messages)");
+    options.logKind = log == QLatin1String("aud") ? LogKind::Interventions : LogKind::Diagnostics;
+    const bool byRange = parser.isSet(QStringLiteral("first")) || parser.isSet(QStringLiteral("count"));
+    const bool byLast = parser.isSet(QStringLiteral("last"));
+    const bool byPeriod = parser.isSet(QStringLiteral("from")) || parser.isSet(QStringLiteral("to"));
+    if (int(byRange) + int(byLast) + int(byPeriod) != 1)
+        return QStringLiteral("read-log: give --first INDEX --count N, --last N or --from STAMP --to STAMP");
+    if (byRange) {
+        const auto first = indexOption(parser, QStringLiteral("first"));
+        const auto count = indexOption(parser, QStringLiteral("count"));
+        if (!first || !count || *count == 0)
+            return QStringLiteral("read-log: --first is an index and --count a number above 0");
+        options.logPart = CliOptions::LogPart::Range;
+        options.logFirst = *first;
+        options.logCount = *count;
+    } else if (byLast) {
+        const auto count = indexOption(parser, QStringLiteral("last"));
+        if (!count || *count == 0)
+            return QStringLiteral("read-log: --last is a number above 0");
+        options.logPart = CliOptions::LogPart::Last;
+        options.logCount = *count;
+    } else {
+        const std::optional<DateStamp> from = stampOption(parser.value(QStringLiteral("from")));
+        const std::optional<DateStamp> to = stampOption(parser.value(QStringLiteral("to")));
+        if (!from || !to)
+            return QStringLiteral("read-log: --from and --to are YYYY-MM-DD or YYYY-MM-DDTHH:MM");
+        if (*to < *from)
+            return QStringLiteral("read-log: --to is before --from");
+        options.logPart = CliOptions::LogPart::Period;
+        options.periodFrom = *from;
+        options.periodTo = *to;
+    }
+    if (parser.value(QStringLiteral("o")).isEmpty())
+        return QStringLiteral("read-log: -o FILE names the log file to write");
+    options.command = CliOptions::Command::ReadLog;
+    options.file = parser.value(QStringLiteral("o"));
     return std::nullopt;
 }
 
@@ -340,6 +397,8 @@ std::optional<QString> parseCommand(const QStringList& words, const QCommandLine
     }
     if (command == QLatin1String("read-archive") && words.size() == 2)
         return parseReadArchive(words, parser, options);
+    if (command == QLatin1String("read-log") && words.size() == 2)
+        return parseReadLog(words, parser, options);
     if (command == QLatin1String("view") && words.size() == 2) {
         if (options.csv.isEmpty() && options.xlsx.isEmpty() && options.pdf.isEmpty())
             return QStringLiteral("view: give --csv OUT, --xlsx OUT or --pdf OUT, the file to write");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archives/archive_kind.h"
+#include "logs/log_kind.h"
 #include "reports/spreadsheet_report.h"
 #include "tables/date_stamp.h"
 
@@ -27,6 +28,7 @@ struct CliOptions {
         WriteConfig,
         ConfigDiff,
         ReadArchive,
+        ReadLog,
         View,
         ReportDay,
         ReportPrint,
@@ -73,6 +75,12 @@ struct CliOptions {
     ArchiveKind archiveKind = ArchiveKind::ChromFiveMinute;
     DateStamp periodFrom;
     DateStamp periodTo;
+    // read-log: the log and what to read of it (by index: from `logFirst`, or the
+    // last `logCount`; else the period); `file` is the log file to write.
+    LogKind logKind = LogKind::Interventions;
+    enum class LogPart { Range, Last, Period } logPart = LogPart::Range;
+    std::uint32_t logFirst = 0;
+    std::uint32_t logCount = 0;
     QString csv;     // view: the CSV file written; read-archive: written too when given
     QString xlsx;    // view: the workbook written (chromatograph archives)
     QString pdf;     // view: the printout written; report: the daily document

@@ -3,6 +3,7 @@
 #include "archives/archive_csv.h"
 #include "archives/archive_file.h"
 #include "archives/archive_table.h"
+#include "cli/cli_log_commands.h"
 #include "reports/archive_printout.h"
 #include "reports/archive_workbook.h"
 #include "reports/document_painter.h"
@@ -28,6 +29,23 @@ std::optional<ArchiveKind> fileArchive(const QString& path)
     return std::nullopt;
 }
 
+// The log a file is named for by its extension, as the file command of each
+// log opens only its own files; else the log its header's signature names.
+std::optional<LogKind> fileLog(const QString& path)
+{
+    const QList<LogKind> logs{LogKind::Interventions, LogKind::Diagnostics};
+    const QString extension = QLatin1Char('.') + QFileInfo(path).suffix();
+    for (const LogKind kind : logs)
+        if (extension.compare(QLatin1String(logKindInfo(kind).extension), Qt::CaseInsensitive) == 0)
+            return kind;
+    QFile file(path);
+    const QByteArray signature = file.open(QIODevice::ReadOnly) ? file.read(3) : QByteArray();
+    for (const LogKind kind : logs)
+        if (signature == logKindInfo(kind).signature)
+            return kind;
+    return std::nullopt;
+}
+
 // False, with the reason on `errors`, when the file could not be written.
 bool savedOrSaid(const SaveResult& saved, QTextStream& errors)
 {
@@ -40,9 +58,12 @@ bool savedOrSaid(const SaveResult& saved, QTextStream& errors)
 
 int runViewCommand(const CliOptions& options, const WorkDirectory& directory, QTextStream& out, QTextStream& errors)
 {
+    if (const std::optional<LogKind> log = fileLog(options.file))
+        return viewLogCommand(*log, options, out, errors);
     const std::optional<ArchiveKind> kind = fileArchive(options.file);
     if (!kind) {
-        errors << "view: " << options.file << " is no archive data file (.mch .hch .dch .mwm .hwm .dwm)\n";
+        errors << "view: " << options.file
+               << " is no archive data or log file (.mch .hch .dch .mwm .hwm .dwm .aud .ala)\n";
         return 1;
     }
     if (!options.xlsx.isEmpty() && archiveKindInfo(*kind).device != ArchiveDevice::Chromatograph) {

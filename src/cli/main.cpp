@@ -4,6 +4,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_config_commands.h"
 #include "cli/cli_link.h"
+#include "cli/cli_log_commands.h"
 #include "cli/cli_options.h"
 #include "cli/cli_report_commands.h"
 #include "cli/cli_view_command.h"
@@ -121,6 +122,8 @@ int main(int argc, char* argv[])
         return overLink(
             [&](RequestLayer& layer) { return readArchiveCommand(options, layer, directory, out, errors); });
     }
+    if (options.command == CliOptions::Command::ReadLog)
+        return overLink([&](RequestLayer& layer) { return readLogCommand(options, layer, directory, out, errors); });
     if (options.command == CliOptions::Command::ReportSpreadsheet) {
         // The only question of a spreadsheet report: whether to replace the one already there.
         person.answerReadingQuestions(options.replaceReport);

@@ -5,6 +5,7 @@
 #include "app/archive_file_commands.h"
 #include "app/day_report_commands.h"
 #include "app/engine_credentials.h"
+#include "app/log_commands.h"
 #include "app/main_menu.h"
 #include "app/modem_connection.h"
 #include "app/pdf_saving.h"
@@ -12,6 +13,7 @@
 #include "app/spreadsheet_report_commands.h"
 #include "base/byte_view.h"
 #include "forms/archive_viewers.h"
+#include "forms/log_dialogs.h"
 #include "forms/main_menu_bar.h"
 #include "forms/main_status_bars.h"
 #include "forms/modem_panel.h"
@@ -163,6 +165,19 @@ void TFormMain::connectCommands()
         const ArchiveKind kind = view.second;
         on(view.first,
            [this, kind] { viewArchiveFile(*person_, state_.directory, kind, static_cast<ArchiveWindows&>(*this)); });
+    }
+    // The event logs; the index and period items tell the logs apart as their menu items' tags do.
+    logDialogs_ = std::make_unique<LogDialogs>(this, *person_, state_.directory, [this] { messageTimer_.start(); });
+    const auto logCommands = [this] {
+        return LogCommands(state_.requestContext(*person_), *logDialogs_, state_.directory, pcLocalTime);
+    };
+    const std::tuple<const char*, const char*, const char*, LogKind> logItems[] = {
+        {"NAudInd", "NAudPer", "NAudPrn", LogKind::Interventions},
+        {"NAlaInd", "NAlaPer", "NAlaPrn", LogKind::Diagnostics}};
+    for (const auto& [byIndex, byPeriod, fromFile, kind] : logItems) {
+        on(byIndex, [logCommands, kind] { logCommands().readByIndex(kind); });
+        on(byPeriod, [logCommands, kind] { logCommands().readByPeriod(kind); });
+        on(fromFile, [this, kind] { viewLogFile(*person_, state_.directory, kind, *logDialogs_); });
     }
     on("NVersion", [this] {
         person_->message(MessageKind::Information, QStringLiteral("gqc_Monitor"),

@@ -13,6 +13,7 @@
 
 class AppState;
 class DayReportCommands;
+class LogDialogs;
 class MainMenuBar;
 class MainStatusBars;
 class ModemPanel;
@@ -102,4 +103,5 @@ private:
     QTimer messageTimer_;
     bool commandRunning_ = false;
     bool closePending_ = false;
+    std::unique_ptr<LogDialogs> logDialogs_;
 };

@@ -12,6 +12,8 @@ constexpr double TextLine = 5.0;
 constexpr double BelowHead = 2.0;
 constexpr double FooterHeight = 5.0;
 
+} // namespace
+
 QString controllerName(const ArchiveFileHeader& header)
 {
     QByteArray bytes = header.controllerName();
@@ -20,8 +22,6 @@ QString controllerName(const ArchiveFileHeader& header)
         bytes.truncate(end);
     return fromWindows1251(bytes).trimmed();
 }
-
-} // namespace
 
 QString controllerLine(const ArchiveFileHeader& header)
 {

@@ -10,10 +10,16 @@
 // The lines of the page head, top to bottom.
 struct PageHead {
     QString organisation;
-    QString controller; // "Контроллер "name"  (адрес n)"
+    QString controller; // The controller's name the header holds, up to its first zero, without the blanks around it.
+    QString controllerName(const ArchiveFileHeader& header);
+
+    // "Контроллер "name"  (адрес n)"
     DocumentTitle title;
     QString madeBy; // "Составлен программой gqc_04  ..." with the time of the reading
 };
+
+// The controller's name the header holds, up to its first zero, without the blanks around it.
+QString controllerName(const ArchiveFileHeader& header);
 
 // "Контроллер "name"  (адрес n)" of the controller the file was read from.
 QString controllerLine(const ArchiveFileHeader& header);

@@ -1,8 +1,8 @@
 #include "archives/archive_file_builder.h"
 #include "archives/record_bytes.h"
 #include "cli/cli_fixtures.h"
-#include "support/workbook_reader.h"
 #include "support/pdf_text.h"
+#include "support/workbook_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,7 @@ TEST_F(GqcCli, ViewRefusesAForeignFileInTheWordsOfItsArchive)
     result = run({QStringLiteral("view"), workdir.file(QStringLiteral("notes.txt")), QStringLiteral("--csv"),
                   workdir.file(QStringLiteral("out.csv"))});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.errors.contains("is no archive data file")) << result.errors.toStdString();
+    EXPECT_TRUE(result.errors.contains("is no archive data or log file")) << result.errors.toStdString();
 
     result = run({QStringLiteral("view"), workdir.file(QStringLiteral("notes.txt"))});
     EXPECT_EQ(result.exitCode, 2) << "--csv, --xlsx or --pdf is needed";
