@@ -164,6 +164,7 @@ void TFormMain::connectCommands()
         on(view.first,
            [this, kind] { viewArchiveFile(*person_, state_.directory, kind, static_cast<ArchiveWindows&>(*this)); });
     }
+    connectCurrentDataCommands();
     on("NVersion", [this] {
         person_->message(MessageKind::Information, QStringLiteral("gqc_Monitor"),
                          QStringLiteral("Версия %1").arg(QCoreApplication::applicationVersion()));
