@@ -78,6 +78,9 @@ const char* const Description =
     "                              workbook REPORT/NAME_day_YYMMDD.xlsx (NAME_mon_YYMM.xlsx) of the\n"
     "                              object NAME, listed in INI/objects.ini or not; a report already\n"
     "                              there is replaced only with --replace\n"
+    "  watch [--count N]           the chromatograph's current values (as INI/repconf.ini presents\n"
+    "                              them), their zones and the links of the controller, once a\n"
+    "                              second, N times or until interrupted\n"
     "\n"
     "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
     "Exit status: 0 done, 1 a failed connection or exchange or a refused configuration file (the\n"
@@ -127,6 +130,8 @@ const OptionRow Options[] = {
     {"no", nullptr, "Answers read-archive's questions No (the default)."},
     {"from", "STAMP", "read-archive: the start of the period."},
     {"to", "STAMP", "read-archive: the end of the period."},
+    {"count", "N", "watch: rounds of current values, 1 or more (default: until interrupted).", &CliOptions::watchCount,
+     1, IntMax},
     {"o", "FILE", "read-archive: the archive data file to write; report day: the report data file."},
     {"date", "DAY", "report day and xlsx-day: the gas day of the report, YYYY-MM-DD."},
     {"month", "MONTH", "report xlsx-month: the month of the report, YYYY-MM."},
@@ -345,6 +350,10 @@ std::optional<QString> parseCommand(const QStringList& words, const QCommandLine
             return QStringLiteral("view: give --csv OUT, --xlsx OUT or --pdf OUT, the file to write");
         options.command = CliOptions::Command::View;
         options.file = words[1];
+        return std::nullopt;
+    }
+    if (command == QLatin1String("watch") && words.size() == 1) {
+        options.command = CliOptions::Command::Watch;
         return std::nullopt;
     }
     if (command == QLatin1String("report"))
