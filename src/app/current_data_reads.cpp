@@ -17,8 +17,7 @@ constexpr int FlowWritingTable = 35;
 bool CurrentDataReads::quiet(int table, int first, int count)
 {
     return RequestLayer(context_).readFields(
-        {static_cast<std::uint8_t>(table), static_cast<std::uint8_t>(first), static_cast<std::uint8_t>(count)},
-        false);
+        {static_cast<std::uint8_t>(table), static_cast<std::uint8_t>(first), static_cast<std::uint8_t>(count)}, false);
 }
 
 bool CurrentDataReads::interactive(int table, int first, int count)
@@ -76,8 +75,9 @@ std::optional<FlowComputerExchange> CurrentDataReads::flowComputers()
     const std::uint8_t count = context_.image.field(FlowPortTable, 0)[0];
     // A count the controller cannot hold is a failed read: it never sizes the reads below.
     if (!FlowComputerExchange::countUsable(count)) {
-        context_.person.message(MessageKind::Error, QStringLiteral("Несоответствие запрошенных и переданных данных."),
-                                QStringLiteral("Табл. %1 \"%2\".").arg(FlowPortTable).arg(TableCatalogue::name(FlowPortTable)));
+        context_.person.message(
+            MessageKind::Error, QStringLiteral("Несоответствие запрошенных и переданных данных."),
+            QStringLiteral("Табл. %1 \"%2\".").arg(FlowPortTable).arg(TableCatalogue::name(FlowPortTable)));
         return std::nullopt;
     }
     std::array<std::uint8_t, FlowComputerExchange::BlockSize> block{};
@@ -86,7 +86,8 @@ std::optional<FlowComputerExchange> CurrentDataReads::flowComputers()
         if (!interactive(tables[run], 0, count))
             return std::nullopt;
         const auto values = context_.image.table(tables[run]);
-        std::copy_n(values.begin(), count, block.begin() + static_cast<std::ptrdiff_t>(run * FlowComputerExchange::MaxCount));
+        std::copy_n(values.begin(), count,
+                    block.begin() + static_cast<std::ptrdiff_t>(run * FlowComputerExchange::MaxCount));
     }
     return FlowComputerExchange(block, count);
 }

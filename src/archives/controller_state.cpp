@@ -90,7 +90,8 @@ QStringList legendLines(std::uint8_t fractionKind)
         QStringLiteral(" PV20 - Относительная плотность <реального газа>"),
     };
     if (fractionKind == 1) {
-        parameters.replaceInStrings(QStringLiteral("Суммарная молярная доля"), QStringLiteral("Суммарная объемная доля"));
+        parameters.replaceInStrings(QStringLiteral("Суммарная молярная доля"),
+                                    QStringLiteral("Суммарная объемная доля"));
         parameters.replaceInStrings(QStringLiteral("Молярная доля"), QStringLiteral("Объемная доля"));
         parameters.replaceInStrings(QStringLiteral("Сумма молярных долей"), QStringLiteral("Сумма объемных долей"));
     }

@@ -47,9 +47,7 @@ public:
     static bool countUsable(std::uint8_t count) { return count >= 1 && count <= MaxCount; }
 
     // `block`: addresses[16], link flags[16], write flags[16]; `count` 1 to 16.
-    FlowComputerExchange(const std::array<std::uint8_t, BlockSize>& block, int count) : block_(block), count_(count)
-    {
-    }
+    FlowComputerExchange(const std::array<std::uint8_t, BlockSize>& block, int count) : block_(block), count_(count) {}
 
     int count() const { return count_; }
     QString address(int index) const { return QString::number(block_.at(static_cast<std::size_t>(index))); }

@@ -19,8 +19,8 @@ QByteArray tableBytes(const ParamImage& image, int table, int size)
 }
 
 // One round: false with the reason on `errors` when a read failed.
-bool watchRound(RequestLayer& layer, const ReportSettings& settings, const ComponentSlotMap& slotMap,
-                QTextStream& out, QTextStream& errors)
+bool watchRound(RequestLayer& layer, const ReportSettings& settings, const ComponentSlotMap& slotMap, QTextStream& out,
+                QTextStream& errors)
 {
     for (const FieldRange range : {FieldRange{30, 0, 22}, FieldRange{32, 0, 20}, FieldRange{33, 0, 2}})
         if (!layer.readFields(range, false)) {

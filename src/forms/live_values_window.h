@@ -20,8 +20,8 @@ public:
     void reject() override;
 
 protected:
-    LiveValuesWindow(RequestContext context, const QString& caption, const QString& timeCaption, const QStringList& rows,
-                     bool zones, QWidget* parent);
+    LiveValuesWindow(RequestContext context, const QString& caption, const QString& timeCaption,
+                     const QStringList& rows, bool zones, QWidget* parent);
 
     // One round of reads; calls proceed() before each.
     virtual void tick() = 0;

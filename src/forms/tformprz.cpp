@@ -102,12 +102,10 @@ void TFormPrz::addButtons()
         return button;
     };
     const bool moistureMeter = context_.moistureMeter != 0;
-    lockedButtons_.push_back(addButton(QStringLiteral("Мгновенные данные хроматографа, зоны параметров газа"),
-                                       QStringLiteral("chromatographData"), true, [this] {
-                                           withRefreshPaused([this] {
-                                               TFormMom(context_, setting_.report, setting_.slotMap, this).exec();
-                                           });
-                                       }));
+    lockedButtons_.push_back(addButton(
+        QStringLiteral("Мгновенные данные хроматографа, зоны параметров газа"), QStringLiteral("chromatographData"),
+        true,
+        [this] { withRefreshPaused([this] { TFormMom(context_, setting_.report, setting_.slotMap, this).exec(); }); }));
     addButton(QStringLiteral("Мгновенные данные влагомера"), QStringLiteral("moistureData"), moistureMeter, [this] {
         withRefreshPaused([this] { TFormMomWmt(context_, setting_.moistureMeterType, this).exec(); });
     });

@@ -42,7 +42,7 @@ TEST(CurrentData, ZoneCodesShowTheirTextAndColourAndUnknownCodesAQuestionMarkInG
 TEST(CurrentData, TheAnalysisTimeAndValuesAreShownWithTheSlotsDecimals)
 {
     const ReportSettings settings = ReportSettings::fromBytes(QByteArray(5, '\0') + QByteArray(20, '\3'));
-    std::initializer_list<float> values = {0.1f, 1.5f,  0.2f, 0.3f,  0.01f, 0.1f,  0.1f,  1.0f,  90.0f, 1.0f,
+    std::initializer_list<float> values = {0.1f, 1.5f,  0.2f, 0.3f,  0.01f,  0.1f,   0.1f,  1.0f,  90.0f, 1.0f,
                                            5.0f, 38.5f, 0.7f, 50.0f, 0.998f, 100.0f, 12.5f, 0.01f, 34.7f, 0.58f};
     const QByteArray table = floats(Stamp, values);
     ASSERT_EQ(table.size(), CurrentDataLayout::ChromatographBytes);
@@ -73,8 +73,7 @@ TEST(CurrentData, MoistureRowsFollowTheMeterType)
     EXPECT_EQ(moistureRowLabels(2)[2], " PV23 – Давление газа,  bar");
     EXPECT_EQ(moistureRowLabels(200)[2], " PV23 – Избыточное давление газа WDP,  bar");
 
-    const QByteArray table =
-        floats(Stamp, {-12.5f, 0.0f, std::numeric_limits<float>::quiet_NaN(), 0.00012f, 40.0f});
+    const QByteArray table = floats(Stamp, {-12.5f, 0.0f, std::numeric_limits<float>::quiet_NaN(), 0.00012f, 40.0f});
     const QStringList five = moistureValueTexts(table, 0);
     ASSERT_EQ(five.size(), 5);
     EXPECT_EQ(five[2], "   ?");
