@@ -281,12 +281,18 @@ TEST(ControllerStateWindow, AfterAResetTheProgramIsDisconnected)
 {
     ConnectedWindow connected(0);
     ASSERT_TRUE(connected.connect());
-    connected.driver.leaveWith = QStringLiteral("Да");
+    // "Да" to the reset question only: a retry question is answered "Нет".
+    connected.driver.leaveWith = QStringLiteral("Нет");
     connected.driver.answerFirst = [&](QWidget& dialog) {
         if (qobject_cast<TFormPrz*>(&dialog)) {
             clickLater(dialog, "selfDiagnostics");
             return true;
         }
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->text() == TableInfo::resetQuestionLine1()) {
+                clickLaterByText(dialog, QStringLiteral("Да"));
+                return true;
+            }
         if (qobject_cast<TFormTableInfo*>(&dialog)) {
             clickLaterByText(dialog, QStringLiteral("Сбросить энергонезависимые данные"));
             return true;
@@ -296,6 +302,7 @@ TEST(ControllerStateWindow, AfterAResetTheProgramIsDisconnected)
     trigger(connected, "NSit");
     ASSERT_TRUE(commandOver(connected));
 
+    EXPECT_EQ(connected.driver.seen.mid(0, 2), (QStringList{StateTitle, TableStatesTitle}));
     EXPECT_FALSE(connected.state->connected);
     EXPECT_FALSE(connected.window->menu().action("NContrDt")->isVisible());
     EXPECT_FALSE(connected.window->menu().action("NSit")->isVisible());
