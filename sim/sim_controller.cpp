@@ -106,9 +106,16 @@ QByteArray SimController::table(int number)
     if (!SimTableMap::exists(number))
         return {};
     access_.refreshComputedTables();
+    bringTablesUpToDate(number);
+    return tables_.table(number);
+}
+
+void SimController::bringTablesUpToDate(int number)
+{
     if (SimTableMap::isHistory(number))
         history_.refreshTables(tables_, clock_.now());
-    return tables_.table(number);
+    for (auto held = held_.cbegin(); held != held_.cend(); ++held)
+        tables_.table(held.key()) = held.value();
 }
 
 SimController::PortSettings SimController::portTableSettings() const
@@ -196,8 +203,8 @@ SimOutcome SimController::dispatch(std::uint8_t function, QByteArrayView frame)
 
 SimOutcome SimController::readFields(QByteArrayView body)
 {
-    if (body.size() == 4 && SimTableMap::isHistory(byteAt(body, 1)))
-        history_.refreshTables(tables_, clock_.now());
+    if (body.size() == 4)
+        bringTablesUpToDate(byteAt(body, 1));
     return access_.read(body);
 }
 

@@ -12,6 +12,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QMap>
 #include <optional>
 
 // What goes back on the line for one request.
@@ -47,6 +48,9 @@ public:
     int bitsPerSecond() const;
     // A table's bytes as the controller holds them now.
     QByteArray table(int number);
+    // The table answers with these bytes from now on, whatever the controller
+    // measures or is written: a test's way to a state it would otherwise wait for.
+    void holdTable(int number, const QByteArray& bytes) { held_[number] = bytes; }
 
 private:
     struct PortSettings {
@@ -72,7 +76,11 @@ private:
     SimConfigState state_;
     SimTableAccess access_;
     SimHistory history_;
+    // Refreshes the history tables up to the clock, then puts the held tables back.
+    void bringTablesUpToDate(int number);
+
     QList<SimFault> faults_;
+    QMap<int, QByteArray> held_;
     int requestNumber_ = 0;
     SimRequestLog log_;
     QString logPath_;

@@ -48,6 +48,11 @@ void SimServer::setFaults(const QList<SimFault>& faults)
     inSimThread([&] { endpoints_->controller().setFaults(faults); });
 }
 
+void SimServer::holdTable(int number, const QByteArray& bytes)
+{
+    inSimThread([&] { endpoints_->controller().holdTable(number, bytes); });
+}
+
 void SimServer::setDestroyed(const QList<int>& tables)
 {
     inSimThread([&] { endpoints_->controller().setDestroyed(tables); });

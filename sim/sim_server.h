@@ -29,6 +29,8 @@ public:
 
     void setFaults(const QList<SimFault>& faults);
     void setDestroyed(const QList<int>& tables);
+    // The table answers with `bytes` from now on (see SimController::holdTable).
+    void holdTable(int number, const QByteArray& bytes);
     void setClock(const QDateTime& moment);
     // The controller's clock stands at the moment until set again.
     void holdClock(const QDateTime& moment);

@@ -42,7 +42,10 @@ const std::vector<MenuEntry>& mainMenuEntries()
         {"NDistr", "Период записи средних за час значений параметров газа в ВРГ", "NGasPar"},
         {"NAccess", "Доступ пользователей к таблицам параметров", "NWorkPar"},
         {"NContrDt", "Дата и время", ""},
+        {"NSit", "Текущее состояние контроллера", ""},
+        {"NFun", "Возможность исполнения контроллером его функций", ""},
         {"NChrom_Data", "Данные хроматографа", ""},
+        {"NChrom_MomData", "Мгновенные данные хроматографа, зоны параметров газа", "NChrom_Data"},
         {"NChrom_5min", "5-минутные данные", "NChrom_Data"},
         {"NChrom_Read5min", "Чтение архива контроллера", "NChrom_5min"},
         {"NChrom_View5min", "Просмотр/Печать из файла", "NChrom_5min"},
@@ -53,6 +56,7 @@ const std::vector<MenuEntry>& mainMenuEntries()
         {"NChrom_ReadDay", "Чтение архива контроллера", "NChrom_Day"},
         {"NChrom_ViewDay", "Просмотр/Печать из файла", "NChrom_Day"},
         {"NWmt_Data", "Данные влагомера", ""},
+        {"NWmt_MomData", "Мгновенные данные влагомера", "NWmt_Data"},
         {"NWmt_5min", "5-минутные данные", "NWmt_Data"},
         {"NWmt_Read5min", "Чтение архива контроллера", "NWmt_5min"},
         {"NWmt_View5min", "Просмотр/Печать из файла", "NWmt_5min"},
@@ -84,6 +88,7 @@ const std::vector<MenuEntry>& mainMenuEntries()
         {"NViewCnf", "Просмотр/Корректировка файла конфигурации", "NConfig"},
         {"Nrdcnf", "Сохранение параметров конфигурации в файле", "NConfig"},
         {"NHelp", "Помощь", ""},
+        {"NMean", "Условные обозначения, принятые в программе", "NHelp"},
         {"NVersion", "Версия", "NHelp"},
     };
     return entries;

@@ -87,3 +87,8 @@ QString GasColumns::valueText(const GasParams& values, int column, const QString
     const int slot = slotMap_.slot(column);
     return CellText::padded(gasValueText(values[static_cast<std::size_t>(slot)], slot, settings_) + mark);
 }
+
+QString gasSlotUnit(int slot, const ReportSettings& settings)
+{
+    return unitText(SlotCaptions.at(static_cast<std::size_t>(slot)).unit, settings);
+}

@@ -31,3 +31,7 @@ private:
     ReportSettings settings_;
     ComponentSlotMap slotMap_;
 };
+
+// The unit of a slot's parameter by the heat unit chosen; empty for the
+// compression factor and the relative density.
+QString gasSlotUnit(int slot, const ReportSettings& settings);

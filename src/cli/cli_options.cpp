@@ -82,6 +82,9 @@ const char* const Description =
     "                              workbook REPORT/NAME_day_YYMMDD.xlsx (NAME_mon_YYMM.xlsx) of the\n"
     "                              object NAME, listed in INI/objects.ini or not; a report already\n"
     "                              there is replaced only with --replace\n"
+    "  watch [--count N]           the chromatograph's current values (as INI/repconf.ini presents\n"
+    "                              them), their zones and the links of the controller, once a\n"
+    "                              second, N times or until interrupted\n"
     "\n"
     "Link options left out take the link's section of INI/gqc.ini in the working directory.\n"
     "Exit status: 0 done, 1 a failed connection or exchange or a refused configuration file (the\n"
@@ -132,7 +135,7 @@ const OptionRow Options[] = {
     {"from", "STAMP", "read-archive: the start of the period."},
     {"to", "STAMP", "read-archive: the end of the period."},
     {"first", "INDEX", "read-log: the global index of the first record to read."},
-    {"count", "N", "read-log: how many records to read from --first."},
+    {"count", "N", "read-log: how many records to read from --first; watch: rounds of current values, 1 or more (default: until interrupted)."},
     {"last", "N", "read-log: read the newest N records."},
     {"o", "FILE", "read-archive: the archive data file to write; report day: the report data file."},
     {"date", "DAY", "report day and xlsx-day: the gas day of the report, YYYY-MM-DD."},
@@ -404,6 +407,15 @@ std::optional<QString> parseCommand(const QStringList& words, const QCommandLine
             return QStringLiteral("view: give --csv OUT, --xlsx OUT or --pdf OUT, the file to write");
         options.command = CliOptions::Command::View;
         options.file = words[1];
+        return std::nullopt;
+    }
+    if (command == QLatin1String("watch") && words.size() == 1) {
+        if (parser.isSet(QStringLiteral("count"))) {
+            options.watchCount = number(parser.value(QStringLiteral("count")), 1, IntMax);
+            if (!options.watchCount)
+                return QStringLiteral("--count: rounds of current values, 1 or more");
+        }
+        options.command = CliOptions::Command::Watch;
         return std::nullopt;
     }
     if (command == QLatin1String("report"))

@@ -33,6 +33,7 @@ struct CliOptions {
         ReportDay,
         ReportPrint,
         ReportSpreadsheet,
+        Watch,
     };
 
     QString workdir; // empty: the program's usual working directory
@@ -57,6 +58,7 @@ struct CliOptions {
     std::optional<int> interByteMs;
     std::optional<int> answerTimeoutS;
     std::optional<int> sendPauseMs;     // --tcp only
+    std::optional<int> watchCount;      // watch: rounds; none: until interrupted
     std::optional<QByteArray> userCode; // Windows-1251 bytes, at most 4
     std::optional<QByteArray> password; // Windows-1251 bytes, at most 12
     bool confirmed = false;             // --yes: what cannot be undone may be done

@@ -8,6 +8,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_report_commands.h"
 #include "cli/cli_view_command.h"
+#include "cli/cli_watch_command.h"
 #include "cli/console_operator.h"
 #include "exchange/request_layer.h"
 #include "link/frame_trace_file.h"
@@ -130,6 +131,8 @@ int main(int argc, char* argv[])
         return overLink(
             [&](RequestLayer& layer) { return reportSpreadsheetCommand(options, layer, directory, errors); });
     }
+    if (options.command == CliOptions::Command::Watch)
+        return overLink([&](RequestLayer& layer) { return watchCommand(options, layer, directory, out, errors); });
     if (options.command == CliOptions::Command::ReportDay)
         return overLink([&](RequestLayer& layer) { return reportDayCommand(options, layer, directory, out, errors); });
     return overLink([&](RequestLayer& layer) { return runCommand(options, layer, out, errors); });

@@ -179,6 +179,7 @@ void TFormMain::connectCommands()
         on(byPeriod, [logCommands, kind] { logCommands().readByPeriod(kind); });
         on(fromFile, [this, kind] { viewLogFile(*person_, state_.directory, kind, *logDialogs_); });
     }
+    connectCurrentDataCommands();
     on("NVersion", [this] {
         person_->message(MessageKind::Information, QStringLiteral("gqc_Monitor"),
                          QStringLiteral("Версия %1").arg(QCoreApplication::applicationVersion()));

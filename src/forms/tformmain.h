@@ -54,6 +54,9 @@ protected:
 
 private:
     void connectCommands();
+    // The current-data, legend and controller-state commands (tformmain_current_data.cpp).
+    void connectCurrentDataCommands();
+    void showControllerState();
     void runConnection();
     void disconnectOnRequest();
     void placeModemPanel();
