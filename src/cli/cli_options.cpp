@@ -135,7 +135,9 @@ const OptionRow Options[] = {
     {"from", "STAMP", "read-archive: the start of the period."},
     {"to", "STAMP", "read-archive: the end of the period."},
     {"first", "INDEX", "read-log: the global index of the first record to read."},
-    {"count", "N", "read-log: how many records to read from --first; watch: rounds of current values, 1 or more (default: until interrupted)."},
+    {"count", "N",
+     "read-log: how many records to read from --first; watch: rounds of current values, 1 or more (default: until "
+     "interrupted)."},
     {"last", "N", "read-log: read the newest N records."},
     {"o", "FILE", "read-archive: the archive data file to write; report day: the report data file."},
     {"date", "DAY", "report day and xlsx-day: the gas day of the report, YYYY-MM-DD."},

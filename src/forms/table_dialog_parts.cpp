@@ -16,10 +16,12 @@
 #include <QTableView>
 #include <algorithm>
 
-QHBoxLayout* acceptCancelRow(QDialog& dialog, TableEditing editing, const std::function<void()>& accepted)
+namespace {
+
+QHBoxLayout* buttonRow(QDialog& dialog, const QString& acceptText, const std::function<void()>& accepted)
 {
     auto* row = new QHBoxLayout;
-    auto* accept = new QPushButton(acceptCaption(editing), &dialog);
+    auto* accept = new QPushButton(acceptText, &dialog);
     auto* cancel = new QPushButton(QStringLiteral("Отменить"), &dialog);
     QObject::connect(accept, &QPushButton::clicked, &dialog, accepted);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
@@ -27,6 +29,18 @@ QHBoxLayout* acceptCancelRow(QDialog& dialog, TableEditing editing, const std::f
     row->addWidget(accept);
     row->addWidget(cancel);
     return row;
+}
+
+} // namespace
+
+QHBoxLayout* acceptCancelRow(QDialog& dialog, TableEditing editing, const std::function<void()>& accepted)
+{
+    return buttonRow(dialog, acceptCaption(editing), accepted);
+}
+
+QHBoxLayout* acceptCancelRow(QDialog& dialog, const std::function<void()>& accepted)
+{
+    return buttonRow(dialog, QStringLiteral("Принять"), accepted);
 }
 
 QHBoxLayout* closeRow(QDialog& dialog)

@@ -23,6 +23,8 @@ class QWidget;
 
 // The accepting button (named by where the edits go) and "Отменить", at the right.
 QHBoxLayout* acceptCancelRow(QDialog& dialog, TableEditing editing, const std::function<void()>& accepted);
+// "Принять" and "Отменить", at the right.
+QHBoxLayout* acceptCancelRow(QDialog& dialog, const std::function<void()>& accepted);
 // "Выход" at the right, closing a dialog that only shows.
 QHBoxLayout* closeRow(QDialog& dialog);
 

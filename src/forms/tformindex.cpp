@@ -2,6 +2,8 @@
 
 #include "base/operator.h"
 
+#include "forms/table_dialog_parts.h"
+
 #include <QButtonGroup>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -54,14 +56,7 @@ TFormIndex::TFormIndex(LogKind kind, const LogBounds& bounds, IndexChoice& remem
     fields->addRow(QStringLiteral("Количество записей"), count_);
     layout->addLayout(fields);
 
-    auto* buttons = new QHBoxLayout;
-    auto* acceptButton = new QPushButton(QStringLiteral("Принять"), this);
-    auto* cancelButton = new QPushButton(QStringLiteral("Отменить"), this);
-    buttons->addWidget(acceptButton);
-    buttons->addWidget(cancelButton);
-    layout->addLayout(buttons);
-    connect(acceptButton, &QPushButton::clicked, this, &TFormIndex::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(acceptCancelRow(*this, [this] { accept(); }));
     connect(choice_, &QButtonGroup::idClicked, this, [this](int id) { showChoice(static_cast<IndexChoice>(id)); });
 
     choice_->button(static_cast<int>(remembered))->setChecked(true);

@@ -3,6 +3,8 @@
 #include "archives/archive_stamps.h"
 #include "base/operator.h"
 
+#include "forms/table_dialog_parts.h"
+
 #include <QButtonGroup>
 #include <QDateTimeEdit>
 #include <QFormLayout>
@@ -57,14 +59,7 @@ TFormPeriod::TFormPeriod(const QDateTime& pcNow, LogPeriodMemory& memory, Operat
     fields->addRow(QStringLiteral("Начало"), start_);
     fields->addRow(QStringLiteral("Конец"), end_);
     layout->addLayout(fields);
-    auto* buttons = new QHBoxLayout;
-    auto* acceptButton = new QPushButton(QStringLiteral("Принять"), this);
-    auto* cancelButton = new QPushButton(QStringLiteral("Отменить"), this);
-    buttons->addWidget(acceptButton);
-    buttons->addWidget(cancelButton);
-    layout->addLayout(buttons);
-    connect(acceptButton, &QPushButton::clicked, this, &TFormPeriod::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(acceptCancelRow(*this, [this] { accept(); }));
     connect(choice_, &QButtonGroup::idClicked, this, [this](int id) { showChoice(static_cast<LogPeriodChoice>(id)); });
     choice_->button(static_cast<int>(memory.choice))->setChecked(true);
     showChoice(memory.choice);
