@@ -8,7 +8,7 @@ const QSet<QString> needConnection = {
     "NWorkPar",       "NContrDt",        "NRepCreate",      "Nexcreport",      "NSit",           "NFun",
     "NChrom_MomData", "NChrom_MeanData", "NChrom_Read5min", "NChrom_ReadHour", "NChrom_ReadDay", "NWmt_MomData",
     "NWmt_MeanData",  "NWmt_Read5min",   "NWmt_ReadHour",   "NWmt_ReadDay",    "NAudInd",        "NAudPer",
-    "NAlaInd",        "NAlaPer",         "Nrdcnf"};
+    "NAlaInd",        "NAlaPer",         "Nrdcnf",          "NState"};
 const QSet<QString> moistureMeterItems = {"NConnWMT", "NWmt_Data"};
 // "Формат представления данных" stays in reach: it is the only way to the presentation settings.
 const QSet<QString> neverShown = {"NChrom_MeanData", "NWmt_MeanData", "NRep"};
@@ -42,8 +42,9 @@ const std::vector<MenuEntry>& mainMenuEntries()
         {"NDistr", "Период записи средних за час значений параметров газа в ВРГ", "NGasPar"},
         {"NAccess", "Доступ пользователей к таблицам параметров", "NWorkPar"},
         {"NContrDt", "Дата и время", ""},
-        {"NSit", "Текущее состояние контроллера", ""},
-        {"NFun", "Возможность исполнения контроллером его функций", ""},
+        {"NState", "Состояние", ""},
+        {"NSit", "Текущее состояние контроллера", "NState"},
+        {"NFun", "Возможность исполнения контроллером его функций", "NState"},
         {"NChrom_Data", "Данные хроматографа", ""},
         {"NChrom_MomData", "Мгновенные данные хроматографа, зоны параметров газа", "NChrom_Data"},
         {"NChrom_5min", "5-минутные данные", "NChrom_Data"},
@@ -66,11 +67,12 @@ const std::vector<MenuEntry>& mainMenuEntries()
         {"NWmt_Day", "Суточные  данные", "NWmt_Data"},
         {"NWmt_ReadDay", "Чтение архива контроллера", "NWmt_Day"},
         {"NWmt_ViewDay", "Просмотр/Печать из файла", "NWmt_Day"},
-        {"NAud", "Сообщения о вмешательствах оператора", ""},
+        {"NEvents", "Сообщения", ""},
+        {"NAud", "Сообщения о вмешательствах оператора", "NEvents"},
         {"NAudInd", "Запрос по индексу", "NAud"},
         {"NAudPer", "Запрос за период", "NAud"},
         {"NAudPrn", "Просмотр/Печать из файла", "NAud"},
-        {"NAla", "Диагностические сообщения", ""},
+        {"NAla", "Диагностические сообщения", "NEvents"},
         {"NAlaInd", "Запрос по индексу", "NAla"},
         {"NAlaPer", "Запрос за период", "NAla"},
         {"NAlaPrn", "Просмотр/Печать из файла", "NAla"},
