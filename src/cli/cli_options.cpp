@@ -3,6 +3,7 @@
 #include "app/configuration_files.h"
 #include "base/windows1251.h"
 #include "cli/cli_archive_commands.h"
+#include "cli/cli_collect_options.h"
 #include "cli/tcp_endpoint.h"
 #include "settings/link_record.h"
 #include "tables/table_catalogue.h"
@@ -82,6 +83,12 @@ const char* const Description =
     "                              workbook REPORT/NAME_day_YYMMDD.xlsx (NAME_mon_YYMM.xlsx) of the\n"
     "                              object NAME, listed in INI/objects.ini or not; a report already\n"
     "                              there is replaced only with --replace\n"
+    "  collect [--subscribers ethernet|phone|all] [--only NAME]... [--since DAY] [--jobs N]\n"
+    "                              fetches what is new of the day and hourly archives and both logs\n"
+    "                              from every subscriber of INI/ethr_abonents.ini and\n"
+    "                              INI/fon_abonents.ini (or those named) into STATIONS/NAME, makes\n"
+    "                              the day reports of each new day and prints a summary; exit status\n"
+    "                              1 when any station failed (docs/scheduling.md)\n"
     "  watch [--count N]           the chromatograph's current values (as INI/repconf.ini presents\n"
     "                              them), their zones and the links of the controller, once a\n"
     "                              second, N times or until interrupted\n"
@@ -146,6 +153,10 @@ const OptionRow Options[] = {
     {"replace", nullptr, "report xlsx-day and xlsx-month: a report already there is replaced."},
     {"csv", "OUT", "view and read-archive: the CSV file the records are written to, as the viewer shows them."},
     {"xlsx", "OUT", "view: the workbook the chromatograph records are written to, as the viewer exports them."},
+    {"subscribers", "LISTS", "collect: ethernet, phone or all (default) of the subscriber lists."},
+    {"only", "NAME", "collect: only the subscriber NAME; may be given more than once."},
+    {"since", "DAY", "collect: a station's first run fetches from DAY (YYYY-MM-DD), default the last 31 days."},
+    {"jobs", "N", "collect: Ethernet stations collected at once, 1 to 64 (default 1).", &CliOptions::jobs, 1, 64},
     {"pdf", "OUT",
      "view: the PDF file the records are printed to, as the viewer prints them; report: the daily "
      "document."},
@@ -422,6 +433,8 @@ std::optional<QString> parseCommand(const QStringList& words, const QCommandLine
     }
     if (command == QLatin1String("report"))
         return parseReport(words, parser, options);
+    if (command == QLatin1String("collect") && words.size() == 1)
+        return parseCollect(parser, options);
     if (command == QLatin1String("reset") && words.size() == 1) {
         if (!options.confirmed)
             return QStringLiteral("reset clears all non-volatile data of the controller: give --yes to confirm");
@@ -563,6 +576,8 @@ CliRequest parseCliOptions(const QStringList& arguments)
         return usageError(*error);
     if (!needsLink(options))
         return options;
+    if (options.command == CliOptions::Command::Collect)
+        return options; // each station brings its own link
     if (const std::optional<QString> error = takeLink(parser, options))
         return usageError(*error);
     return options;

@@ -34,6 +34,7 @@ struct CliOptions {
         ReportPrint,
         ReportSpreadsheet,
         Watch,
+        Collect,
     };
 
     QString workdir; // empty: the program's usual working directory
@@ -94,6 +95,13 @@ struct CliOptions {
     QString objectName;
     DateStamp spreadsheetDate;
     bool replaceReport = false;
+    // collect: the subscriber lists walked, the subscribers named (every one
+    // when empty), the first day fetched when a station has no state yet, and
+    // how many Ethernet stations are collected at once.
+    enum class SubscriberLists { Ethernet, Phone, All } subscriberLists = SubscriberLists::All;
+    QStringList onlyStations;
+    QDate since;
+    std::optional<int> jobs;
 };
 
 // The word that stands for the connected controller as a side of config-diff.

@@ -1,6 +1,7 @@
 #include "app/engine_credentials.h"
 #include "app/program_version.h"
 #include "cli/cli_archive_commands.h"
+#include "cli/cli_collect_command.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_config_commands.h"
 #include "cli/cli_link.h"
@@ -51,8 +52,10 @@ void putCredentials(const CliOptions& options, hgcbox& engine)
 // and its notes on stderr.
 std::unique_ptr<QCoreApplication> application(int& argc, char* argv[])
 {
+    // collect prints the daily documents of the days it fetched.
     const bool prints = std::any_of(argv + 1, argv + argc, [](const char* argument) {
-        return std::strcmp(argument, "--pdf") == 0 || std::strncmp(argument, "--pdf=", 6) == 0;
+        return std::strcmp(argument, "--pdf") == 0 || std::strncmp(argument, "--pdf=", 6) == 0 ||
+               std::strcmp(argument, "collect") == 0;
     });
     if (!prints)
         return std::make_unique<QCoreApplication>(argc, argv);
@@ -98,6 +101,9 @@ int main(int argc, char* argv[])
         return runViewCommand(options, directory, out, errors);
     if (options.command == CliOptions::Command::ReportPrint)
         return reportPrintCommand(options, directory, out, errors);
+    if (options.command == CliOptions::Command::Collect)
+        return collectCommand(
+            options, directory, [&](hgcbox& engine) { putCredentials(options, engine); }, out, errors);
     SettingsBlock settings;
     settings.loadSettings(directory.settingsFile(), QSize());
 
