@@ -97,10 +97,9 @@ TEST_F(GqcCliCollect, FetchesWhatIsNewOnceAndGoesOnPastStationsThatFail)
     EXPECT_EQ(first.exitCode, 1) << first.errors.toStdString();
     QMap<QString, QStringList> rows = summary(first);
     ASSERT_EQ(rows.size(), 3) << first.out.toStdString();
-    // 13 and 14 March, and their hours up to 09:00 of the 15th.
-    EXPECT_EQ(rows["ГРС Северная"].mid(0, 4), (QStringList{"2", "58", "2", "58"}));
-    EXPECT_EQ(rows["ГРС Северная"].value(7), "ok");
-    EXPECT_EQ(rows["ГРС Северная"].value(6), "4") << "a document and a workbook of each day";
+    // 13 and 14 March, their hours up to 09:00 of the 15th, the logs' newest 1000 records,
+    // a document and a workbook of each day.
+    EXPECT_EQ(rows["ГРС Северная"], (QStringList{"2", "58", "2", "58", "1000", "1000", "4", "ok"}));
     EXPECT_NE(rows["Тихая"].value(7), "ok");
     EXPECT_TRUE(rows["Чужая"].value(7).contains("Команда")) << rows["Чужая"].value(7).toStdString();
     EXPECT_EQ(stationFiles("DAYDATA"), (QStringList{"26031300-26031400.dch", "26031300-26031400.dwm"}));
@@ -119,7 +118,18 @@ TEST_F(GqcCliCollect, FetchesWhatIsNewOnceAndGoesOnPastStationsThatFail)
     EXPECT_EQ(nextDay.exitCode, 0) << nextDay.errors.toStdString();
     rows = summary(nextDay);
     ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows["ГРС Северная"].mid(0, 4), (QStringList{"1", "24", "1", "24"}));
+    EXPECT_EQ(rows["ГРС Северная"], (QStringList{"1", "24", "1", "24", "6", "36", "2", "ok"}));
+    for (const QString& folder : {"AUDFILES", "ALAFILES"}) {
+        const QStringList logFiles = stationFiles(folder);
+        ASSERT_EQ(logFiles.size(), 2) << folder.toStdString();
+        const auto index = [](const QString& name, int part) {
+            return name.section('.', 0, 0).section('-', part, part).toUInt();
+        };
+        const bool ordered = index(logFiles[0], 0) < index(logFiles[1], 0);
+        const QString& older = logFiles[ordered ? 0 : 1];
+        const QString& newer = logFiles[ordered ? 1 : 0];
+        EXPECT_EQ(index(newer, 0), index(older, 1) + 1) << "no record twice, none missing";
+    }
     EXPECT_TRUE(stationFiles("HOURDATA").contains("26031510-26031609.hch"))
         << stationFiles("HOURDATA").join(' ').toStdString();
     EXPECT_TRUE(stationFiles("REPORT").contains("rep260315.pdf"));
@@ -128,6 +138,17 @@ TEST_F(GqcCliCollect, FetchesWhatIsNewOnceAndGoesOnPastStationsThatFail)
 } // namespace
 
 namespace {
+
+TEST_F(GqcCliCollect, AnUnknownStationOrListIsAUsageError)
+{
+    const CliRun unknown = collect({"--only", "ГРС Южная"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.errors.endsWith("gqc_cli: collect: no subscriber list holds ГРС Южная\n"));
+    EXPECT_EQ(collect({"--subscribers", "modem"}).exitCode, 2);
+    EXPECT_EQ(collect({"--tcp", "127.0.0.1:1"}).exitCode, 2);
+    EXPECT_EQ(collect({"--since", "2026-02-30"}).exitCode, 2);
+    EXPECT_TRUE(answering->requests().isEmpty());
+}
 
 TEST_F(GqcCliCollect, ARunCutShortGoesOnAfterTheLastRecordItSaved)
 {
