@@ -12,8 +12,9 @@
 #include "cli/cli_archive_commands.h"
 #include "cli/cli_link.h"
 #include "cli/cli_report_commands.h"
+#include "cli/collect_log_windows.h"
+#include "cli/collect_summary.h"
 #include "cli/console_operator.h"
-#include "logs/log_file.h"
 #include "settings/work_directory.h"
 
 #include <QDir>
@@ -24,11 +25,9 @@ namespace {
 constexpr std::array<ArchiveKind, 4> CollectedArchives{ArchiveKind::ChromDaily, ArchiveKind::ChromHourly,
                                                        ArchiveKind::WmtDaily, ArchiveKind::WmtHourly};
 constexpr std::array<LogKind, 2> CollectedLogs{LogKind::Interventions, LogKind::Diagnostics};
-// A station's first run without --since goes back this far, and takes this
-// many of each log's newest records: enough for a month's reports, not the
-// years an hourly archive could hold.
+// A station's first run without --since goes back this far: enough for a
+// month's reports, not the years an hourly archive could hold.
 constexpr int FirstRunDays = 31;
-constexpr std::uint32_t FirstRunLogRecords = 1000;
 constexpr int HoursOfDay = 24;
 constexpr int CenturyBase = 2000;
 
@@ -41,58 +40,6 @@ QDate dayOf(const DateStamp& stamp)
 {
     return QDate(CenturyBase + stamp.year, stamp.month, stamp.day);
 }
-
-QString savedOrReason(const SaveResult& saved)
-{
-    return saved.failed() ? QStringLiteral("Ошибка записи файла %1: %2").arg(saved.path, saved.reason) : QString();
-}
-
-// The log's windows for collect: the range is what follows the last record
-// saved, and showing the log saves it.
-class NewLogRecords : public LogWindows {
-public:
-    NewLogRecords(std::optional<std::uint32_t> lastSaved, const WorkDirectory& station)
-        : lastSaved_(lastSaved), station_(station)
-    {
-    }
-
-    std::optional<IndexRange> chooseIndexRange(LogKind, const LogBounds& bounds) override
-    {
-        std::uint32_t first = lastRecords(bounds, FirstRunLogRecords).first;
-        if (lastSaved_) {
-            if (*lastSaved_ >= bounds.newest)
-                return std::nullopt;
-            // Records the ring has dropped since are gone.
-            first = std::max(*lastSaved_ + 1, bounds.oldest);
-        }
-        return IndexRange{first, bounds.newest - first + 1};
-    }
-    std::optional<Period> chooseLogPeriod(const DateStamp&) override { return std::nullopt; }
-
-    void showLog(const LogView& view) override
-    {
-        const LogKindInfo& info = logKindInfo(view.table.kind);
-        read_ = static_cast<int>(view.table.rows.size());
-        last_ = view.firstIndex + static_cast<std::uint32_t>(read_) - 1;
-        const QString folder = (station_.*info.folder)();
-        QDir().mkpath(folder);
-        const QString path =
-            QStringLiteral("%1/%2-%3%4").arg(folder).arg(view.firstIndex).arg(last_).arg(QLatin1String(info.extension));
-        failure_ = savedOrReason(writeLogFile(path, view.table));
-    }
-    void startMessageTimer() override {}
-
-    int read() const { return read_; }
-    std::uint32_t last() const { return last_; }
-    const QString& failure() const { return failure_; }
-
-private:
-    std::optional<std::uint32_t> lastSaved_;
-    const WorkDirectory& station_;
-    int read_ = 0;
-    std::uint32_t last_ = 0;
-    QString failure_;
-};
 
 class StationRun {
 public:
@@ -136,7 +83,7 @@ private:
 
     bool saved(const CollectionState& state)
     {
-        result_.failure = savedOrReason(state.save(statePath_));
+        result_.failure = saveFailure(state.save(statePath_));
         return result_.failure.isEmpty();
     }
 
@@ -183,7 +130,7 @@ private:
             QDir().mkpath(folder);
             const QString path =
                 withArchiveExtension(kind, folder + '/' + stampName(stampOfRecord(0)) + '-' + stampName(newest));
-            result_.failure = savedOrReason(writeArchiveFile(path, *file));
+            result_.failure = saveFailure(writeArchiveFile(path, *file));
             if (!result_.failure.isEmpty())
                 return;
             result_.archiveRecords[slot] = records.count();

@@ -32,3 +32,8 @@ QString collectSummaryLine(const StationResult& result)
     fields.append(result.failure.isEmpty() ? QStringLiteral("ok") : field(result.failure));
     return fields.join(QLatin1Char('\t'));
 }
+
+QString saveFailure(const SaveResult& saved)
+{
+    return saved.failed() ? QStringLiteral("Ошибка записи файла %1: %2").arg(saved.path, saved.reason) : QString();
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/safe_save.h"
 #include "cli/cli_collect_station.h"
 
 #include <QString>
@@ -13,3 +14,6 @@
 // separators, so that a parent run can take its children's lines as they are.
 QString collectSummaryHeader();
 QString collectSummaryLine(const StationResult& result);
+
+// The result of a station whose file could not be saved; empty after a good save.
+QString saveFailure(const SaveResult& saved);
