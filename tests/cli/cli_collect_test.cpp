@@ -119,7 +119,7 @@ TEST_F(GqcCliCollect, FetchesWhatIsNewOnceAndGoesOnPastStationsThatFail)
     rows = summary(nextDay);
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows["ГРС Северная"], (QStringList{"1", "24", "1", "24", "6", "36", "2", "ok"}));
-    for (const QString& folder : {"AUDFILES", "ALAFILES"}) {
+    for (const QString folder : {"AUDFILES", "ALAFILES"}) {
         const QStringList logFiles = stationFiles(folder);
         ASSERT_EQ(logFiles.size(), 2) << folder.toStdString();
         const auto index = [](const QString& name, int part) {
