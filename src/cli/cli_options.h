@@ -34,6 +34,7 @@ struct CliOptions {
         ReportPrint,
         ReportSpreadsheet,
         Watch,
+        Plot,
     };
 
     QString workdir; // empty: the program's usual working directory
@@ -94,6 +95,11 @@ struct CliOptions {
     QString objectName;
     DateStamp spreadsheetDate;
     bool replaceReport = false;
+    // plot: the parameters by name, the image or PDF written, the configuration
+    // file whose set-points are drawn (empty: none).
+    QStringList plotParameters;
+    QString plotOutput;
+    QString plotConfig;
 };
 
 // The word that stands for the connected controller as a side of config-diff.
