@@ -57,7 +57,9 @@ TEST_F(HourlyMeans, EachParameterIsALineOnItsOwnAxisWithSubstitutesAndLevelsBesi
     const QList<TrendPlot> plots{
         plot(QStringLiteral("methane"), {{"Нижняя уставка", 5.0, false}, {"Верхний предел записи в ВРГ", 9.0, true}}),
         plot(QStringLiteral("density"))};
-    const auto chart = trendChart(QStringLiteral("Часовые данные"), plots);
+    TrendChartView view; // the legend lays out its markers once the chart is shown
+    view.showChart(trendChart(QStringLiteral("Часовые данные"), plots));
+    const QChart* chart = view.chart();
     EXPECT_EQ(chart->series().size(), trendChartSeriesCount(plots));
     EXPECT_EQ(chart->series().size(), 2 + 2 + 2) << "two lines, two substitute markers, two levels";
 
