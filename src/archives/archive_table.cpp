@@ -32,3 +32,13 @@ std::optional<RecordStatus> ArchiveTable::recordStatus(int) const
 {
     return std::nullopt;
 }
+
+bool ArchiveTable::columnPresent(int) const
+{
+    return true;
+}
+
+std::optional<ColumnSetPoints> ArchiveTable::columnSetPoints(int) const
+{
+    return std::nullopt;
+}

@@ -2,9 +2,12 @@
 
 #include "archives/archive_file.h"
 #include "archives/archive_means.h"
+#include "archives/archive_sample.h"
 #include "archives/chrom_status_texts.h"
+#include "archives/gas_columns.h"
 #include "gas/report_settings.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -51,6 +54,17 @@ public:
     // dialog or the record is damaged.
     virtual std::optional<RecordStatus> recordStatus(int row) const;
 
+    // A short name of each value column, for scripts: "methane", "wdp".
+    const QStringList& valueKeys() const { return valueKeys_; }
+    // When the row's record was taken: its stamp, or the start of its interval.
+    virtual QDateTime rowMoment(int row) const = 0;
+    // The value cell's number as shown, and what kind of value it is.
+    virtual ArchiveSample sample(int row, int column) const = 0;
+    // The column's parameter is delivered by the instrument, so it may be plotted.
+    virtual bool columnPresent(int column) const;
+    // None for a column whose parameter has no set-points.
+    virtual std::optional<ColumnSetPoints> columnSetPoints(int column) const;
+
     // Of the recalculated values, by slot (chromatograph) or value (moisture meter).
     const ArchiveMeans& means() const { return means_; }
 
@@ -60,6 +74,7 @@ protected:
     QString methodLabel_;
     QList<QStringList> statusCaptions_;
     QList<QStringList> valueCaptions_;
+    QStringList valueKeys_;
     QList<int> serviceColumns_;
     ArchiveMeans means_;
 

@@ -2,6 +2,7 @@
 
 #include "archives/archive_captions.h"
 #include "archives/archive_cell_texts.h"
+#include "archives/archive_stamps.h"
 #include "gas/gas_record_recalc.h"
 
 #include <cmath>
@@ -34,6 +35,7 @@ ChromIntervalTable::ChromIntervalTable(QString caption, const ArchiveFile& file,
                        {QStringLiteral("Время"), QStringLiteral("Конец")},
                        {QStringLiteral("Статус")}};
     valueCaptions_ = columns_.captions();
+    valueKeys_ = GasColumns::keys();
     serviceColumns_ = {Status};
 
     rows_.reserve(static_cast<std::size_t>(rowCount()));
@@ -97,4 +99,21 @@ std::optional<RecordStatus> ChromIntervalTable::recordStatus(int index) const
                                               s.second, row.end.hour, row.end.minute, row.end.second);
     return RecordStatus{ChromStatusMode::Interval, row.status, 0,
                         caption + (row.unflaggedDay ? QStringLiteral("*") : QString())};
+}
+
+QDateTime ChromIntervalTable::rowMoment(int index) const
+{
+    return dateTimeOf(rows_[static_cast<std::size_t>(index)].start);
+}
+
+ArchiveSample ChromIntervalTable::sample(int index, int column) const
+{
+    using State = ArchiveSample::State;
+    const Row& row = rows_[static_cast<std::size_t>(index)];
+    if (!row.intact)
+        return {State::Damaged};
+    if (!row.showsValues || !columns_.present(column))
+        return {State::Missing};
+    // The same rule as the '"' after the value in the table.
+    return {row.status != 0 ? State::Substituted : State::Measured, columns_.value(row.shown, column)};
 }

@@ -17,6 +17,10 @@ public:
     QString statusText(int row, int column) const override;
     QString valueText(int row, int column) const override;
     std::optional<RecordStatus> recordStatus(int row) const override;
+    QDateTime rowMoment(int row) const override;
+    ArchiveSample sample(int row, int column) const override;
+    bool columnPresent(int column) const override { return columns_.present(column); }
+    std::optional<ColumnSetPoints> columnSetPoints(int column) const override { return columns_.setPoints(column); }
 
 private:
     struct Row {

@@ -2,6 +2,7 @@
 
 #include "archives/archive_captions.h"
 #include "archives/archive_cell_texts.h"
+#include "archives/archive_stamps.h"
 #include "archives/chrom_moment_record.h"
 #include "gas/gas_record_recalc.h"
 
@@ -31,6 +32,15 @@ bool showsValues(std::uint8_t flags)
     return !switchedOff(flags) && !noLink(flags) && !calibrating(flags);
 }
 
+// The controller put a substitute into the analysis: the chromatograph was
+// abnormal, a value left its limits, or the chromatograph did not update its data.
+bool substituted(std::uint8_t flags)
+{
+    constexpr std::uint8_t SubstituteFlags =
+        ChromMomentRecord::ChromatographAbnormal | ChromMomentRecord::OutOfLimits | ChromMomentRecord::NotUpdated;
+    return (flags & SubstituteFlags) != 0;
+}
+
 } // namespace
 
 ChromMomentTable::ChromMomentTable(QString caption, const ArchiveFile& file, const ReportSettings& settings)
@@ -43,6 +53,7 @@ ChromMomentTable::ChromMomentTable(QString caption, const ArchiveFile& file, con
                        {QStringLiteral("Статус"), QStringLiteral("контроллера")},
                        {QStringLiteral("Статус"), QStringLiteral("хроматографа")}};
     valueCaptions_ = columns_.captions();
+    valueKeys_ = GasColumns::keys();
     serviceColumns_ = {Flags, StatusWord};
 
     rows_.reserve(static_cast<std::size_t>(rowCount()));
@@ -118,4 +129,20 @@ MomentAnalysis ChromMomentTable::analysis(int index) const
                         : calibrating(row.flags) ? State::Calibration
                                                  : State::Valid;
     return {state, row.stamp, row.shown};
+}
+
+QDateTime ChromMomentTable::rowMoment(int index) const
+{
+    return dateTimeOf(rows_[static_cast<std::size_t>(index)].stamp);
+}
+
+ArchiveSample ChromMomentTable::sample(int index, int column) const
+{
+    using State = ArchiveSample::State;
+    const Row& row = rows_[static_cast<std::size_t>(index)];
+    if (!row.intact)
+        return {State::Damaged};
+    if (!showsValues(row.flags) || !columns_.present(column))
+        return {State::Missing};
+    return {substituted(row.flags) ? State::Substituted : State::Measured, columns_.value(row.shown, column)};
 }

@@ -24,6 +24,10 @@ public:
     QString statusText(int row, int column) const override;
     QString valueText(int row, int column) const override;
     std::optional<RecordStatus> recordStatus(int row) const override;
+    QDateTime rowMoment(int row) const override;
+    ArchiveSample sample(int row, int column) const override;
+    bool columnPresent(int column) const override { return columns_.present(column); }
+    std::optional<ColumnSetPoints> columnSetPoints(int column) const override { return columns_.setPoints(column); }
 
     // The row's analysis, with the record flags in the order the table tests them.
     MomentAnalysis analysis(int row) const;

@@ -1,7 +1,9 @@
 #include "archives/gas_columns.h"
 
 #include "archives/archive_cell_texts.h"
+#include "gas/component_table.h"
 #include "gas/gas_value_text.h"
+#include "tables/gas_param_range.h"
 
 #include <array>
 
@@ -42,6 +44,12 @@ const std::array<SlotCaption, GasColumns::Count> SlotCaptions{{
     {{"Относит.", "плотность", " "}, Unit::None},
 }};
 
+// By slot.
+const std::array<const char*, GasColumns::Count> SlotKeys{
+    "hexanes",  "propane", "i-butane",    "n-butane", "neo-pentane", "i-pentane",       "n-pentane",
+    "nitrogen", "methane", "co2",         "ethane",   "hhv",         "density",         "wobbe",
+    "z",        "sum",     "temperature", "oxygen",   "lhv",         "relative-density"};
+
 QString unitText(Unit unit, const ReportSettings& settings)
 {
     switch (unit) {
@@ -80,6 +88,24 @@ QList<QStringList> GasColumns::captions() const
         captions << (lines << unitText(caption.unit, settings_));
     }
     return captions;
+}
+
+QStringList GasColumns::keys()
+{
+    QStringList keys;
+    for (const int slot : DisplayOrder)
+        keys << QLatin1String(SlotKeys[static_cast<std::size_t>(slot)]);
+    return keys;
+}
+
+std::optional<ColumnSetPoints> GasColumns::setPoints(int column) const
+{
+    if (!present(column) || !hasSetPoints(slotMap_.slot(column)))
+        return std::nullopt;
+    const int slot = slotMap_.slot(column);
+    const bool kilocalories =
+        SlotCaptions[static_cast<std::size_t>(slot)].unit == Unit::Heat && settings_.heatUnit() == 1;
+    return ColumnSetPoints{slot, kilocalories ? KilocaloriesPerMegajoule : 1.0};
 }
 
 QString GasColumns::valueText(const GasParams& values, int column, const QString& mark) const

@@ -8,3 +8,8 @@ QList<QStringList> wmtColumnCaptions()
             {QStringLiteral("Прив. Т т.росы"), QStringLiteral("по воде"), QStringLiteral("к Р абс."),
              QStringLiteral("°С")}};
 }
+
+QStringList wmtColumnKeys()
+{
+    return {QStringLiteral("wdp"), QStringLiteral("hdp"), QStringLiteral("pressure"), QStringLiteral("wdp-abs")};
+}

@@ -1,6 +1,7 @@
 #include "archives/wmt_interval_table.h"
 
 #include "archives/archive_cell_texts.h"
+#include "archives/archive_stamps.h"
 #include "archives/wmt_columns.h"
 #include "archives/wmt_interval_record.h"
 #include "archives/wmt_value_text.h"
@@ -18,6 +19,7 @@ WmtIntervalTable::WmtIntervalTable(QString caption, const ArchiveRecords& record
                        {QStringLiteral("Время"), QStringLiteral("Конец")},
                        {QStringLiteral("Статус")}};
     valueCaptions_ = wmtColumnCaptions();
+    valueKeys_ = wmtColumnKeys();
     const bool daily = records.kind() == ArchiveKind::WmtDaily;
     rows_.reserve(static_cast<std::size_t>(rowCount()));
     for (int index = 0; index < rowCount(); ++index) {
@@ -55,4 +57,15 @@ QString WmtIntervalTable::valueText(int index, int column) const
     if (!row.intact)
         return {};
     return wmtValueCell(row.status, row.values[static_cast<std::size_t>(column)]);
+}
+
+QDateTime WmtIntervalTable::rowMoment(int index) const
+{
+    return dateTimeOf(rows_[static_cast<std::size_t>(index)].start);
+}
+
+ArchiveSample WmtIntervalTable::sample(int index, int column) const
+{
+    const Row& row = rows_[static_cast<std::size_t>(index)];
+    return wmtSample(row.intact, row.status, row.values[static_cast<std::size_t>(column)]);
 }

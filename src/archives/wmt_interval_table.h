@@ -14,6 +14,8 @@ public:
 
     QString statusText(int row, int column) const override;
     QString valueText(int row, int column) const override;
+    QDateTime rowMoment(int row) const override;
+    ArchiveSample sample(int row, int column) const override;
 
 private:
     struct Row {

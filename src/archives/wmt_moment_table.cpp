@@ -1,6 +1,7 @@
 #include "archives/wmt_moment_table.h"
 
 #include "archives/archive_cell_texts.h"
+#include "archives/archive_stamps.h"
 #include "archives/wmt_columns.h"
 #include "archives/wmt_moment_record.h"
 #include "archives/wmt_value_text.h"
@@ -18,6 +19,7 @@ WmtMomentTable::WmtMomentTable(QString caption, const ArchiveRecords& records)
                        {QStringLiteral("Статус"), QStringLiteral("контроллера")},
                        {QStringLiteral(" Признаки "), QStringLiteral("состояния"), QStringLiteral("влагомера")}};
     valueCaptions_ = wmtColumnCaptions();
+    valueKeys_ = wmtColumnKeys();
     rows_.reserve(static_cast<std::size_t>(rowCount()));
     for (int index = 0; index < rowCount(); ++index) {
         const auto record = records.at<WmtMomentRecord>(index);
@@ -56,4 +58,15 @@ QString WmtMomentTable::valueText(int index, int column) const
     if (!row.intact)
         return {};
     return wmtValueCell(row.flags, row.values[static_cast<std::size_t>(column)]);
+}
+
+QDateTime WmtMomentTable::rowMoment(int index) const
+{
+    return dateTimeOf(rows_[static_cast<std::size_t>(index)].stamp);
+}
+
+ArchiveSample WmtMomentTable::sample(int index, int column) const
+{
+    const Row& row = rows_[static_cast<std::size_t>(index)];
+    return wmtSample(row.intact, row.flags, row.values[static_cast<std::size_t>(column)]);
 }

@@ -49,3 +49,12 @@ QString wmtValueCell(std::uint8_t state, float value)
         return QStringLiteral("       0");
     return QStringLiteral("  ") + wmtValueText(value);
 }
+
+ArchiveSample wmtSample(bool intact, std::uint8_t state, float value)
+{
+    if (!intact)
+        return {ArchiveSample::State::Damaged};
+    if (!wmtShowsValues(state) || !std::isfinite(value))
+        return {ArchiveSample::State::Missing};
+    return {ArchiveSample::State::Measured, value};
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archives/archive_sample.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -15,3 +17,7 @@ QString wmtValueCell(std::uint8_t state, float value);
 
 // The record shows its values: neither off nor without a link.
 bool wmtShowsValues(std::uint8_t state);
+
+// The value cell as a number: none of a damaged record, of one without values
+// or of a value that is no number. The moisture meter has no substitutes.
+ArchiveSample wmtSample(bool intact, std::uint8_t state, float value);

@@ -89,6 +89,13 @@ const char* const Description =
     "                              INI/fon_abonents.ini (or those named) into STATIONS/NAME, makes\n"
     "                              the day reports of each new day and prints a summary; exit status\n"
     "                              1 when any station failed (docs/scheduling.md)\n"
+    "  plot FILE --param NAME [--param NAME ...] -o OUT [--config CNF]\n"
+    "                              the trend chart of the archive data file FILE into OUT (PNG, or\n"
+    "                              PDF when OUT ends in .pdf): each parameter NAME (a short name such\n"
+    "                              as methane, hhv, wdp, or the column caption as the viewer shows\n"
+    "                              it; a NAME the file lacks lists them) against time, substituted\n"
+    "                              values marked, the set-points of the configuration file CNF as\n"
+    "                              levels; needs no link\n"
     "  watch [--count N]           the chromatograph's current values (as INI/repconf.ini presents\n"
     "                              them), their zones and the links of the controller, once a\n"
     "                              second, N times or until interrupted\n"
@@ -146,7 +153,10 @@ const OptionRow Options[] = {
      "read-log: how many records to read from --first; watch: rounds of current values, 1 or more (default: until "
      "interrupted)."},
     {"last", "N", "read-log: read the newest N records."},
-    {"o", "FILE", "read-archive: the archive data file to write; report day: the report data file."},
+    {"o", "FILE",
+     "read-archive: the archive data file to write; report day: the report data file; plot: the image or PDF."},
+    {"param", "NAME", "plot: a parameter to draw; give it once per parameter."},
+    {"config", "CNF", "plot: the configuration file whose set-points are drawn."},
     {"date", "DAY", "report day and xlsx-day: the gas day of the report, YYYY-MM-DD."},
     {"month", "MONTH", "report xlsx-month: the month of the report, YYYY-MM."},
     {"object", "NAME", "report xlsx-day and xlsx-month: the metering object the report is made for."},
@@ -422,6 +432,16 @@ std::optional<QString> parseCommand(const QStringList& words, const QCommandLine
         options.file = words[1];
         return std::nullopt;
     }
+    if (command == QLatin1String("plot") && words.size() == 2) {
+        options.plotParameters = parser.values(QStringLiteral("param"));
+        options.plotOutput = parser.value(QStringLiteral("o"));
+        if (options.plotParameters.isEmpty() || options.plotOutput.isEmpty())
+            return QStringLiteral("plot: give --param NAME (one or more) and -o OUT.png or OUT.pdf");
+        options.command = CliOptions::Command::Plot;
+        options.file = words[1];
+        options.plotConfig = parser.value(QStringLiteral("config"));
+        return std::nullopt;
+    }
     if (command == QLatin1String("watch") && words.size() == 1) {
         if (parser.isSet(QStringLiteral("count"))) {
             options.watchCount = number(parser.value(QStringLiteral("count")), 1, IntMax);
@@ -527,6 +547,7 @@ bool needsLink(const CliOptions& options)
     case CliOptions::Command::ConfigInfo:
     case CliOptions::Command::View:
     case CliOptions::Command::ReportPrint:
+    case CliOptions::Command::Plot:
         return false;
     case CliOptions::Command::ConfigDiff:
         return options.file == ControllerSide || options.otherFile == ControllerSide;

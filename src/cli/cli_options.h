@@ -35,6 +35,7 @@ struct CliOptions {
         ReportSpreadsheet,
         Watch,
         Collect,
+        Plot,
     };
 
     QString workdir; // empty: the program's usual working directory
@@ -102,6 +103,11 @@ struct CliOptions {
     QStringList onlyStations;
     QDate since;
     std::optional<int> jobs;
+    // plot: the parameters by name, the image or PDF written, the configuration
+    // file whose set-points are drawn (empty: none).
+    QStringList plotParameters;
+    QString plotOutput;
+    QString plotConfig;
 };
 
 // The word that stands for the connected controller as a side of config-diff.

@@ -13,9 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-// The archive the file says it holds: by its header, or by its extension when the header names none.
 std::optional<ArchiveKind> fileArchive(const QString& path)
 {
     QFile file(path);
@@ -28,6 +25,8 @@ std::optional<ArchiveKind> fileArchive(const QString& path)
             return kind;
     return std::nullopt;
 }
+
+namespace {
 
 // The log a file is named for by its extension, as the file command of each
 // log opens only its own files; else the log its header's signature names.

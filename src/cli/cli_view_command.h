@@ -6,6 +6,9 @@
 
 class WorkDirectory;
 
+// The archive the file says it holds: by its header, or by its extension when the header names none.
+std::optional<ArchiveKind> fileArchive(const QString& path);
+
 // view FILE [--csv OUT] [--xlsx OUT] [--pdf OUT]: the archive data file as its
 // viewer shows it, written as CSV, as the workbook of the chromatograph viewers'
 // export, and as its viewer prints it, as PDF with the organisation of

@@ -7,6 +7,7 @@
 #include "cli/cli_link.h"
 #include "cli/cli_log_commands.h"
 #include "cli/cli_options.h"
+#include "cli/cli_plot_command.h"
 #include "cli/cli_report_commands.h"
 #include "cli/cli_view_command.h"
 #include "cli/cli_watch_command.h"
@@ -17,6 +18,7 @@
 #include "settings/settings_block.h"
 #include "settings/work_directory.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLoggingCategory>
@@ -47,20 +49,26 @@ void putCredentials(const CliOptions& options, hgcbox& engine)
     loadCredentials(engine, credentials);
 }
 
-// Printing to PDF needs the fonts of a GUI application (never a display); the
-// other commands stay a console program that starts without a platform plugin
-// and its notes on stderr.
+// Printing to PDF needs the fonts of a GUI application, and a chart the
+// widgets of one (never a display); the other commands stay a console program
+// that starts without a platform plugin and its notes on stderr.
 std::unique_ptr<QCoreApplication> application(int& argc, char* argv[])
 {
+    const auto given = [&](const char* word) {
+        return std::any_of(argv + 1, argv + argc,
+                           [word](const char* argument) { return std::strcmp(argument, word) == 0; });
+    };
     // collect prints the daily documents of the days it fetched.
-    const bool prints = std::any_of(argv + 1, argv + argc, [](const char* argument) {
-        return std::strcmp(argument, "--pdf") == 0 || std::strncmp(argument, "--pdf=", 6) == 0 ||
-               std::strcmp(argument, "collect") == 0;
-    });
-    if (!prints)
+    const bool prints = given("--pdf") || given("collect") ||
+                        std::any_of(argv + 1, argv + argc,
+                                    [](const char* argument) { return std::strncmp(argument, "--pdf=", 6) == 0; });
+    const bool plots = given("plot");
+    if (!prints && !plots)
         return std::make_unique<QCoreApplication>(argc, argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (plots)
+        return std::make_unique<QApplication>(argc, argv);
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
@@ -99,6 +107,8 @@ int main(int argc, char* argv[])
     const WorkDirectory directory = workDirectory(options);
     if (options.command == CliOptions::Command::View)
         return runViewCommand(options, directory, out, errors);
+    if (options.command == CliOptions::Command::Plot)
+        return runPlotCommand(options, directory, out, errors);
     if (options.command == CliOptions::Command::ReportPrint)
         return reportPrintCommand(options, directory, out, errors);
     if (options.command == CliOptions::Command::Collect)

@@ -4,6 +4,7 @@
 #include "app/archive_printing.h"
 #include "forms/printout_preview.h"
 #include "forms/tformchromerror.h"
+#include "forms/trend_window.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -97,9 +98,13 @@ ArchiveViewer::ArchiveViewer(const ArchiveFile& file, const ArchiveViewerContext
     connect(saveButton, &QPushButton::clicked, this, &ArchiveViewer::save);
     auto* printButton = new QPushButton(QStringLiteral("Печать"), this);
     connect(printButton, &QPushButton::clicked, this, &ArchiveViewer::print);
+    auto* trendButton = new QPushButton(QStringLiteral("График"), this);
+    trendButton->setObjectName(QStringLiteral("trendButton"));
+    connect(trendButton, &QPushButton::clicked, this, &ArchiveViewer::showTrends);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
     buttons_->addWidget(saveButton);
     buttons_->addWidget(printButton);
+    buttons_->addWidget(trendButton);
     buttons_->addWidget(closeButton_);
     layout->addLayout(buttons_);
 
@@ -205,4 +210,11 @@ void ArchiveViewer::print()
         savePrintoutPdf(context_.person, context_.directory, file_, pdf, context_.pcClock().date());
     });
     printArchive(context_.person, context_.directory, windows, file_, *table_, context_.settings);
+}
+
+void ArchiveViewer::showTrends()
+{
+    TrendWindow window(*valueModel_, table_->caption(),
+                       {context_.person, context_.directory, context_.controllerSetPoints}, this);
+    window.exec();
 }

@@ -4,8 +4,10 @@
 #include "archives/archive_file.h"
 #include "archives/archive_grid_model.h"
 #include "archives/archive_table.h"
+#include "archives/trend_set_points.h"
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,13 +24,14 @@ struct ArchiveViewerContext {
     const WorkDirectory& directory;
     Operator& person;
     PcClock pcClock;
+    // The set-points of the connected controller for the trend chart; none when not connected.
+    std::function<std::optional<GasSetPointLevels>()> controllerSetPoints = {};
 };
 
 // The frame the four archive viewers share: the left table of stamps and states
 // and the table of values beside it, scrolling together; "Сохранить в файле",
-// "Печать" and "Выход". Ctrl+S shows or hides the status columns (the service view);
-// in the service view a double click on a chromatograph record opens its status
-// dialog.
+// "Печать", "График" (the trend chart of the values) and "Выход". Ctrl+S shows or hides the status columns (the service
+// view); in the service view a double click on a chromatograph record opens its status dialog.
 class ArchiveViewer : public QDialog {
     Q_OBJECT
 public:
@@ -67,6 +70,7 @@ private:
     void save();
     void exportWorkbook();
     void print();
+    void showTrends();
 
     const ArchiveFile& file_;
     ArchiveViewerContext context_;

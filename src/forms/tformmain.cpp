@@ -10,6 +10,7 @@
 #include "app/modem_connection.h"
 #include "app/pdf_saving.h"
 #include "app/report_texts_command.h"
+#include "app/set_point_levels_reading.h"
 #include "app/spreadsheet_report_commands.h"
 #include "base/byte_view.h"
 #include "forms/archive_viewers.h"
@@ -325,7 +326,13 @@ std::optional<Period> TFormMain::choosePeriod(PeriodMode mode, const ArchiveBoun
 
 void TFormMain::showArchive(const ArchiveFile& file)
 {
-    showArchiveViewer(file, {state_.reportSettings, state_.directory, *person_, pcLocalTime}, this);
+    ArchiveViewerContext context{state_.reportSettings, state_.directory, *person_, pcLocalTime};
+    if (state_.connected)
+        context.controllerSetPoints = [this] {
+            RequestLayer layer(state_.requestContext(*person_));
+            return readSetPointLevels(layer);
+        };
+    showArchiveViewer(file, context, this);
 }
 
 void TFormMain::placeModemPanel()

@@ -155,7 +155,7 @@ TEST_F(ArchiveViewerWindow, OnlyTheChromatographViewersExportAWorkbook)
         archiveFile(ArchiveKind::ChromHourly, {RecordBytes::chromInterval(bytes({26, 3, 15, 10, 0, 0}), 11, 0)});
     TFormArhivHDM_Chr hourly(hours, context());
     showActive(hourly);
-    const QStringList exporting{"Сохранить в файле", "Печать", "Сохранить в формате Excel", "Выход"};
+    const QStringList exporting{"Сохранить в файле", "Печать", "График", "Сохранить в формате Excel", "Выход"};
     EXPECT_EQ(buttonRow(hourly), exporting);
 
     person.chooseFileName(dir.file("HOURDATA/hours"));
@@ -168,11 +168,11 @@ TEST_F(ArchiveViewerWindow, OnlyTheChromatographViewersExportAWorkbook)
         archiveFile(ArchiveKind::ChromFiveMinute, {RecordBytes::chromMoment(bytes({26, 3, 15, 10, 5, 0}), 0)});
     TFormArhMom_Chr fiveMinute(moments, context());
     showActive(fiveMinute);
-    EXPECT_EQ(buttonRow(fiveMinute),
-              (QStringList{"Сохранить в файле", "Печать", "Печать 1 анализа", "Сохранить в формате Excel", "Выход"}));
+    EXPECT_EQ(buttonRow(fiveMinute), (QStringList{"Сохранить в файле", "Печать", "График", "Печать 1 анализа",
+                                                  "Сохранить в формате Excel", "Выход"}));
 
     const ArchiveFile wmt = archiveFile(ArchiveKind::WmtFiveMinute, {RecordBytes::wmtMoment});
     TFormArhMom_Wmt moisture(wmt, context());
     showActive(moisture);
-    EXPECT_EQ(buttonRow(moisture), (QStringList{"Сохранить в файле", "Печать", "Выход"}));
+    EXPECT_EQ(buttonRow(moisture), (QStringList{"Сохранить в файле", "Печать", "График", "Выход"}));
 }
