@@ -6,6 +6,7 @@
 #include "support/temp_workdir.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -29,7 +30,8 @@ private:
     void answer();
 
     QTimer timer_;
-    QWidget* last_ = nullptr;
+    // Cleared when the dialog is deleted: the next one may take its address.
+    QPointer<QWidget> last_;
 };
 
 // The main window connected to a simulated controller through the real
