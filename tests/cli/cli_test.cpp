@@ -1,3 +1,4 @@
+#include "app/program_version.h"
 #include "base/windows1251.h"
 #include "cli/cli_fixtures.h"
 #include "link/modem_dialler.h"
@@ -463,7 +464,7 @@ TEST_F(GqcCli, HelpAndVersionGoToStandardOutput)
 
     result = run({QStringLiteral("--version")});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, QStringLiteral("gqc_cli 1.0\n"));
+    EXPECT_EQ(result.out, QStringLiteral("gqc_cli %1\n").arg(QLatin1String(ProgramVersion)));
 }
 
 TEST_F(GqcCli, WithoutArgumentsPrintsTheUsageAsAUsageError)

@@ -1,0 +1,10 @@
+#include "app/work_directory_note.h"
+
+#include <QDir>
+
+QString workDirectoryNote(const QString& root, const QString& userDataDirectory, bool rootExisted)
+{
+    if (rootExisted || QDir::cleanPath(root) != QDir::cleanPath(userDataDirectory))
+        return {};
+    return QStringLiteral("Рабочий каталог: %1").arg(QDir::toNativeSeparators(root));
+}
