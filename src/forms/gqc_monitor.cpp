@@ -32,6 +32,9 @@ struct MonitorOptions {
 
     void addTo(QCommandLineParser& parser) const
     {
+        parser.setApplicationDescription(
+            QStringLiteral("The maintenance program of a gas-quality controller: its tables, configurations,\n"
+                           "archives, event logs and reports, over a serial line, a modem or TCP."));
         parser.addOptions({workdir, trace});
         parser.addHelpOption();
         parser.addVersionOption();

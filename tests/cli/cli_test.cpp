@@ -454,8 +454,9 @@ TEST_F(GqcCli, HelpAndVersionGoToStandardOutput)
                               "read TABLE FIRST COUNT",
                               "write TABLE FIRST HEXBYTES",
                               "read-config",
-                              "[::1]:502"})
-        EXPECT_TRUE(result.out.contains(QLatin1String(shown))) << shown;
+                              "[::1]:502",
+                              "\"Сохранить в формате Excel\""})
+        EXPECT_TRUE(result.out.contains(QString::fromUtf8(shown))) << shown;
 
     // The usage also follows the link options given with it.
     EXPECT_EQ(

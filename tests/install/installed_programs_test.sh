@@ -41,17 +41,19 @@ done
 # Without a display: a window system would abort the program before it printed anything.
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/gqc_monitor" --version)" = "gqc_Monitor $version" ] ||
     fail "gqc_monitor --version"
-env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/gqc_monitor" --help | grep -q -- '--workdir <DIR>' ||
-    fail "gqc_monitor --help"
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/gqc_monitor" --help)
+grep -q -- '--workdir <DIR>' <<<"$help" || fail "gqc_monitor --help"
 
-# The report templates lie only in share/gqc_monitor: the report must be made from there.
+# The report templates lie only in share/gqc_monitor: the report must be made from there. The
+# prefix is writable, but an installed program keeps its files in the per-user directory.
 coproc sim { exec "$prefix/bin/gqc_sim" --tcp 127.0.0.1:0 --clock "2026-03-15 10:07:30"; }
 sim_pid=$sim_PID
 read -r kind endpoint <&"${sim[0]}" || fail "the simulator did not start"
 [ "$kind" = tcp ] || fail "the simulator said: $kind $endpoint"
-cli() { "$prefix/bin/gqc_cli" --workdir "$scratch/work" --tcp "$endpoint" "$@"; }
-cli identify >"$scratch/identify.txt" || fail "identify"
+"$prefix/bin/gqc_cli" --workdir "$scratch/work" --tcp "$endpoint" identify >"$scratch/identify.txt" || fail "identify"
 [ -s "$scratch/identify.txt" ] || fail "identify printed nothing"
-cli report xlsx-day --object Test --date 2026-03-14 2>"$scratch/report.txt" || fail "report: $(cat "$scratch/report.txt")"
-[ -s "$scratch/work/REPORT/Test_day_260314.xlsx" ] || fail "no day report"
+XDG_DATA_HOME=$scratch/user "$prefix/bin/gqc_cli" --tcp "$endpoint" report xlsx-day --object Test --date 2026-03-14 \
+    2>"$scratch/report.txt" || fail "report: $(cat "$scratch/report.txt")"
+[ -s "$scratch/user/gqc_Monitor/REPORT/Test_day_260314.xlsx" ] || fail "no day report in the per-user directory"
+[ ! -e "$prefix/bin/INI" ] || fail "the working directory was made beside the installed program"
 echo "installed programs run from $prefix"
