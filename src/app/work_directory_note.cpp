@@ -4,7 +4,8 @@
 
 QString workDirectoryNote(const QString& root, const QString& userDataDirectory, bool rootExisted)
 {
-    if (rootExisted || QDir::cleanPath(root) != QDir::cleanPath(userDataDirectory))
+    const QString directory = QDir::cleanPath(root);
+    if (rootExisted || directory != QDir::cleanPath(userDataDirectory))
         return {};
-    return QStringLiteral("Рабочий каталог: %1").arg(QDir::toNativeSeparators(root));
+    return QStringLiteral("Рабочий каталог: %1").arg(QDir::toNativeSeparators(directory));
 }
