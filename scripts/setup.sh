@@ -4,10 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev libzip-dev
+packages=(cmake g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
+          libxlsxwriter-dev libzip-dev
           libpugixml-dev libgtest-dev xvfb xauth x11-apps imagemagick poppler-utils python3-openpyxl
           socat fontconfig fonts-dejavu-core fonts-liberation2 locales
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev file dpkg-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

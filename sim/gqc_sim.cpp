@@ -35,6 +35,10 @@ bool quitOnSignals(QCoreApplication& application)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    if (SimCommandLine::asksForUsage(application.arguments())) {
+        std::printf("%s", qPrintable(SimCommandLine::usage()));
+        return 0;
+    }
     SimServerOptions options;
     QString error;
     if (!SimCommandLine::parse(application.arguments(), &options, &error)) {

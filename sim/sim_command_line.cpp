@@ -31,13 +31,18 @@ QDateTime moment(const QString& text)
 QString SimCommandLine::usage()
 {
     return QStringLiteral(
-        "usage: gqc_sim [--tcp HOST:PORT] [--pty LINK] [--modem] [--modem-dial RESULT] [--no-gsm]\n"
+        "usage: gqc_sim [--help] [--tcp HOST:PORT] [--pty LINK] [--modem] [--modem-dial RESULT] [--no-gsm]\n"
         "               [--modem-numeric] [--address N] [--version 4|14] [--no-moisture-meter]\n"
         "               [--flow-computers N] [--destroyed T,...] [--baud N] [--pace] [--turnaround-ms N]\n"
         "               [--seed N] [--clock \"YYYY-MM-DD HH:MM:SS\"]\n"
         "               [--damaged-record \"YYYY-MM-DD HH:MM:SS\"]...\n"
         "               [--chromatograph-link-lost \"YYYY-MM-DD HH:MM:SS\"] [--moisture-link-lost \"...\"]\n"
         "               [--flow-computer-links HEXMASK] [--faults FILE] [--log FILE]\n");
+}
+
+bool SimCommandLine::asksForUsage(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"));
 }
 
 bool SimCommandLine::parse(const QStringList& arguments, SimServerOptions* options, QString* error)

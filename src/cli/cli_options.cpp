@@ -570,7 +570,7 @@ QString usageErrorText(const QString& error)
 CliRequest parseCliOptions(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QLatin1String(Description));
+    parser.setApplicationDescription(QString::fromUtf8(Description));
     parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("A command of the list above."),
                                  QStringLiteral("COMMAND [ARGUMENTS]"));
     const QCommandLineOption help = parser.addHelpOption();

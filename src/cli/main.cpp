@@ -26,9 +26,14 @@
 #include <QTextStream>
 #include <algorithm>
 #include <clocale>
+#include <cstdio>
 #include <cstring>
 #include <memory>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -70,6 +75,16 @@ std::unique_ptr<QCoreApplication> application(int& argc, char* argv[])
     if (plots)
         return std::make_unique<QApplication>(argc, argv);
     return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// The progress of a transfer is rewritten in place only on a terminal.
+bool errorsGoToATerminal()
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) == 1;
+#endif
 }
 
 } // namespace
@@ -117,7 +132,7 @@ int main(int argc, char* argv[])
     SettingsBlock settings;
     settings.loadSettings(directory.settingsFile(), QSize());
 
-    ConsoleOperator person(errors, isatty(STDERR_FILENO) == 1);
+    ConsoleOperator person(errors, errorsGoToATerminal());
     hgcbox engine(0);
     engine.setOperator(&person);
     putCredentials(options, engine);

@@ -1,6 +1,7 @@
 #include "reports/spreadsheet_template_location.h"
 
 #include "reports/spreadsheet_report_writer.h"
+#include "settings/work_directory.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,8 +10,7 @@ std::optional<QString> findSpreadsheetTemplate(SpreadsheetReportKind kind, const
                                                const QString& programDirectory)
 {
     const QString name = spreadsheetTemplateName(kind);
-    const QString places[] = {workDirectory, programDirectory,
-                              QDir(programDirectory).filePath(QStringLiteral("../share/gqc_monitor"))};
+    const QString places[] = {workDirectory, programDirectory, WorkDirectory::installedDataDirectory(programDirectory)};
     for (const QString& place : places) {
         const QFileInfo candidate(QDir(place).filePath(name));
         if (candidate.isFile())

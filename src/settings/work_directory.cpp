@@ -11,7 +11,14 @@ QString WorkDirectory::choose(const QStringList& arguments, const QString& progr
     const qsizetype option = arguments.indexOf(QStringLiteral("--workdir"));
     if (option >= 0 && option + 1 < arguments.size())
         return QDir(arguments[option + 1]).absolutePath();
-    return QFileInfo(programDirectory).isWritable() ? programDirectory : userDataDirectory;
+    // An installed program shares its directory (<prefix>/bin) with others, whoever may write there.
+    const bool installed = QFileInfo::exists(installedDataDirectory(programDirectory));
+    return QFileInfo(programDirectory).isWritable() && !installed ? programDirectory : userDataDirectory;
+}
+
+QString WorkDirectory::installedDataDirectory(const QString& programDirectory)
+{
+    return QDir::cleanPath(QDir(programDirectory).filePath(QStringLiteral("../share/gqc_monitor")));
 }
 
 void WorkDirectory::ensureFolders() const

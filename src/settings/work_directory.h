@@ -10,9 +10,13 @@ public:
     explicit WorkDirectory(QString root);
 
     // The working directory: `--workdir DIR` when given, else the program's own
-    // directory when it is writable, else the per-user data directory.
+    // directory when it is writable and not that of an installed program (whose
+    // data lie in ../share/gqc_monitor), else the per-user data directory.
     static QString choose(const QStringList& arguments, const QString& programDirectory,
                           const QString& userDataDirectory);
+    // Where an installed program in <prefix>/bin keeps its data (the report
+    // templates): <prefix>/share/gqc_monitor.
+    static QString installedDataDirectory(const QString& programDirectory);
 
     // Creates each of the eight folders that is missing; nothing else is checked.
     void ensureFolders() const;

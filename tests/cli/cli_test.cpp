@@ -1,3 +1,4 @@
+#include "app/program_version.h"
 #include "base/windows1251.h"
 #include "cli/cli_fixtures.h"
 #include "link/modem_dialler.h"
@@ -453,8 +454,9 @@ TEST_F(GqcCli, HelpAndVersionGoToStandardOutput)
                               "read TABLE FIRST COUNT",
                               "write TABLE FIRST HEXBYTES",
                               "read-config",
-                              "[::1]:502"})
-        EXPECT_TRUE(result.out.contains(QLatin1String(shown))) << shown;
+                              "[::1]:502",
+                              "\"Сохранить в формате Excel\""})
+        EXPECT_TRUE(result.out.contains(QString::fromUtf8(shown))) << shown;
 
     // The usage also follows the link options given with it.
     EXPECT_EQ(
@@ -463,7 +465,7 @@ TEST_F(GqcCli, HelpAndVersionGoToStandardOutput)
 
     result = run({QStringLiteral("--version")});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, QStringLiteral("gqc_cli 1.0\n"));
+    EXPECT_EQ(result.out, QStringLiteral("gqc_cli %1\n").arg(QLatin1String(ProgramVersion)));
 }
 
 TEST_F(GqcCli, WithoutArgumentsPrintsTheUsageAsAUsageError)

@@ -202,4 +202,12 @@ TEST(WorkDirectoryChoice, TheOptionWinsThenTheProgramDirectoryWhenWritable)
     EXPECT_EQ(WorkDirectory::choose({"gqc_monitor"}, "/nonexistent", "/data"), "/data");
 }
 
+TEST(WorkDirectoryChoice, AnInstalledProgramKeepsItsFilesPerUserEvenWhereItMayWrite)
+{
+    TempWorkdir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin"));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("share/gqc_monitor"));
+    EXPECT_EQ(WorkDirectory::choose({"gqc_monitor"}, prefix.file("bin"), "/data"), "/data");
+}
+
 } // namespace
