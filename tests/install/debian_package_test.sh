@@ -16,7 +16,7 @@ package=$scratch/gqc-monitor_${version}_$(dpkg --print-architecture).deb
 
 [ "$(dpkg-deb -f "$package" Package)" = gqc-monitor ] || fail "package name"
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6serialport6 libqt6printsupport6 \
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6serialport6 libqt6printsupport6 libqt6charts6 \
     qt6-qpa-plugins libxlsxwriter4 libzip4 libpugixml1v5; do
     grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
