@@ -13,6 +13,27 @@ QString comparable(const QString& name)
     return QString(name).remove(QLatin1Char(',')).simplified().toLower();
 }
 
+// The header's lines as one caption. A word the header breaks with a hyphen
+// is whole again ("кисло-" "рода"); a Latin prefix keeps its hyphen ("neo-"
+// "пентана" is "neo-пентана").
+QString joinedHeaderLines(const QStringList& lines)
+{
+    QString caption;
+    for (const QString& line : lines) {
+        const QString part = line.simplified();
+        if (part.isEmpty())
+            continue;
+        if (caption.endsWith(QLatin1Char('-'))) {
+            if (caption.size() > 1 && caption[caption.size() - 2].script() == QChar::Script_Cyrillic)
+                caption.chop(1);
+        } else if (!caption.isEmpty()) {
+            caption += QLatin1Char(' ');
+        }
+        caption += part;
+    }
+    return caption;
+}
+
 } // namespace
 
 QString TrendColumn::title() const
@@ -30,7 +51,7 @@ QList<TrendColumn> trendColumns(const QAbstractItemModel& values)
         // The lines above the unit name the parameter; the last is its unit.
         QStringList lines = header(Qt::DisplayRole).toString().split(QLatin1Char('\n'));
         const QString unit = lines.takeLast();
-        QString caption = lines.join(QLatin1Char(' ')).simplified();
+        QString caption = joinedHeaderLines(lines);
         if (caption.endsWith(QLatin1Char(',')))
             caption.chop(1);
         const QVariant parameter = header(ArchiveGridModel::SetPointParameterRole);

@@ -108,7 +108,9 @@ TEST(TrendColumns, AreTheDeliveredColumnsWithCaptionsUnitsKeysAndSetPointFields)
     EXPECT_EQ(columns[0].caption, "Сум. МД гексана и б.т.с.");
     EXPECT_EQ(columns[11].key, "oxygen");
     EXPECT_EQ(columns[11].setPointParameter, 17);
-    EXPECT_EQ(columns[15].title(), "Фактор сжимае- мости") << "no unit, no comma";
+    EXPECT_EQ(columns[15].title(), "Фактор сжимаемости") << "no unit, no comma";
+    EXPECT_EQ(columns[11].caption, "МД кислорода");
+    EXPECT_EQ(columns[4].caption, "МД neo-пентана");
     const TrendColumn temperature = *trendColumnNamed(columns, QStringLiteral("temperature"));
     EXPECT_EQ(temperature.unit, "°С");
     EXPECT_FALSE(temperature.setPointParameter) << "the gas temperature has no set-points";

@@ -29,14 +29,14 @@ TEST_F(GqcCli, PlotDrawsTheChosenParametersIntoAPngOfTheChartsSize)
     workdir.write(QStringLiteral("station.cnf"), ConfigFile::bytes(ConfigRecord()));
     const CliRun result =
         run({QStringLiteral("plot"), workdir.file(QStringLiteral("analyses.mch")), QStringLiteral("--param"),
-             QStringLiteral("methane"), QStringLiteral("--param"), QStringLiteral("Темпера- тура газа,"),
+             QStringLiteral("methane"), QStringLiteral("--param"), QStringLiteral("Температура газа,"),
              QStringLiteral("--config"), workdir.file(QStringLiteral("station.cnf")), QStringLiteral("-o"),
              workdir.file(QStringLiteral("trend.png"))});
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_EQ(result.out,
               "Мгновенные данные хроматографа за период  с  15.03.26 10:00:00  по  16.03.26 11:00:00\n"
               "МД метана, %: 2 points, 1 substituted, 1 damaged records left out, 4 set-points\n"
-              "Темпера- тура газа, °С: 2 points, 1 substituted, 1 damaged records left out, 0 set-points\n");
+              "Температура газа, °С: 2 points, 1 substituted, 1 damaged records left out, 0 set-points\n");
     const QImage image = QImage::fromData(workdir.read(QStringLiteral("trend.png")), "PNG");
     EXPECT_EQ(image.size(), QSize(1200, 700));
 }
